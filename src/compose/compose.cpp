@@ -1,0 +1,8 @@
+#include "compose/compose.h"
+
+namespace gs {
+
+void connectCompose(Editor&) {}
+void ApplyItemFilter(Editor&) {}
+
+}  // namespace gs

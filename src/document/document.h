@@ -1,0 +1,17 @@
+// The "Step 1" header and the file name, the assembly of the file text on
+// entering "Step 4", and saving.
+#pragma once
+
+#include "model/editor.h"
+
+namespace gs {
+
+// Connects every handler of this subsystem to its control.
+void connectDocument(Editor& e);
+
+// Refills cboNation and NationIndex with the nations of the selected era.
+void UpdateEraCode(Editor& e);
+// Rebuilds the generated file name in txtFileNamePreview.
+void UpdateFileNamePreview(Editor& e);
+
+}  // namespace gs

@@ -1,0 +1,7 @@
+#include "finders/finders.h"
+
+namespace gs {
+
+void connectFinders(Editor&) {}
+
+}  // namespace gs

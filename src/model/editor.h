@@ -1,0 +1,51 @@
+// The editor's working state: its two windows, the platform, the data tables
+// with their index arrays, the configuration values and the few flags of the
+// main window. Every handler takes the Editor it works on.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/records.h"
+#include "ui/window/forms.h"
+#include "ui/window/platform.h"
+
+namespace gs {
+
+struct Editor {
+    Editor(Form1& form, Form2& splash, Platform& platform) : f(form), splash(splash), platform(platform) {}
+
+    Form1& f;
+    Form2& splash;
+    Platform& platform;
+
+    // Data tables (fixed capacities; the last row of each stays empty).
+    std::vector<UnitRecord> Units = std::vector<UnitRecord>(kUnitRows);
+    std::vector<ItemRecord> Items = std::vector<ItemRecord>(kItemRows);
+    std::vector<SiteRecord> Sites = std::vector<SiteRecord>(kSiteRows);
+    std::vector<NationRecord> Nations = std::vector<NationRecord>(kNationRows);
+    std::vector<PopTypeRecord> PopTypes = std::vector<PopTypeRecord>(kPopTypeRows);
+
+    // Picker position -> record number.
+    std::vector<std::int16_t> UnitIndex = std::vector<std::int16_t>(kUnitRows);
+    std::vector<std::int16_t> ItemIndex = std::vector<std::int16_t>(kItemRows);
+    std::vector<std::int16_t> SiteIndex = std::vector<std::int16_t>(kSiteRows);
+    std::vector<std::int16_t> NationIndex = std::vector<std::int16_t>(kNationRows);
+
+    // Configuration (RK.cfg).
+    std::string QuillmapFolder;
+    std::string AuthorName;
+    std::int16_t AuthorIndex = 0;
+    std::string QuillmapItems;  // extra item lists, each followed by a Tab
+
+    // Main-window flags.
+    bool Loading = false;
+    bool AppendingGarrison = false;
+
+    // Site numbers parallel to the entries of lstFeatureList(0..3).
+    std::array<std::vector<std::int16_t>, 4> SiteListNumbers;
+};
+
+}  // namespace gs

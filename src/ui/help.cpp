@@ -1,0 +1,7 @@
+#include "ui/help.h"
+
+namespace gs {
+
+void connectHelp(Editor&) {}
+
+}  // namespace gs

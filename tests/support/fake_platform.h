@@ -1,0 +1,71 @@
+// A platform for tests: records every message box and opened address, and
+// answers file dialogs from a script.
+#pragma once
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/window/platform.h"
+
+namespace gs::test {
+
+struct Message {
+    std::string text;
+    std::string title;
+    std::string detail;
+};
+
+class FakePlatform : public Platform {
+public:
+    explicit FakePlatform(std::string programFolder = {}) : folder(std::move(programFolder)) {}
+
+    void messageBox(const std::string& text, const std::string& title, const std::string& detail) override {
+        messages.push_back({text, title, detail});
+    }
+    std::optional<std::string> openFileDialog(const DialogRequest& request) override {
+        openRequests.push_back(request);
+        return answer();
+    }
+    std::optional<std::string> saveFileDialog(const DialogRequest& request) override {
+        saveRequests.push_back(request);
+        return answer();
+    }
+    void openUrl(const std::string& address) override { openedUrls.push_back(address); }
+    std::optional<PictureSize> pictureSize(const std::string& path) override;
+    std::string programFolder() override { return folder; }
+
+    // Message texts only, in order.
+    std::vector<std::string> texts() const {
+        std::vector<std::string> out;
+        for (const auto& m : messages) out.push_back(m.text);
+        return out;
+    }
+
+    std::string folder;
+    std::vector<Message> messages;
+    std::vector<DialogRequest> openRequests;
+    std::vector<DialogRequest> saveRequests;
+    std::vector<std::string> openedUrls;
+    // Answers for the next dialogs, in order; nullopt = the user cancels.
+    // With no answer left, a dialog is cancelled.
+    std::deque<std::optional<std::string>> dialogAnswers;
+    // Picture sizes by path; a path not listed is read from a file whose first
+    // line holds "width height" (see writePicture), or is unreadable.
+    std::map<std::string, PictureSize> pictures;
+
+private:
+    std::optional<std::string> answer() {
+        if (dialogAnswers.empty()) return std::nullopt;
+        auto a = dialogAnswers.front();
+        dialogAnswers.pop_front();
+        return a;
+    }
+};
+
+// Writes a stand-in picture file that FakePlatform reads as width x height pixels.
+void writePicture(const std::string& path, int width, int height);
+
+}  // namespace gs::test
