@@ -1,9 +1,13 @@
 #include "document/document.h"
 
+#include "document/assembly.h"
+#include "document/header.h"
+
 namespace gs {
 
-void connectDocument(Editor&) {}
-void UpdateEraCode(Editor&) {}
-void UpdateFileNamePreview(Editor&) {}
+void connectDocument(Editor& e) {
+    connectHeader(e);
+    connectAssembly(e);
+}
 
 }  // namespace gs

@@ -1,0 +1,7 @@
+#include "document/assembly.h"
+
+namespace gs {
+
+void connectAssembly(Editor&) {}
+
+}  // namespace gs
