@@ -1,0 +1,22 @@
+// Writing a file so that a failure half-way never leaves it truncated: the
+// bytes go to a temporary file in the same folder, which is renamed over the
+// target only once it is completely written and closed. An existing file of
+// that name is therefore either fully replaced or left exactly as it was.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace gs {
+
+// Writes `bytes` to `path` as described above. On failure the temporary file
+// is removed, the target is untouched, and `why` (when given) receives the
+// system's reason.
+bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string* why);
+
+// Adds `bytes` to the end of `path` (creating it when missing) with the same
+// guarantee: earlier contents are kept, and on failure the file is left as it
+// was rather than holding half of the new bytes.
+bool appendFileAtomically(const std::string& path, std::string_view bytes, std::string* why);
+
+}  // namespace gs
