@@ -9,4 +9,8 @@ namespace gs {
 // Connects every handler of this subsystem to its control.
 void connectFinders(Editor& e);
 
+// Places picUnit in the frame shape shpUnit by the sprite's width: bottom
+// edges meet; a full, half or quarter width picks the left edge.
+void placeUnitPicture(Editor& e);
+
 }  // namespace gs

@@ -4,6 +4,7 @@
 #include "document/document.h"
 #include "finders/finders.h"
 #include "ui/help.h"
+#include "ui/window/shell.h"
 
 namespace gs {
 
@@ -12,12 +13,8 @@ App::App(Platform& platform) : editor(form, splash, platform) {
     connectFinders(editor);
     connectDocument(editor);
     connectHelp(editor);
+    form.cmdClearAll.Click = [this] { cmdClearAll_Click(editor); };
+    form.lblURL.Click = [this] { lblURL_Click(form, editor.platform); };
 }
-
-void App::start() {}
-void App::close() {}
-
-void InitializeAll(Editor&) {}
-void cmdClearAll_Click(Editor&) {}
 
 }  // namespace gs
