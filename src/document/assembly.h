@@ -5,6 +5,14 @@
 
 namespace gs {
 
+// Connects the page change of SSTab1 and the buttons of "Step 4".
 void connectAssembly(Editor& e);
+
+// The page of SSTab1 changed; entering "Step 4" copies the generated name into
+// txtGanFileName and assembles the file text.
+void SSTab1_Click(Editor& e, int previousTab);
+// Rebuilds txtGanFileFinal from the description, the province settings and the
+// garrison block, replacing whatever it held.
+void AssembleFinalText(Editor& e);
 
 }  // namespace gs

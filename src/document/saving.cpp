@@ -1,0 +1,93 @@
+#include "document/saving.h"
+
+#include <optional>
+
+#include "model/atomic_file.h"
+#include "model/config.h"
+#include "model/paths.h"
+
+namespace gs {
+
+namespace {
+
+constexpr const char* kNotSaved = "File not saved!";
+constexpr const char* kNotAdded = "File not Added to GodList!";
+constexpr const char* kSaveFilter = "Quillmap GOD file (*.god)|*.god";
+
+void report(Editor& e, const char* message, const std::string& why) { e.platform.messageBox(message, message, why); }
+
+// The name typed into txtGanFileName becomes part of a path and a line of
+// GodList.txt: it may not leave GOD_BIN nor break that line.
+bool isSafeGodName(const std::string& name) {
+    if (name.find("..") != std::string::npos) return false;
+    for (unsigned char c : name) {
+        if (c == '/' || c == '\\' || c < 0x20 || c == 0x7f) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string godFileBytes(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + 2);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        // A line break the view hands over as a bare LF is written as CR LF.
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) out += '\r';
+        out += text[i];
+    }
+    out += "\r\n";
+    return out;
+}
+
+void cmdSaveAs_Click(Editor& e) {
+    FileDialog& d = e.f.CommonDialog1;
+    d.fileName = e.f.txtGanFileName.text();
+    d.dialogTitle.clear();  // the system's own "Save As" title, not a leftover one
+    d.initDir = e.platform.programFolder();
+    d.filter = kSaveFilter;
+    d.filterIndex = 1;
+    const std::optional<std::string> path =
+        e.platform.saveFileDialog(DialogRequest{d.dialogTitle, d.fileName, d.initDir, d.filter, d.filterIndex});
+    if (!path) {
+        report(e, kNotSaved, {});
+        return;
+    }
+    std::string why;
+    if (!writeFileAtomically(*path, godFileBytes(e.f.txtGanFileFinal.text()), &why)) {
+        report(e, kNotSaved, *path + ": " + why);
+        return;
+    }
+    WriteConfig(e);
+}
+
+void cmdSaveAndAdd_Click(Editor& e) {
+    const std::string name = e.f.txtGanFileName.text();
+    if (!isSafeGodName(name)) {
+        report(e, kNotSaved, "The file name may not contain \"/\", \"\\\", \"..\" or a line break.");
+        return;
+    }
+    const std::string path = appendPath(e.QuillmapFolder, "\\GOD_BIN\\") + name + ".god";
+    std::string why;
+    if (!writeFileAtomically(path, godFileBytes(e.f.txtGanFileFinal.text()), &why)) {
+        report(e, kNotSaved, path + ": " + why);
+        return;
+    }
+    const std::string list = appendPath(e.QuillmapFolder, "\\LIST_CRATE\\GodList.txt");
+    if (!appendFileAtomically(list, name + "\r\n", &why)) {
+        report(e, kNotAdded, list + ": " + why);
+        return;
+    }
+    WriteConfig(e);
+    e.platform.messageBox("Saved to: " + path + "\r\n\r\nIndex added to: " + list, "Saved & Added to GodList!");
+}
+
+void cmdLoad_Click(Editor&) {}
+
+void connectSaving(Editor& e) {
+    e.f.cmdSaveAs.Click = [&e] { cmdSaveAs_Click(e); };
+    e.f.cmdSaveAndAdd.Click = [&e] { cmdSaveAndAdd_Click(e); };
+    e.f.cmdLoad.Click = [&e] { cmdLoad_Click(e); };
+}
+
+}  // namespace gs

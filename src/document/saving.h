@@ -1,0 +1,24 @@
+// Saving the assembled file text of "Step 4": "Save As" to a place the user
+// picks, "Save and Add" into Quillmap's GOD_BIN folder with an entry in its
+// index LIST_CRATE\GodList.txt. The editor never reads a god file back.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "model/editor.h"
+
+namespace gs {
+
+void connectSaving(Editor& e);
+
+void cmdSaveAs_Click(Editor& e);
+void cmdSaveAndAdd_Click(Editor& e);
+// The hidden, disabled "Load" button does nothing.
+void cmdLoad_Click(Editor& e);
+
+// The bytes of a god file: the text with every line break as CR LF, then one
+// CR LF.
+std::string godFileBytes(std::string_view text);
+
+}  // namespace gs
