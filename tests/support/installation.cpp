@@ -1,0 +1,249 @@
+#include "support/installation.h"
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <tuple>
+
+#include "model/columns.h"
+#include "model/records.h"
+#include "support/fake_platform.h"
+
+namespace gs::test {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Removes every folder made by makeInstallation when the program ends.
+struct Cleanup {
+    std::vector<fs::path> folders;
+    ~Cleanup() {
+        std::error_code ignored;
+        for (const auto& f : folders) fs::remove_all(f, ignored);
+    }
+};
+Cleanup& cleanup() {
+    static Cleanup c;
+    return c;
+}
+
+std::vector<Row> fillTo(std::vector<Row> rows, int lines, Row (*filler)(int r)) {
+    for (int r = static_cast<int>(rows.size()); r < lines; ++r) rows.push_back(filler(r));
+    return rows;
+}
+
+void replaceAll(std::string& s, const std::string& from, const std::string& to) {
+    for (std::size_t at = s.find(from); at != std::string::npos; at = s.find(from, at + to.size()))
+        s.replace(at, from.size(), to);
+}
+
+}  // namespace
+
+Row numberedRow(int fields, int number, const std::string& name) {
+    Row row(fields);
+    row[0] = std::to_string(number);
+    row[1] = name;
+    return row;
+}
+
+Row unitRow(int number, const std::string& name) { return numberedRow(col::unit::Count, number, name); }
+
+Row itemRow(int number, const std::string& name, const std::string& category, int classCode, const std::string& path1,
+            const std::string& level1, const std::string& path2, const std::string& level2) {
+    return {std::to_string(number), name, category, std::to_string(classCode), path1, level1, path2, level2};
+}
+
+Row siteRow(int number, const std::string& name) { return numberedRow(col::site::Count, number, name); }
+
+Row nationRow(const std::string& era, int number, const std::string& sea, const std::string& name) {
+    return {era, std::to_string(number), sea, name};
+}
+
+Row popTypeRow(int number, const std::string& name, std::vector<int> units, int extra, std::vector<int> commanders) {
+    Row row{std::to_string(number), name};
+    for (int u : units) row.push_back(std::to_string(u));
+    row.push_back(std::to_string(extra));
+    for (int c : commanders) row.push_back(std::to_string(c));
+    return row;
+}
+
+std::string joinRow(const Row& row) {
+    std::string line;
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        if (i > 0) line += '\t';
+        line += row[i];
+    }
+    return line;
+}
+
+std::string tableText(const std::vector<Row>& rows) {
+    std::string text;
+    for (const auto& row : rows) text += joinRow(row) + "\r\n";
+    return text;
+}
+
+std::vector<Row> defaultUnitRows() {
+    namespace u = col::unit;
+    Row drake = unitRow(1822, "\xC6ther Drake");
+    drake[u::God] = "1";
+    drake[u::Size] = "6";
+    drake[u::HitPoints] = "120";
+    drake[u::Morale] = "15";
+    drake[u::PathFire] = "3";
+    drake[u::PathAstral] = "1";
+    drake[u::Mounted] = "Mounted";
+    drake[u::MoveFlying] = "Flying";
+    drake[u::Fear] = "5";
+    Row spearman = unitRow(10, "Mossguard Spearman");
+    spearman[u::Size] = "2";
+    spearman[u::HitPoints] = "10";
+    spearman[u::Morale] = "10";
+    Row captain = unitRow(11, "K\xF6lnar Captain");
+    captain[u::Size] = "2";
+    captain[u::LeaderNormal] = "40";
+    captain[u::Female] = "Female";
+    captain[u::Standard] = "1";
+    Row hero = unitRow(12, "Wrenna the Lantern");
+    hero[u::Unique] = "Unique";
+    hero[u::Sacred] = "Sacred";
+    hero[u::LeaderMagic] = "10";
+    hero[u::PathHoly] = "2";
+    hero[u::UniqueName] = "Wrenna";
+    hero[u::Special] = "Hero of the Fen";
+    Row oracle = unitRow(13, "Grey Oracle");
+    for (const auto& [j, tag, n1, paths] : {std::tuple{0, "R1", "100", "FAW"}, std::tuple{1, "R2", "10", "DN"}}) {
+        oracle[u::RandMagic + 4 * j] = tag;
+        oracle[u::RandMagic + 4 * j + 1] = n1;
+        oracle[u::RandMagic + 4 * j + 2] = "1";
+        oracle[u::RandMagic + 4 * j + 3] = paths;
+    }
+    Row shade = unitRow(14, "Hollow Shade");
+    shade[u::Undead] = "Undead";
+    shade[u::LeaderUndead] = "5";
+    shade[u::Stealth] = "40";
+    shade[u::Spy] = "Spy";
+    shade[u::SurviveSwamp] = "Swamp";
+    return fillTo({drake, spearman, captain, hero, oracle, shade}, kUnitRows - 1,
+                  [](int r) { return unitRow(3000 + r, "Filler Unit " + std::to_string(r)); });
+}
+
+std::vector<Row> defaultItemRows() {
+    return fillTo(
+        {
+            itemRow(1, "Emberbrand", "1-h wpn", 0, "F", "1"),
+            itemRow(2, "Crown of Quiet Stars", "helm", 8, "S", "3", "A", "1"),
+            itemRow(3, "\xD6lgrim's Boots", "boots", 12, "E", "2", "", ""),
+        },
+        kItemRows - 1, [](int r) { return itemRow(400 + r, "Filler Item " + std::to_string(r), "misc", 0); });
+}
+
+std::vector<Row> defaultSiteRows() {
+    namespace s = col::site;
+    Row fen = siteRow(1, "Glimmering Fen");
+    fen[s::Frequency] = "40";
+    fen[s::Level] = "0";
+    fen[s::MagicType] = "Water";
+    fen[s::GemsWater] = "1";
+    fen[s::Laboratory] = "FALSE";
+    fen[s::RecUnit] = "10";
+    fen[s::RecUnit + 1] = "Mossguard Spearman";
+    fen[s::TerrainSwamp] = "Yes";
+    Row forge = siteRow(2, "Ashen Forge");
+    forge[s::Frequency] = "10";
+    forge[s::Level] = "2";
+    forge[s::MagicType] = "Fire";
+    forge[s::GemsFire] = "2";
+    forge[s::Gold] = "50";
+    forge[s::Laboratory] = "TRUE";
+    forge[s::Fort] = "1";
+    forge[s::SumUnit] = "1822";
+    forge[s::SumUnit + 1] = "\xC6ther Drake";
+    forge[s::SumUnit + 2] = "1";
+    forge[s::Scale1] = "heat";
+    forge[s::TerrainMountain] = "Yes";
+    forge[s::Unique] = "Yes";
+    return fillTo({fen, forge}, kSiteRows - 1,
+                  [](int r) { return siteRow(1000 + r, "Filler Site " + std::to_string(r)); });
+}
+
+std::vector<Row> defaultNationRows() {
+    return fillTo(
+        {
+            nationRow("EA", 5, "SEA", "Brinehold"),
+            nationRow("EA", 6, "", "Vell Marches"),
+            nationRow("MA", 20, "", "Ostmark \xC6ries"),
+            nationRow("LA", 40, "", "Ruinfall"),
+        },
+        kNationRows - 1, [](int r) {
+            static const char* const eras[] = {"EA", "MA", "LA"};
+            return nationRow(eras[r % 3], 100 + r, "", "Filler Nation " + std::to_string(r));
+        });
+}
+
+std::vector<Row> defaultPopTypeRows() {
+    return fillTo({popTypeRow(1, "Marsh Folk", {10, 14, -1, -1}, 0, {11, 12, -1, -1})}, kPopTypeRows - 1, [](int r) {
+        return popTypeRow(100 + r, "Filler Pop " + std::to_string(r), {10, 10, 10, 10}, 0, {11, 11, 11, 11});
+    });
+}
+
+std::string configText(const std::string& quillmapFolder, const std::string& author, const std::string& index,
+                       const std::vector<std::string>& itemLists) {
+    std::string text = quillmapFolder + "\r\n" + author + "\r\n" + index + "\r\n";
+    for (const auto& list : itemLists) text += list + "\r\n";
+    return text;
+}
+
+std::string quillmapFolderOf(const std::string& installation) {
+    return (fs::path(installation) / kQuillmapDir).string();
+}
+
+void writeFile(const std::string& path, const std::string& bytes) {
+    fs::create_directories(fs::path(path).parent_path());
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out) throw std::runtime_error("cannot write " + path);
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::string makeInstallation(const InstallationOptions& options) {
+    std::string pattern = (fs::temp_directory_path() / "godsmith-test-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
+    const fs::path root = pattern;
+    cleanup().folders.push_back(root);
+    const std::string quillmap = quillmapFolderOf(root.string());
+
+    std::map<std::string, std::optional<std::string>> files = {
+        {kUnitFile, tableText(defaultUnitRows())},
+        {kItemFile, tableText(defaultItemRows())},
+        {kSiteFile, tableText(defaultSiteRows())},
+        {kNationFile, tableText(defaultNationRows())},
+        {kPopTypeFile, tableText(defaultPopTypeRows())},
+        {kConfigFile, configText("{QUILLMAP}", "Test Author", "1", {"Spare Blades", "Tower Relics"})},
+        {kNameListFile, "Marsh Names_DATA2\r\nMarsh Names\r\nHill Names_DATA2\r\nreadme.txt\r\n"},
+        {kGodListFile, ""},
+    };
+    for (const auto& [path, content] : options.files) files[path] = content;
+
+    fs::create_directories(root / kGodBinDir);
+    for (auto [path, content] : files) {
+        if (!content) continue;
+        replaceAll(*content, "{QUILLMAP}", quillmap);
+        writeFile((root / path).string(), *content);
+    }
+    // The sprite is a stand-in picture unless a test gives its own bytes.
+    if (!files.count(kSpriteFile)) {
+        fs::create_directories(root / "RKsprites");
+        writePicture((root / kSpriteFile).string(), 64, 64);
+    }
+    return root.string();
+}
+
+}  // namespace gs::test
