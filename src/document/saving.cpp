@@ -12,6 +12,8 @@ namespace {
 
 constexpr const char* kNotSaved = "File not saved!";
 constexpr const char* kNotAdded = "File not Added to GodList!";
+constexpr const char* kUnsafeName =
+    "A file name may not contain \"/\", \"\\\", \"..\", a line break or another control character.";
 constexpr const char* kSaveFilter = "Quillmap GOD file (*.god)|*.god";
 
 void report(Editor& e, const char* message, const std::string& why) { e.platform.messageBox(message, message, why); }
@@ -64,7 +66,7 @@ void cmdSaveAs_Click(Editor& e) {
 void cmdSaveAndAdd_Click(Editor& e) {
     const std::string name = e.f.txtGanFileName.text();
     if (!isSafeGodName(name)) {
-        report(e, kNotSaved, "The file name may not contain \"/\", \"\\\", \"..\" or a line break.");
+        report(e, kNotSaved, kUnsafeName);
         return;
     }
     const std::string path = appendPath(e.QuillmapFolder, "\\GOD_BIN\\") + name + ".god";

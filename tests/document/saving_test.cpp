@@ -1,0 +1,200 @@
+// Saving for real into a temporary installation: "Save As", "Save and Add",
+// the index in GodList.txt and the author index in RK.cfg.
+#include "document/saving.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "support/fake_platform.h"
+#include "ui/app.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string read(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+void write(const fs::path& p, const std::string& bytes) { std::ofstream(p, std::ios::binary) << bytes; }
+
+class SavingTest : public ::testing::Test {
+protected:
+    fs::path root = fs::temp_directory_path() / ("gs_saving_" + std::to_string(::getpid()) + "_" +
+                                                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::path quillmap = root / "Quillmap";
+    fs::path godBin = quillmap / "GOD_BIN";
+    fs::path godList = quillmap / "LIST_CRATE" / "GodList.txt";
+    fs::path config = root / "RK.cfg";
+    gs::test::FakePlatform platform{root.string()};
+    gs::App app{platform};
+    gs::Editor& e = app.editor;
+    gs::Form1& f = app.form;
+
+    static constexpr const char* kConfig = "Q\r\nAnn\r\n7\r\nSpare Blades\r\n";
+
+    void SetUp() override {
+        fs::remove_all(root);
+        fs::create_directories(godBin);
+        fs::create_directories(godList.parent_path());
+        write(godList, "Older1_5_A_EA_\r\nOlder2_5_A_EA_\r\n");
+        e.QuillmapFolder = quillmap.string();
+        e.AuthorName = "Ann";
+        e.QuillmapItems = "Spare Blades\t";
+        f.txtAuthorIndex.setText("7");
+        e.AuthorIndex = 7;
+        write(config, kConfig);
+        f.txtGanFileName.setText("Ann7_5_A_EA_");
+        f.txtGanFileFinal.setText("#population 100\r\n#units 5 12");
+    }
+    void TearDown() override { fs::remove_all(root); }
+
+    std::string advancedConfig() const { return quillmap.string() + "\r\nAnn\r\n8\r\nSpare Blades\r\n"; }
+    void expectIndexNotAdvanced() {
+        EXPECT_EQ(read(config), kConfig);
+        EXPECT_EQ(f.txtAuthorIndex.text(), "7");
+        EXPECT_EQ(e.AuthorIndex, 7);
+    }
+    std::size_t filesIn(const fs::path& dir) {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {}));
+    }
+};
+
+TEST_F(SavingTest, SaveAndAddWritesFileAppendsIndexAdvancesAuthorIndexAndReports) {
+    f.cmdSaveAndAdd.click();
+
+    const fs::path god = godBin / "Ann7_5_A_EA_.god";
+    EXPECT_EQ(read(god), "#population 100\r\n#units 5 12\r\n");
+    EXPECT_EQ(read(godList), "Older1_5_A_EA_\r\nOlder2_5_A_EA_\r\nAnn7_5_A_EA_\r\n");
+    EXPECT_EQ(read(config), advancedConfig());
+    EXPECT_EQ(f.txtAuthorIndex.text(), "8");
+    EXPECT_EQ(e.AuthorIndex, 8);
+    EXPECT_TRUE(platform.saveRequests.empty());
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].title, "Saved & Added to GodList!");
+    EXPECT_EQ(platform.messages[0].text, "Saved to: " + god.string() + "\r\n\r\nIndex added to: " + godList.string());
+    // Nothing but the god file in GOD_BIN: no temporary file is left behind.
+    EXPECT_EQ(filesIn(godBin), 1u);
+    EXPECT_EQ(filesIn(godList.parent_path()), 1u);
+}
+
+TEST_F(SavingTest, FileIsTextPlusOneLineEndWithEveryLineBreakAsCrLf) {
+    f.txtGanFileFinal.setText("--Description: \r\n--caf\xe9\n#units 5 12\r\n");
+    f.cmdSaveAndAdd.click();
+    EXPECT_EQ(read(godBin / "Ann7_5_A_EA_.god"), "--Description: \r\n--caf\xe9\r\n#units 5 12\r\n\r\n");
+}
+
+TEST_F(SavingTest, SaveAndAddTwiceReplacesFileAndAppendsNameAgain) {
+    f.cmdSaveAndAdd.click();
+    f.txtGanFileFinal.setText("#population 2");
+    f.cmdSaveAndAdd.click();
+    EXPECT_EQ(read(godBin / "Ann7_5_A_EA_.god"), "#population 2\r\n");
+    EXPECT_EQ(read(godList), "Older1_5_A_EA_\r\nOlder2_5_A_EA_\r\nAnn7_5_A_EA_\r\nAnn7_5_A_EA_\r\n");
+    EXPECT_EQ(f.txtAuthorIndex.text(), "9");
+    EXPECT_EQ(f.txtGanFileName.text(), "Ann7_5_A_EA_");
+}
+
+TEST_F(SavingTest, EmptyNameWritesDotGodAndAnEmptyLine) {
+    f.txtGanFileName.setText("");
+    f.cmdSaveAndAdd.click();
+    EXPECT_EQ(read(godBin / ".god"), "#population 100\r\n#units 5 12\r\n");
+    EXPECT_EQ(read(godList), "Older1_5_A_EA_\r\nOlder2_5_A_EA_\r\n\r\n");
+    EXPECT_EQ(f.txtAuthorIndex.text(), "8");
+}
+
+TEST_F(SavingTest, MissingGodBinSavesNothingAndKeepsIndex) {
+    fs::remove_all(godBin);
+    f.cmdSaveAndAdd.click();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "File not saved!");
+    EXPECT_EQ(platform.messages[0].title, "File not saved!");
+    EXPECT_EQ(platform.messages[0].detail, (godBin / "Ann7_5_A_EA_.god").string() + ": " + std::strerror(ENOENT));
+    EXPECT_EQ(read(godList), "Older1_5_A_EA_\r\nOlder2_5_A_EA_\r\n");
+    expectIndexNotAdvanced();
+}
+
+TEST_F(SavingTest, MissingListCrateKeepsGodFileAndIndex) {
+    fs::remove_all(godList.parent_path());
+    f.cmdSaveAndAdd.click();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "File not Added to GodList!");
+    EXPECT_EQ(platform.messages[0].title, "File not Added to GodList!");
+    EXPECT_EQ(platform.messages[0].detail, godList.string() + ": " + std::strerror(ENOENT));
+    EXPECT_EQ(read(godBin / "Ann7_5_A_EA_.god"), "#population 100\r\n#units 5 12\r\n");
+    expectIndexNotAdvanced();
+}
+
+TEST_F(SavingTest, NameThatWouldLeaveGodBinOrBreakTheIndexIsRefused) {
+    for (const std::string name : {"../escape", "sub/dir", "back\\slash", "..", "two\r\nlines", "tab\tname"}) {
+        platform.messages.clear();
+        f.txtGanFileName.setText(name);
+        f.cmdSaveAndAdd.click();
+        ASSERT_EQ(platform.messages.size(), 1u) << name;
+        EXPECT_EQ(platform.messages[0].text, "File not saved!");
+        EXPECT_EQ(platform.messages[0].title, "File not saved!");
+        EXPECT_EQ(platform.messages[0].detail,
+                  "A file name may not contain \"/\", \"\\\", \"..\", a line break or another control character.");
+    }
+    EXPECT_EQ(filesIn(godBin), 0u);
+    EXPECT_EQ(filesIn(quillmap), 2u);
+    EXPECT_EQ(read(godList), "Older1_5_A_EA_\r\nOlder2_5_A_EA_\r\n");
+    expectIndexNotAdvanced();
+}
+
+TEST_F(SavingTest, FailedConfigWriteIsReportedAfterTheFilesAreWritten) {
+    e.AuthorIndex = 32767;
+    f.cmdSaveAndAdd.click();
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(platform.messages[0].text, "Unable to update RK.cfg");
+    EXPECT_EQ(platform.messages[1].title, "Saved & Added to GodList!");
+    EXPECT_EQ(read(config), kConfig);
+    EXPECT_EQ(read(godList), "Older1_5_A_EA_\r\nOlder2_5_A_EA_\r\nAnn7_5_A_EA_\r\n");
+}
+
+TEST_F(SavingTest, SaveAsAsksForAPlaceAndWritesThere) {
+    const fs::path chosen = root / "elsewhere";
+    platform.dialogAnswers.push_back(chosen.string());
+    f.cmdSaveAs.click();
+
+    ASSERT_EQ(platform.saveRequests.size(), 1u);
+    const gs::DialogRequest& r = platform.saveRequests[0];
+    EXPECT_EQ(r.fileName, "Ann7_5_A_EA_");
+    EXPECT_EQ(r.initDir, root.string());
+    EXPECT_EQ(r.filter, "Quillmap GOD file (*.god)|*.god");
+    EXPECT_EQ(r.filterIndex, 1);
+    // Written exactly where the dialog says, without an added extension.
+    EXPECT_EQ(read(chosen), "#population 100\r\n#units 5 12\r\n");
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(read(config), advancedConfig());
+    EXPECT_EQ(f.txtAuthorIndex.text(), "8");
+    EXPECT_EQ(read(godList), "Older1_5_A_EA_\r\nOlder2_5_A_EA_\r\n");
+}
+
+TEST_F(SavingTest, SaveAsCancelledOrUnwritableSavesNothing) {
+    f.cmdSaveAs.click();  // no answer: the user cancels
+    platform.dialogAnswers.push_back((root / "missing" / "x.god").string());
+    f.cmdSaveAs.click();
+    ASSERT_EQ(platform.messages.size(), 2u);
+    for (const auto& m : platform.messages) {
+        EXPECT_EQ(m.text, "File not saved!");
+        EXPECT_EQ(m.title, "File not saved!");
+    }
+    EXPECT_FALSE(fs::exists(root / "missing"));
+    expectIndexNotAdvanced();
+}
+
+TEST_F(SavingTest, LoadButtonIsHiddenDisabledAndInert) {
+    EXPECT_FALSE(f.cmdLoad.visible());
+    EXPECT_FALSE(f.cmdLoad.enabled());
+    gs::cmdLoad_Click(e);
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_TRUE(platform.openRequests.empty());
+}
+
+}  // namespace
