@@ -1,12 +1,86 @@
 #include "model/tables.h"
 
+#include "model/paths.h"
+#include "model/table_reader.h"
+
 namespace gs {
 
-LoadStatus loadNations(Editor&) { return LoadStatus::failure("not read yet"); }
-LoadStatus loadNameList(Editor&) { return LoadStatus::failure("not read yet"); }
-LoadStatus loadPopTypes(Editor&) { return LoadStatus::failure("not read yet"); }
-LoadStatus loadSites(Editor&) { return LoadStatus::failure("not read yet"); }
-LoadStatus loadItems(Editor&) { return LoadStatus::failure("not read yet"); }
-LoadStatus loadUnits(Editor&) { return LoadStatus::failure("not read yet"); }
+namespace {
+
+// Reads a file of the program folder's RKdata into `rows`.
+template <class Record>
+LoadStatus readTable(Editor& e, std::string_view relative,
+                     LoadStatus (*parse)(std::string_view, const std::string&, std::vector<Record>&),
+                     std::vector<Record>& rows) {
+    const std::string path = appendPath(e.platform.programFolder(), relative);
+    std::string bytes;
+    if (LoadStatus status = readWholeFile(path, bytes); !status) return status;
+    return parse(bytes, path, rows);
+}
+
+// A picker of `first` and then every row's name; with an index, entry k of
+// the index holds the number of the row at picker position k (entry 0 is -1).
+// Nothing but `first` when the table fails to load.
+template <class Record>
+LoadStatus loadPicker(Editor& e, ComboBox& picker, const char* first, std::string_view relative,
+                      LoadStatus (*parse)(std::string_view, const std::string&, std::vector<Record>&),
+                      std::vector<Record>& rows, std::vector<std::int16_t>* index, int count) {
+    picker.clear();
+    picker.addItem(first);
+    if (index) (*index)[0] = -1;
+    if (LoadStatus status = readTable(e, relative, parse, rows); !status) return status;
+    std::vector<std::string> names;
+    names.reserve(count);
+    for (int r = 0; r < count; ++r) {
+        names.push_back(rows[r].Name);
+        if (index) (*index)[r + 1] = rows[r].Number;
+    }
+    picker.addItems(names);
+    picker.setListIndex(0);
+    return LoadStatus::success();
+}
+
+}  // namespace
+
+LoadStatus loadNations(Editor& e) { return readTable(e, "\\RKdata\\NationData.txt", parseNations, e.Nations); }
+
+LoadStatus loadNameList(Editor& e) {
+    ComboBox& picker = e.f.cboNameDataList;
+    picker.clear();
+    picker.addItem("Let Velm name the province.");
+    std::string bytes;
+    if (LoadStatus status = readWholeFile(appendPath(e.QuillmapFolder, "\\LIST_CRATE\\NameList.txt"), bytes); !status)
+        return status;
+    picker.addItems(parseNameList(bytes));
+    picker.setEnabled(true);
+    picker.setListIndex(0);
+    return LoadStatus::success();
+}
+
+LoadStatus loadPopTypes(Editor& e) {
+    LoadStatus status = loadPicker(e, e.f.cboPopType, "None", "\\RKdata\\PopData.txt", parsePopTypes, e.PopTypes,
+                                   nullptr, kPopTypeFormat.lines);
+    if (!status) return status;
+    for (int k = 0; k < 4; ++k) {
+        e.f.lblPTCmdr[k].setCaption("-1");
+        e.f.lblPTUnit[k].setCaption("-1");
+    }
+    return status;
+}
+
+LoadStatus loadSites(Editor& e) {
+    return loadPicker(e, e.f.cboFeature, "None", "\\RKdata\\SiteData.txt", parseSites, e.Sites, &e.SiteIndex,
+                      kSiteFormat.lines);
+}
+
+LoadStatus loadItems(Editor& e) {
+    return loadPicker(e, e.f.cboItem, "No Item", "\\RKdata\\ItemData.txt", parseItems, e.Items, &e.ItemIndex,
+                      kItemFormat.lines);
+}
+
+LoadStatus loadUnits(Editor& e) {
+    return loadPicker(e, e.f.cboUnitFound, "None", "\\RKdata\\UnitData.txt", parseUnits, e.Units, &e.UnitIndex,
+                      kUnitFormat.lines);
+}
 
 }  // namespace gs

@@ -1,0 +1,293 @@
+#include "model/table_reader.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "model/columns.h"
+#include "model/number.h"
+
+namespace gs {
+
+namespace {
+
+// Splits bytes into lines ended by LF, each without its LF and a CR before it.
+class Lines {
+public:
+    explicit Lines(std::string_view bytes) : rest_(bytes) {}
+    // False at the end: nothing is left, or only an ended last line was.
+    bool next(std::string_view& line) {
+        if (rest_.empty()) return false;
+        const std::size_t end = rest_.find('\n');
+        line = rest_.substr(0, end);
+        rest_ = end == std::string_view::npos ? std::string_view{} : rest_.substr(end + 1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        return true;
+    }
+
+private:
+    std::string_view rest_;
+};
+
+// The cells of one line in column order, read through a cursor as the
+// record's fields are filled. The first conversion failure is kept and
+// later reads return placeholders.
+class Cells {
+public:
+    Cells(const std::vector<std::string_view>& fields, CellRule rule) : fields_(fields), rule_(rule) {}
+
+    std::string_view text() { return replaced(fields_[next_++]); }
+    std::int16_t i16() { return static_cast<std::int16_t>(number(toInt16(peek()))); }
+    std::int32_t i32() { return static_cast<std::int32_t>(number(toInt32(peek()))); }
+
+    int used() const { return next_; }
+    bool failed() const { return error_ != NumberError::None; }
+    int errorField() const { return errorField_; }
+    std::string_view errorText() const { return errorText_; }
+    NumberError error() const { return error_; }
+
+private:
+    std::string_view peek() const { return replaced(fields_[next_]); }
+    std::int64_t number(NumberResult r) {
+        if (!r.ok() && !failed()) {
+            error_ = r.error;
+            errorField_ = next_;
+            errorText_ = fields_[next_];
+        }
+        ++next_;
+        return r.ok() ? r.value : 0;
+    }
+    std::string_view replaced(std::string_view cell) const {
+        if (rule_ == CellRule::None) return cell;
+        if (cell.empty() || (rule_ == CellRule::AbsentAndStar && cell == " ")) return kAbsentText;
+        if (rule_ == CellRule::AbsentAndStar && cell == "*") return "-999";
+        return cell;
+    }
+
+    const std::vector<std::string_view>& fields_;
+    CellRule rule_;
+    int next_ = 0;
+    NumberError error_ = NumberError::None;
+    int errorField_ = -1;
+    std::string_view errorText_;
+};
+
+// A cell as quoted in a failure cause: long cells are cut.
+std::string quoted(std::string_view cell) {
+    constexpr std::size_t kShown = 40;
+    if (cell.size() <= kShown) return "\"" + std::string(cell) + "\"";
+    return "\"" + std::string(cell.substr(0, kShown)) + "...\"";
+}
+
+// Splits a line into its first `needed` fields; returns the number of fields
+// the line has, counted up to `needed` (so a short line reports its count).
+int splitFields(std::string_view line, const TableFormat& format, std::vector<std::string_view>& fields) {
+    fields.clear();
+    std::size_t start = 0;
+    while (static_cast<int>(fields.size()) < format.fields) {
+        const std::size_t tab = line.find('\t', start);
+        fields.push_back(line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start));
+        if (tab == std::string_view::npos) break;
+        start = tab + 1;
+    }
+    const int count = static_cast<int>(fields.size());
+    if (count == format.fields && format.lastFieldAfterLastTab) fields.back() = line.substr(line.rfind('\t') + 1);
+    return count;
+}
+
+template <class Record, class Fill>
+LoadStatus parseTable(std::string_view bytes, const std::string& path, const TableFormat& format,
+                      std::vector<Record>& rows, Fill fill) {
+    Lines lines(bytes);
+    std::vector<std::string_view> fields;
+    fields.reserve(format.fields);
+    for (int r = 0; r < format.lines; ++r) {
+        std::string_view line;
+        if (!lines.next(line))
+            return LoadStatus::failure(path + ": ends after " + std::to_string(r) + " of " +
+                                       std::to_string(format.lines) + " lines");
+        const int count = splitFields(line, format, fields);
+        if (count < format.fields)
+            return LoadStatus::failure(path + ": line " + std::to_string(r + 1) + " has " + std::to_string(count) +
+                                       " fields, " + std::to_string(format.fields) + " needed");
+        Cells cells(fields, format.cells);
+        Record record;
+        fill(record, cells);
+        if (cells.failed())
+            return LoadStatus::failure(
+                path + ": line " + std::to_string(r + 1) + ", field " + std::to_string(cells.errorField()) + ": " +
+                quoted(cells.errorText()) +
+                (cells.error() == NumberError::OutOfRange ? " is out of range" : " is not a number"));
+        rows[r] = std::move(record);
+    }
+    return LoadStatus::success();
+}
+
+void fillUnit(UnitRecord& u, Cells& c) {
+    u.Number = c.i16();
+    for (auto f :
+         {&UnitRecord::Name, &UnitRecord::Unique, &UnitRecord::Mounted, &UnitRecord::Sacred, &UnitRecord::Female})
+        u.*f = c.text();
+    for (auto f :
+         {&UnitRecord::God,         &UnitRecord::Extra7,          &UnitRecord::Size,         &UnitRecord::HitPoints,
+          &UnitRecord::Morale,      &UnitRecord::MagicResistance, &UnitRecord::LeaderNormal, &UnitRecord::LeaderUndead,
+          &UnitRecord::LeaderMagic, &UnitRecord::SlotsHand,       &UnitRecord::SlotsHead,    &UnitRecord::SlotsBody,
+          &UnitRecord::SlotsFoot,   &UnitRecord::SlotsMisc,       &UnitRecord::PathFire,     &UnitRecord::PathAir,
+          &UnitRecord::PathWater,   &UnitRecord::PathEarth,       &UnitRecord::PathAstral,   &UnitRecord::PathDeath,
+          &UnitRecord::PathNature,  &UnitRecord::PathBlood,       &UnitRecord::PathHoly})
+        u.*f = c.i16();
+    for (int j = 0; j < 4; ++j) {
+        u.RandMagicTag[j] = c.text();
+        u.RandMagicNum1[j] = c.i16();
+        u.RandMagicNum2[j] = c.i16();
+        u.RandMagicPaths[j] = c.text();
+    }
+    for (auto f : {&UnitRecord::Undead, &UnitRecord::Demon, &UnitRecord::MagicBeing, &UnitRecord::Animal,
+                   &UnitRecord::Spy, &UnitRecord::Assassin, &UnitRecord::Glamour})
+        u.*f = c.text();
+    u.Stealth = c.i16();
+    for (auto f : {&UnitRecord::ResistLightning, &UnitRecord::ResistFire, &UnitRecord::ResistCold,
+                   &UnitRecord::ResistPoison, &UnitRecord::DarkVision, &UnitRecord::Regeneration, &UnitRecord::Forge,
+                   &UnitRecord::Heal, &UnitRecord::Alchemy, &UnitRecord::Luck, &UnitRecord::Insane})
+        u.*f = c.text();
+    u.Standard = c.i16();
+    u.Extra65 = c.text();
+    for (auto f : {&UnitRecord::Awe, &UnitRecord::Fear, &UnitRecord::Berserk, &UnitRecord::Chill, &UnitRecord::Heat,
+                   &UnitRecord::FireShield, &UnitRecord::BanefireShield, &UnitRecord::BloodVengeance,
+                   &UnitRecord::DiseaseCloud, &UnitRecord::PoisonCloud})
+        u.*f = c.i16();
+    u.IceArmor = c.text();
+    for (auto f : {&UnitRecord::Pillage, &UnitRecord::Patrol, &UnitRecord::CastleDefence, &UnitRecord::Siege,
+                   &UnitRecord::Supply, &UnitRecord::Sage, &UnitRecord::BloodHunt, &UnitRecord::VoidSummoning})
+        u.*f = c.i16();
+    for (auto f : {&UnitRecord::SurviveForest,     &UnitRecord::SurviveMountain, &UnitRecord::SurviveWaste,
+                   &UnitRecord::SurviveSwamp,      &UnitRecord::MoveAquatic,     &UnitRecord::MoveAmphibian,
+                   &UnitRecord::MovePoorAmphibian, &UnitRecord::MoveFlying,      &UnitRecord::MoveStormflyer,
+                   &UnitRecord::MoveSailing,       &UnitRecord::ColdBlooded,     &UnitRecord::Ethereal,
+                   &UnitRecord::TrueEthereal,      &UnitRecord::Trample,         &UnitRecord::Blind,
+                   &UnitRecord::Recuperation,      &UnitRecord::Immortal,        &UnitRecord::Mindless,
+                   &UnitRecord::Lifeless,          &UnitRecord::NoEat,           &UnitRecord::NoHeal,
+                   &UnitRecord::PoisonArmor,       &UnitRecord::Seduce,          &UnitRecord::Succubus,
+                   &UnitRecord::Petrify,           &UnitRecord::Eyeloss,         &UnitRecord::Inquisitor,
+                   &UnitRecord::WinterStrength,    &UnitRecord::SpringStrength,  &UnitRecord::SummerStrength,
+                   &UnitRecord::FallStrength,      &UnitRecord::Reanimator})
+        u.*f = c.text();
+    for (auto f :
+         {&UnitRecord::Summon, &UnitRecord::SummonExtra, &UnitRecord::AutoSummon, &UnitRecord::AutoSummonExtra,
+          &UnitRecord::BattleSummon, &UnitRecord::BattleSummonExtra, &UnitRecord::DomSummon,
+          &UnitRecord::DomSummonExtra, &UnitRecord::ShapeChange, &UnitRecord::FirstShape, &UnitRecord::SecondShape,
+          &UnitRecord::SecondTmpShape, &UnitRecord::LandShape, &UnitRecord::SeaShape})
+        u.*f = c.i16();
+    u.UniqueName = c.text();
+    u.Special = c.text();
+}
+
+void fillItem(ItemRecord& i, Cells& c) {
+    i.Number = c.i16();
+    i.Name = c.text();
+    i.Category = c.text();
+    i.ClassCode = c.i16();
+    i.Path1 = c.text();
+    i.Level1 = c.i16();
+    i.Path2 = c.text();
+    i.Level2 = c.i16();
+}
+
+void fillSite(SiteRecord& s, Cells& c) {
+    s.Number = c.i16();
+    s.Name = c.text();
+    s.Extra2 = c.i16();
+    s.Frequency = c.i16();
+    s.Mask32 = c.i32();
+    s.Level = c.i16();
+    s.MagicType = c.text();
+    for (auto f :
+         {&SiteRecord::GemsFire, &SiteRecord::GemsAir, &SiteRecord::GemsWater, &SiteRecord::GemsEarth,
+          &SiteRecord::GemsAstral, &SiteRecord::GemsDeath, &SiteRecord::GemsNature, &SiteRecord::GemsBlood,
+          &SiteRecord::Gold, &SiteRecord::Resources, &SiteRecord::Supply, &SiteRecord::Unrest, &SiteRecord::Experience})
+        s.*f = c.i16();
+    s.Laboratory = c.text();
+    s.Fort = c.i16();
+    for (int j = 0; j < 4; ++j) {
+        s.RecUnitNumber[j] = c.i16();
+        s.RecUnitName[j] = c.text();
+    }
+    s.SummonPath = c.text();
+    for (int j = 0; j < 3; ++j) {
+        s.SumUnitNumber[j] = c.i16();
+        s.SumUnitName[j] = c.text();
+        s.SumUnitValue[j] = c.i16();
+    }
+    for (auto f : {&SiteRecord::Scale1,        &SiteRecord::Scale2,          &SiteRecord::Conjuration,
+                   &SiteRecord::Alteration,    &SiteRecord::Evocation,       &SiteRecord::Construction,
+                   &SiteRecord::Enchantment,   &SiteRecord::Thaumaturgy,     &SiteRecord::BloodResearch,
+                   &SiteRecord::Heal,          &SiteRecord::Disease,         &SiteRecord::Curse,
+                   &SiteRecord::Horror,        &SiteRecord::HolyFire,        &SiteRecord::HolyPower,
+                   &SiteRecord::Scry,          &SiteRecord::Adventure,       &SiteRecord::TerrainPlains,
+                   &SiteRecord::TerrainForest, &SiteRecord::TerrainMountain, &SiteRecord::TerrainWaste,
+                   &SiteRecord::TerrainFarm,   &SiteRecord::TerrainSea,      &SiteRecord::TerrainCoast,
+                   &SiteRecord::TerrainSwamp,  &SiteRecord::TerrainDeepSea,  &SiteRecord::Extra66,
+                   &SiteRecord::Unique})
+        s.*f = c.text();
+}
+
+void fillNation(NationRecord& n, Cells& c) {
+    n.Era = c.text();
+    n.Number = c.i16();
+    n.Sea = c.text();
+    n.Name = c.text();
+}
+
+void fillPopType(PopTypeRecord& p, Cells& c) {
+    p.Number = c.i16();
+    p.Name = c.text();
+    for (int j = 0; j < 4; ++j) p.Units[j] = c.i16();
+    p.Extra6 = c.i16();
+    for (int j = 0; j < 4; ++j) p.Commanders[j] = c.i16();
+}
+
+}  // namespace
+
+LoadStatus parseUnits(std::string_view bytes, const std::string& path, std::vector<UnitRecord>& rows) {
+    return parseTable(bytes, path, kUnitFormat, rows, fillUnit);
+}
+LoadStatus parseItems(std::string_view bytes, const std::string& path, std::vector<ItemRecord>& rows) {
+    return parseTable(bytes, path, kItemFormat, rows, fillItem);
+}
+LoadStatus parseSites(std::string_view bytes, const std::string& path, std::vector<SiteRecord>& rows) {
+    return parseTable(bytes, path, kSiteFormat, rows, fillSite);
+}
+LoadStatus parseNations(std::string_view bytes, const std::string& path, std::vector<NationRecord>& rows) {
+    return parseTable(bytes, path, kNationFormat, rows, fillNation);
+}
+LoadStatus parsePopTypes(std::string_view bytes, const std::string& path, std::vector<PopTypeRecord>& rows) {
+    return parseTable(bytes, path, kPopTypeFormat, rows, fillPopType);
+}
+
+std::vector<std::string> parseNameList(std::string_view bytes) {
+    constexpr std::string_view kEnding = "_DATA2";
+    std::vector<std::string> names;
+    Lines lines(bytes);
+    for (std::string_view line; lines.next(line);)
+        if (line.ends_with(kEnding)) names.emplace_back(line.substr(0, line.size() - kEnding.size()));
+    return names;
+}
+
+LoadStatus readWholeFile(const std::string& path, std::string& bytes) {
+    bytes.clear();
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
+    if (!file) return LoadStatus::failure(path + ": cannot be opened: " + std::strerror(errno));
+    char buffer[1 << 16];
+    while (const std::size_t got = std::fread(buffer, 1, sizeof buffer, file.get())) bytes.append(buffer, got);
+    if (std::ferror(file.get())) return LoadStatus::failure(path + ": cannot be read: " + std::strerror(errno));
+    return LoadStatus::success();
+}
+
+static_assert(col::unit::Count == kUnitFormat.fields && col::unit::Special == 132 && col::unit::Undead == 45);
+static_assert(col::item::Count == kItemFormat.fields);
+static_assert(col::site::Count == kSiteFormat.fields && col::site::Scale1 == 40 && col::site::Unique == 67);
+static_assert(col::nation::Count == kNationFormat.fields);
+static_assert(col::poptype::Count == kPopTypeFormat.fields);
+
+}  // namespace gs

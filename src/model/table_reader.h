@@ -1,0 +1,63 @@
+// The reading layer of the data tables: bytes in, records and a status out.
+// It touches no control and shows nothing, so tests and fuzz targets can
+// drive it directly; tables.cpp puts its results into the editor.
+//
+// Every table is a fixed number of lines (CR LF or LF), each with at least a
+// fixed number of Tab-separated fields; lines after the fixed count and
+// fields after the needed count are never looked at. Failure causes name the
+// file, the line (counted from 1) and the field (counted from 0, as the
+// table's columns are numbered):
+//   <path>: ends after 1500 of 1983 lines
+//   <path>: line 12 has 40 fields, 133 needed
+//   <path>: line 57, field 9: "abc" is not a number   (or: is out of range)
+// On failure the rows before the failing line are filled; the failing row
+// and the rows after it keep what they held.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/load.h"
+#include "model/records.h"
+
+namespace gs {
+
+// Which cells a table replaces before reading them.
+enum class CellRule {
+    AbsentAndStar,  // "" and " " become "-666", "*" becomes "-999" (units, items, nations)
+    AbsentOnly,     // "" becomes "-666" (sites)
+    None,           // nothing is replaced (pop types)
+};
+
+struct TableFormat {
+    int lines;   // lines read
+    int fields;  // fields a line needs
+    CellRule cells;
+    // The last needed field is the text after the line's last Tab, wherever
+    // that is (pop types).
+    bool lastFieldAfterLastTab = false;
+};
+
+inline constexpr TableFormat kUnitFormat{kUnitRows - 1, 133, CellRule::AbsentAndStar};
+inline constexpr TableFormat kItemFormat{kItemRows - 1, 8, CellRule::AbsentAndStar};
+inline constexpr TableFormat kSiteFormat{kSiteRows - 1, 68, CellRule::AbsentOnly};
+inline constexpr TableFormat kNationFormat{kNationRows - 1, 4, CellRule::AbsentAndStar};
+inline constexpr TableFormat kPopTypeFormat{kPopTypeRows - 1, 11, CellRule::None, true};
+
+// Each fills rows 0 .. format.lines - 1 of `rows` (which must have room)
+// from `bytes`; `path` only names the file in a failure's cause.
+LoadStatus parseUnits(std::string_view bytes, const std::string& path, std::vector<UnitRecord>& rows);
+LoadStatus parseItems(std::string_view bytes, const std::string& path, std::vector<ItemRecord>& rows);
+LoadStatus parseSites(std::string_view bytes, const std::string& path, std::vector<SiteRecord>& rows);
+LoadStatus parseNations(std::string_view bytes, const std::string& path, std::vector<NationRecord>& rows);
+LoadStatus parsePopTypes(std::string_view bytes, const std::string& path, std::vector<PopTypeRecord>& rows);
+
+// The names Quillmap's name-list index offers: every line ending in "_DATA2"
+// (case-sensitive), without that ending, in file order.
+std::vector<std::string> parseNameList(std::string_view bytes);
+
+// A whole file into `bytes`; the failure names the path and the system's reason.
+LoadStatus readWholeFile(const std::string& path, std::string& bytes);
+
+}  // namespace gs
