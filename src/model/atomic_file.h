@@ -14,9 +14,10 @@ namespace gs {
 // system's reason.
 bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string* why);
 
-// Adds `bytes` to the end of `path` (creating it when missing) with the same
-// guarantee: earlier contents are kept, and on failure the file is left as it
-// was rather than holding half of the new bytes.
+// Appends `bytes` to `path` in place, creating it when missing. Earlier
+// contents are never touched; when the write fails the file is cut back to its
+// earlier length (or removed again when this call created it), so it never
+// holds half of the new bytes.
 bool appendFileAtomically(const std::string& path, std::string_view bytes, std::string* why);
 
 }  // namespace gs

@@ -1,8 +1,10 @@
 #include "model/atomic_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -64,6 +66,54 @@ TEST_F(AtomicFileTest, AppendKeepsEarlierContentsAndCreatesMissingFile) {
     ASSERT_TRUE(gs::appendFileAtomically(path, "first\r\n", &why)) << why;
     ASSERT_TRUE(gs::appendFileAtomically(path, "second\r\n", &why)) << why;
     EXPECT_EQ(read(path), "first\r\nsecond\r\n");
+    EXPECT_EQ(entries(), 1u);
+}
+
+// Lets the process write files of at most `bytes` bytes, so that a write
+// fails half-way as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*oldHandler_)(int) = nullptr;
+};
+
+TEST_F(AtomicFileTest, WriteFailingHalfWayLeavesTheOldFileWhole) {
+    const std::string path = (dir / "a.god").string();
+    ASSERT_TRUE(gs::writeFileAtomically(path, "old\r\n", nullptr));
+    std::string why;
+    {
+        FileSizeLimit limit(10);
+        EXPECT_FALSE(gs::writeFileAtomically(path, std::string(100, 'x'), &why));
+    }
+    EXPECT_EQ(why, std::strerror(EFBIG));
+    EXPECT_EQ(read(path), "old\r\n");
+    EXPECT_EQ(entries(), 1u);
+}
+
+TEST_F(AtomicFileTest, AppendFailingHalfWayIsTakenBack) {
+    const std::string path = (dir / "GodList.txt").string();
+    ASSERT_TRUE(gs::appendFileAtomically(path, "first\r\n", nullptr));
+    std::string why;
+    {
+        FileSizeLimit limit(10);
+        EXPECT_FALSE(gs::appendFileAtomically(path, "a much longer second line\r\n", &why));
+        EXPECT_FALSE(gs::appendFileAtomically((dir / "new.txt").string(), std::string(100, 'x'), &why));
+    }
+    EXPECT_EQ(why, std::strerror(EFBIG));
+    EXPECT_EQ(read(path), "first\r\n");
     EXPECT_EQ(entries(), 1u);
 }
 
