@@ -8,4 +8,11 @@ namespace gs {
 
 void connectHeader(Editor& e);
 
+void txtAuthor_Change(Editor& e);
+void txtAuthorIndex_Change(Editor& e);
+void cboMethod_Click(Editor& e);
+void cboNation_Click(Editor& e);
+// Refills the nation list for the new era, except while the editor starts.
+void cboEra_Click(Editor& e);
+
 }  // namespace gs
