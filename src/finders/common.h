@@ -1,0 +1,112 @@
+// Pieces shared by the finders: record look-up by number, the unit link
+// labels and the fragment tables the descriptions are written from.
+#pragma once
+
+#include <span>
+#include <string>
+
+#include "model/editor.h"
+#include "model/number.h"
+
+namespace gs::finders {
+
+// Gives each filter check box that has a combo its Click handler: the combo
+// is enabled while the box is ticked.
+void connectUnitFilterBoxes(Editor& e);
+void connectSiteFilterBoxes(Editor& e);
+
+// The last table row whose number is n, or -1.
+int lastUnitRow(const Editor& e, int n);
+int lastSiteRow(const Editor& e, int n);
+
+// Unit link labels: "-1" in the normal colour without underline or tooltip
+// when empty; the unit number in blue, underlined, with the unit's name as
+// tooltip when they link.
+void showEmptyLink(Label& l);
+void showLink(Label& l, int unitNumber, const std::string& name);
+// Puts all four lblRecUnit and all three lblSumUnit in the empty state.
+void emptySiteLinks(Form1& f);
+// A click on a unit link label: opens the unit's reference page through
+// lblURL unless the label is empty ("-1").
+void openUnitLink(Editor& e, const Label& l);
+// Opens the reference page of a unit number through lblURL.
+void openUnitReference(Editor& e, int unitNumber);
+
+// One column of a record: a text or a 16-bit number (member or getter).
+template <class R>
+struct Field {
+    text R::*t = nullptr;
+    i16 R::*n = nullptr;
+    const text& (*get)(const R&) = nullptr;
+
+    Field() = default;
+    Field(text R::*m) : t(m) {}
+    Field(i16 R::*m) : n(m) {}
+    Field(const text& (*g)(const R&)) : get(g) {}
+
+    bool isNumber() const { return n != nullptr; }
+    const text& textOf(const R& r) const { return get ? get(r) : r.*t; }
+    i16 numberOf(const R& r) const { return r.*n; }
+    // The cell is filled: not the empty-cell sentinel.
+    bool present(const R& r) const { return isNumber() ? numberOf(r) != kAbsent : textOf(r) != kAbsentText; }
+};
+
+// When a description fragment is written.
+enum class When { Always, Present, Positive, NotNegative, NotFalse };
+// What follows the fragment's words: nothing, the value with the sign's
+// place kept (" 3", "-3"), the value as plain digits ("3") or the text.
+enum class Value { None, Signed, Plain, Text };
+
+template <class R>
+struct Fragment {
+    const char* words;
+    Field<R> field;
+    When when = When::Present;
+    Value value = Value::None;
+};
+
+template <class R>
+bool shown(const Fragment<R>& fr, const R& r) {
+    switch (fr.when) {
+        case When::Always:
+            return true;
+        case When::Present:
+            return fr.field.present(r);
+        case When::Positive:
+            return fr.field.numberOf(r) > 0;
+        case When::NotNegative:
+            return fr.field.numberOf(r) > -1;
+        case When::NotFalse:
+            return fr.field.textOf(r) != "FALSE";
+    }
+    return false;
+}
+
+template <class R>
+void appendFragments(std::string& out, const R& r, std::span<const Fragment<R>> list) {
+    for (const auto& fr : list) {
+        if (!shown(fr, r)) continue;
+        out += fr.words;
+        switch (fr.value) {
+            case Value::None:
+                break;
+            case Value::Signed:
+                out += signedNumber(fr.field.numberOf(r));
+                break;
+            case Value::Plain:
+                out += plainNumber(fr.field.numberOf(r));
+                break;
+            case Value::Text:
+                out += fr.field.textOf(r);
+                break;
+        }
+    }
+}
+
+// The first line of a description: number, one blank, name, CR LF.
+template <class R>
+std::string headLine(const R& r) {
+    return plainNumber(r.Number) + " " + r.Name + "\r\n";
+}
+
+}  // namespace gs::finders

@@ -1,0 +1,251 @@
+#include "finder_fixture.h"
+#include "finders/finders.h"
+#include "model/paths.h"
+#include "ui/window/references.h"
+
+namespace gs::test {
+namespace {
+
+class UnitDetailTest : public FinderTest {
+protected:
+    // Lists the table and picks the unit named `name`.
+    void show(const std::string& name) {
+        f.cmdUApplyFilters.click();
+        pickUnit(name);
+    }
+    std::string sprite(const std::string& file) { return appendPath(folder, "\\RKsprites\\" + file); }
+};
+
+UnitRecord fullUnit() {
+    UnitRecord u = blankUnit(321, "Ashen Warden");
+    for (std::string* s : {&u.Unique,
+                           &u.Mounted,
+                           &u.Sacred,
+                           &u.Female,
+                           &u.Undead,
+                           &u.Demon,
+                           &u.MagicBeing,
+                           &u.Animal,
+                           &u.Spy,
+                           &u.Assassin,
+                           &u.Glamour,
+                           &u.ResistLightning,
+                           &u.ResistFire,
+                           &u.ResistCold,
+                           &u.ResistPoison,
+                           &u.DarkVision,
+                           &u.Regeneration,
+                           &u.Forge,
+                           &u.Heal,
+                           &u.Alchemy,
+                           &u.Luck,
+                           &u.Insane,
+                           &u.Extra65,
+                           &u.IceArmor,
+                           &u.SurviveForest,
+                           &u.SurviveMountain,
+                           &u.SurviveWaste,
+                           &u.SurviveSwamp,
+                           &u.MoveAquatic,
+                           &u.MoveAmphibian,
+                           &u.MovePoorAmphibian,
+                           &u.MoveFlying,
+                           &u.MoveStormflyer,
+                           &u.MoveSailing,
+                           &u.ColdBlooded,
+                           &u.Ethereal,
+                           &u.TrueEthereal,
+                           &u.Trample,
+                           &u.Blind,
+                           &u.Recuperation,
+                           &u.Immortal,
+                           &u.Mindless,
+                           &u.Lifeless,
+                           &u.NoEat,
+                           &u.NoHeal,
+                           &u.PoisonArmor,
+                           &u.Seduce,
+                           &u.Succubus,
+                           &u.Petrify,
+                           &u.Eyeloss,
+                           &u.Inquisitor,
+                           &u.WinterStrength,
+                           &u.SpringStrength,
+                           &u.SummerStrength,
+                           &u.FallStrength,
+                           &u.Reanimator})
+        *s = "x";
+    u.God = 1;
+    u.Extra7 = 9;
+    u.Size = 3;
+    u.HitPoints = 25;
+    u.Morale = 0;
+    u.MagicResistance = 14;
+    u.LeaderNormal = 40;
+    u.LeaderUndead = 10;
+    u.LeaderMagic = 5;
+    u.SlotsHand = 2;
+    u.SlotsHead = 1;
+    u.SlotsBody = 1;
+    u.SlotsFoot = 1;
+    u.SlotsMisc = 2;
+    int level = 1;
+    for (i16* p : {&u.PathFire, &u.PathAir, &u.PathWater, &u.PathEarth, &u.PathAstral, &u.PathDeath, &u.PathNature,
+                   &u.PathBlood, &u.PathHoly})
+        *p = static_cast<i16>(level++);
+    u.RandMagicTag[0] = "R1";
+    u.RandMagicPaths[0] = "FA";
+    u.Stealth = 40;
+    u.Standard = 3;
+    int v = 1;
+    for (i16* p : {&u.Awe, &u.Fear, &u.Berserk, &u.Chill, &u.Heat, &u.FireShield, &u.BanefireShield, &u.BloodVengeance,
+                   &u.DiseaseCloud, &u.PoisonCloud})
+        *p = static_cast<i16>(v++);
+    v = 1;
+    for (i16* p :
+         {&u.Pillage, &u.Patrol, &u.CastleDefence, &u.Siege, &u.Supply, &u.Sage, &u.BloodHunt, &u.VoidSummoning})
+        *p = static_cast<i16>(v++);
+    u.Summon = 1;
+    u.SummonExtra = 7;
+    u.AutoSummon = 2;
+    u.BattleSummon = 3;
+    u.DomSummon = 4;
+    v = 1;
+    for (i16* p : {&u.ShapeChange, &u.FirstShape, &u.SecondShape, &u.SecondTmpShape, &u.LandShape, &u.SeaShape})
+        *p = static_cast<i16>(v++);
+    u.UniqueName = "Grimbald";
+    u.Special = "Hero of ash";
+    return u;
+}
+
+TEST_F(UnitDetailTest, FullDescriptionWritesEveryFragment) {
+    e.Units[3] = fullUnit();
+    show("Ashen Warden");
+    EXPECT_EQ(f.txtUnitDescription.text(),
+              "321 Ashen Warden\r\n"
+              "unique, mounted, sacred, female, GOD, size  3, hp  25, mor  0, mr  14\r\n"
+              ", normal ldr  40, undead ldr  10, magic ldr  5\r\n"
+              ", hand  2, head  1, body  1, foot  1, misc  2\r\n"
+              ", F1, A2, W3, E4, S5, D6, N7, B8, H9+ rand magic\r\n"
+              ", undead, demon, magic being, animal, spy, assassin, glamour, stealth  40, resist lght, resist fire, "
+              "resist cold, resist poison, dark vision, regen, forge, heal, alch, luck, insane, std  3, awe  1, "
+              "fear  2, brsrk  3, chill  4, heat  5, fshld  6, bfshld  7, bldvng  8, dcloud  9, pcloud  10, ice "
+              "armor, pllg  1, ptrl  2, gold  3, siege  4, sup  5, sage  6, hunt  7, void  8, srv:forest, "
+              "srv:mountain, srv:waste, srv:swamp, aquatic, amphibious, poor amphib, flying, stormflyer, sailing, "
+              "coldblood, ethereal, true ethereal, trample, blind, recuperation, immortal, mindless, lifeless, noeat, "
+              "noheal, poison armor, seduce, succubus, petrify, eyeloss, inquisitor, str of winter, str of spring, str "
+              "of summer, str of fall, reanimator, sum  1, autosum  2, batsum  3, domsum  4, shpchng  1, shp1  2, "
+              "shp2  3, tmp2nd  4, lshape  5, sshape  6\r\n"
+              ", uniquename Grimbald, special Hero of ash");
+    EXPECT_EQ(f.lblUnitNumber.caption(), "321");
+    EXPECT_EQ(f.lblUnitNumber.toolTip(), "Ashen Warden");
+}
+
+TEST_F(UnitDetailTest, BareUnitGetsItsFirstLineAndSixLineBreaks) {
+    e.Units[0] = blankUnit(8, "Plain Levy");
+    // Zero and negative counts and levels count as missing where a positive value is asked for.
+    e.Units[0].PathFire = 0;
+    e.Units[0].Standard = 0;
+    e.Units[0].Fear = -2;
+    e.Units[0].Summon = 0;
+    show("Plain Levy");
+    EXPECT_EQ(f.txtUnitDescription.text(), "8 Plain Levy\r\n\r\n\r\n\r\n\r\n\r\n");
+}
+
+TEST_F(UnitDetailTest, NegativeValuesKeepTheirSign) {
+    e.Units[0] = blankUnit(9, "Wretch");
+    e.Units[0].HitPoints = -5;
+    e.Units[0].LeaderUndead = -1;
+    e.Units[0].SlotsHand = 0;
+    e.Units[0].Stealth = -3;
+    show("Wretch");
+    EXPECT_EQ(f.txtUnitDescription.text(),
+              "9 Wretch\r\n, hp -5\r\n, undead ldr -1\r\n, hand  0\r\n\r\n, stealth -3\r\n");
+}
+
+TEST_F(UnitDetailTest, LastRowWithTheNumberWinsAndNoneClearsTheView) {
+    e.Units[0] = blankUnit(40, "First Copy");
+    e.Units[5] = blankUnit(40, "Second Copy");
+    show("First Copy");
+    EXPECT_EQ(f.txtUnitDescription.text(), "40 Second Copy\r\n\r\n\r\n\r\n\r\n\r\n");
+    EXPECT_EQ(f.lblUnitNumber.toolTip(), "Second Copy");
+
+    f.cboUnitFound.setListIndex(0);
+    EXPECT_EQ(f.txtUnitDescription.text(), "NO UNIT SELECTED.");
+    EXPECT_EQ(f.lblUnitNumber.caption(), "");
+    EXPECT_EQ(f.lblUnitNumber.toolTip(), "");
+}
+
+TEST_F(UnitDetailTest, SpriteIsLoadedByItsPaddedNumber) {
+    e.Units[0] = blankUnit(56, "Small");
+    e.Units[1] = blankUnit(12345, "Many digits");
+    writePicture(sprite("0056.jpg"), 64, 32);
+    writePicture(sprite("12345.jpg"), 128, 128);
+    show("Small");
+    EXPECT_EQ(f.picUnit.picturePath(), sprite("0056.jpg"));
+    EXPECT_EQ(f.picUnit.geometry().width, 64 * 15);
+    EXPECT_EQ(f.picUnit.geometry().height, 32 * 15);
+    show("Many digits");
+    EXPECT_EQ(f.picUnit.picturePath(), sprite("12345.jpg"));
+
+    // A missing sprite, and "None", keep the picture and its place, silently.
+    const Geometry before = f.picUnit.geometry();
+    e.Units[2] = blankUnit(77, "No sprite");
+    show("No sprite");
+    EXPECT_EQ(f.picUnit.picturePath(), sprite("12345.jpg"));
+    EXPECT_EQ(f.picUnit.geometry().left, before.left);
+    f.cboUnitFound.setListIndex(0);
+    EXPECT_EQ(f.picUnit.picturePath(), sprite("12345.jpg"));
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(UnitDetailTest, SpritesSitOnTheFrameBottomCentredByWidth) {
+    f.shpUnit.setGeometry({1000, 2000, 1920, 1920});  // 128 pixels wide
+    struct Sprite {
+        int number, width, height, left;
+    };
+    // A quarter, half and the whole frame width are centred; any other width
+    // keeps the previous left edge.
+    for (Sprite s : {Sprite{1, 32, 40, 1000 + 720}, Sprite{2, 64, 64, 1000 + 480}, Sprite{3, 128, 100, 1000},
+                     Sprite{4, 50, 30, 1000}, Sprite{5, 32, 32, 1720}, Sprite{6, 100, 10, 1720}}) {
+        e.Units[s.number] = blankUnit(s.number, "sprite " + std::to_string(s.number));
+        writePicture(sprite("000" + std::to_string(s.number) + ".jpg"), s.width, s.height);
+    }
+    f.cmdUApplyFilters.click();
+    for (Sprite s : {Sprite{1, 32, 40, 1000 + 720}, Sprite{2, 64, 64, 1000 + 480}, Sprite{3, 128, 100, 1000},
+                     Sprite{4, 50, 30, 1000}, Sprite{5, 32, 32, 1720}, Sprite{6, 100, 10, 1720}}) {
+        pickUnit("sprite " + std::to_string(s.number));
+        EXPECT_EQ(f.picUnit.geometry().left, s.left) << s.number;
+        EXPECT_EQ(f.picUnit.geometry().top, 2000 + 1920 - s.height * 15) << s.number;
+    }
+}
+
+TEST_F(UnitDetailTest, NumberLinksToTheReferencePage) {
+    e.Units[0] = blankUnit(56, "Small");
+    e.Units[1] = blankUnit(12345, "Many digits");
+    f.cmdUApplyFilters.click();
+    f.lblUnitNumber.click();  // nothing shown yet
+    EXPECT_TRUE(platform.openedUrls.empty());
+
+    pickUnit("Small");
+    f.lblUnitNumber.click();
+    pickUnit("Many digits");
+    f.lblUnitNumber.click();
+    const std::string base = kUnitReferenceBase;
+    EXPECT_EQ(platform.openedUrls, (std::vector<std::string>{base + "00056.png", base + "12345.png"}));
+    EXPECT_EQ(f.lblURL.caption(), base + "12345.png");
+}
+
+TEST_F(UnitDetailTest, RpsPanelShowsOnlyOnTheFirstBuilderPage) {
+    f.SSTab2.setTabCaptions({"Pretender", "Cmdr Name", "Items"});
+    f.SSTab2.setTab(1);
+    EXPECT_FALSE(f.fraBeginSiege.visible());
+    f.SSTab2.setTab(2);
+    EXPECT_FALSE(f.fraBeginSiege.visible());
+    f.SSTab2.setTab(0);
+    EXPECT_TRUE(f.fraBeginSiege.visible());
+    EXPECT_EQ(f.lblRPSvalue.caption(), "1347");
+}
+
+}  // namespace
+}  // namespace gs::test
