@@ -43,7 +43,8 @@ QStringList dialogFilters(const std::string& filter) {
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QString pattern = parts[i + 1];
         pattern.replace(QLatin1Char(';'), QLatin1Char(' '));  // "*.god;*.txt" lists several patterns
-        out << parts[i] + QStringLiteral(" (") + pattern + QLatin1Char(')');
+        const QString shown = QStringLiteral(" (") + pattern + QLatin1Char(')');
+        out << (parts[i].endsWith(shown.mid(1)) ? parts[i] : parts[i] + shown);
     }
     return out;
 }
@@ -70,8 +71,8 @@ std::optional<std::string> QtPlatform::saveFileDialog(const DialogRequest& reque
 void QtPlatform::openUrl(const std::string& address) { QDesktopServices::openUrl(QUrl(fromCp1252(address))); }
 
 std::optional<PictureSize> QtPlatform::pictureSize(const std::string& path) {
-    QImageReader reader(pathToQt(path));
-    const QSize size = reader.size();
+    QSize size = QImageReader(pathToQt(path)).size();
+    if (!size.isValid()) size = QImageReader(pathToQt(path)).read().size();  // formats that only tell when read
     if (!size.isValid()) return std::nullopt;
     return PictureSize{size.width(), size.height()};
 }
