@@ -76,6 +76,18 @@ TEST_F(Header, SeaTagOnlyForExactlySEA) {
     }
 }
 
+// A number shared by two rows: the first row decides, and the tag is written
+// once.
+TEST_F(Header, SeaTagFromTheFirstRowOfTheNumber) {
+    e.Nations[6] = {"MA", 12, "SEA", "Twin Sea"};
+    e.Nations[7] = {"MA", 40, "SEA", "Landia Again"};
+    f.cboEra.setListIndex(1);
+    EXPECT_EQ(preview(), "Ann7_12_A_MA_SEA_");
+    f.cboNation.setListIndex(1);
+    EXPECT_EQ(preview(), "Ann7_40_A_MA_");
+    EXPECT_EQ(f.chkSea.value(), CheckBox::Unchecked);
+}
+
 TEST_F(Header, AuthorAndIndexAsTyped) {
     f.txtAuthor.setText("");
     EXPECT_EQ(preview(), "7_12_A_EA_SEA_");
