@@ -35,6 +35,10 @@ protected:
     void pickUnit(const std::string& name);
     void pickSite(const std::string& name);
 
+    // A unit link label in its empty and its link state.
+    static void expectEmpty(const Label& l);
+    static void expectLink(const Label& l, const std::string& number, const std::string& name);
+
     std::string folder = makeInstallation();
     FakePlatform platform{folder};
     App app{platform};

@@ -1,0 +1,234 @@
+#include <functional>
+#include <map>
+
+#include "finder_fixture.h"
+#include "ui/window/references.h"
+
+namespace gs::test {
+namespace {
+
+using S = SiteRecord;
+
+class SiteFinderTest : public FinderTest {
+protected:
+    void clearFilters() {
+        for (CheckBox* b : {&f.chkSTerrain, &f.chkSType, &f.chkSGems, &f.chkSStruct, &f.chkSRUnits, &f.chkSSUnits,
+                            &f.chkSPBonus, &f.chkSSBonus, &f.chkSGBonus, &f.chkSScales})
+            b->setValue(CheckBox::Unchecked);
+    }
+    void apply() { f.cmdSApplyFilters.click(); }
+    // Shows the site at `row` through the finder.
+    std::string describe(int row) {
+        apply();
+        pickSite(e.Sites[row].Name);
+        return f.txtSiteDescription.text();
+    }
+};
+
+struct Case {
+    CheckBox Form1::*box;
+    ComboBox Form1::*combo;
+    std::string item;
+    std::function<void(SiteRecord&)> give;
+};
+
+std::vector<Case> cases() {
+    std::vector<Case> c;
+    auto text = [](std::string S::*m, std::string v) { return [m, v](S& s) { s.*m = v; }; };
+    auto number = [](i16 S::*m, int v) { return [m, v](S& s) { s.*m = static_cast<i16>(v); }; };
+    const std::vector<std::pair<std::string, std::string S::*>> terrain = {
+        {"Plains", &S::TerrainPlains}, {"Forest", &S::TerrainForest}, {"Mountain", &S::TerrainMountain},
+        {"Waste", &S::TerrainWaste},   {"Farm", &S::TerrainFarm},     {"Sea", &S::TerrainSea},
+        {"Coast", &S::TerrainCoast},   {"Swamp", &S::TerrainSwamp},   {"DeepSea", &S::TerrainDeepSea},
+        {"Unique", &S::Unique}};
+    for (const auto& [item, m] : terrain) c.push_back({&Form1::chkSTerrain, &Form1::cboSTerrain, item, text(m, "Yes")});
+    for (std::string type : {"Fire", "Air", "Water", "Earth", "Astral", "Death", "Nature", "Blood", "Holy"})
+        c.push_back({&Form1::chkSType, &Form1::cboSType, type, text(&S::MagicType, type)});
+    const std::vector<std::pair<std::string, i16 S::*>> gems = {
+        {"Fire", &S::GemsFire},     {"Air", &S::GemsAir},     {"Water", &S::GemsWater},   {"Earth", &S::GemsEarth},
+        {"Astral", &S::GemsAstral}, {"Death", &S::GemsDeath}, {"Nature", &S::GemsNature}, {"Blood", &S::GemsBlood}};
+    for (const auto& [item, m] : gems) c.push_back({&Form1::chkSGems, &Form1::cboSGems, item, number(m, 1)});
+    c.push_back({&Form1::chkSStruct, &Form1::cboSStruct, "Lab", text(&S::Laboratory, "TRUE")});
+    c.push_back({&Form1::chkSStruct, &Form1::cboSStruct, "Fort", number(&S::Fort, 1)});
+    c.push_back({&Form1::chkSRUnits, nullptr, "", [](S& s) { s.RecUnitNumber[0] = 1; }});
+    c.push_back({&Form1::chkSSUnits, nullptr, "", [](S& s) { s.SumUnitNumber[0] = 1; }});
+    for (auto m : {&S::Conjuration, &S::Alteration, &S::Evocation, &S::Construction, &S::Enchantment, &S::Thaumaturgy,
+                   &S::BloodResearch})
+        c.push_back({&Form1::chkSPBonus, nullptr, "", text(m, "5")});
+    c.push_back({&Form1::chkSSBonus, nullptr, "", number(&S::Supply, 1)});
+    c.push_back({&Form1::chkSGBonus, nullptr, "", number(&S::Gold, 1)});
+    c.push_back({&Form1::chkSScales, nullptr, "", text(&S::Scale1, "heat")});
+    c.push_back({&Form1::chkSScales, nullptr, "", text(&S::Scale2, "order")});
+    return c;
+}
+
+TEST_F(SiteFinderTest, EachFilterEntryReadsItsOwnColumn) {
+    const auto all = cases();
+    std::map<std::string, std::vector<std::string>> expected;
+    for (size_t i = 0; i < all.size(); ++i) {
+        const std::string name = "site " + std::to_string(i);
+        e.Sites[i] = blankSite(static_cast<int>(i) + 1, name);
+        all[i].give(e.Sites[i]);
+        expected[(f.*all[i].box).name() + "|" + all[i].item].push_back(name);
+    }
+    // Near misses that no filter takes.
+    int r = static_cast<int>(all.size());
+    e.Sites[r] = blankSite(200, "near miss");
+    e.Sites[r].TerrainPlains = "yes";
+    e.Sites[r].Extra66 = "Yes";
+    e.Sites[r].MagicType = "fire";
+    e.Sites[r].Laboratory = "-666";
+    e.Sites[r].RecUnitNumber[1] = 5;
+    e.Sites[r].SumUnitNumber[1] = 5;
+    e.Sites[r].Heal = "5";
+    e.Sites[r].Gold = 0;
+    e.Sites[r].Supply = 0;
+    e.Sites[r].Fort = 0;
+    e.Sites[r].GemsFire = 0;
+    for (const auto& c : all) {
+        clearFilters();
+        if (c.combo)
+            pick(f.*c.box, f.*c.combo, c.item);
+        else
+            (f.*c.box).setValue(CheckBox::Checked);
+        apply();
+        EXPECT_EQ(foundSites(), (expected[(f.*c.box).name() + "|" + c.item])) << (f.*c.box).name() << " " << c.item;
+    }
+    EXPECT_EQ(expected.size(), 10u + 9 + 8 + 2 + 6);
+}
+
+TEST_F(SiteFinderTest, ApplyListsInTableOrderAndEndsOnNone) {
+    e.Sites[0] = blankSite(7, "Glimmering Fen");
+    e.Sites[0].Frequency = 40;
+    e.Sites[0].RecUnitNumber[0] = 10;
+    e.Sites[0].RecUnitName[0] = "Spearman";
+    e.Sites[1] = blankSite(8, "Ashen Forge");
+    e.Sites[1].Gold = 50;
+    apply();
+    pickSite("Glimmering Fen");
+    ASSERT_EQ(f.lblRecUnit[0].caption(), "10");
+
+    apply();
+    ASSERT_EQ(f.cboFeature.listCount(), 1 + 565);
+    EXPECT_EQ(f.cboFeature.item(0), "None");
+    EXPECT_EQ(f.cboFeature.item(1), "Glimmering Fen");
+    EXPECT_EQ(e.SiteIndex[0], -1);
+    EXPECT_EQ(e.SiteIndex[1], 7);
+    EXPECT_EQ(e.SiteIndex[2], 8);
+    EXPECT_EQ(e.SiteIndex[565], 3000 + 564);
+    EXPECT_EQ(f.cboFeature.listIndex(), 0);
+    EXPECT_EQ(f.txtSiteDescription.text(), "NO SITE SELECTED.");
+    for (const auto& l : f.lblRecUnit) expectEmpty(l);
+    for (const auto& l : f.lblSumUnit) expectEmpty(l);
+
+    f.chkSGBonus.setValue(CheckBox::Checked);
+    f.chkSRUnits.setValue(CheckBox::Checked);
+    apply();
+    EXPECT_EQ(f.cboFeature.items(), std::vector<std::string>{"None"});
+}
+
+TEST_F(SiteFinderTest, FullDescription) {
+    SiteRecord& s = e.Sites[2] = blankSite(44, "Ashen Forge");
+    s.Extra2 = 9;
+    s.Frequency = 40;
+    s.Mask32 = 123456;
+    s.Level = 2;
+    s.MagicType = "Fire";
+    int v = 1;
+    for (i16* g : {&s.GemsFire, &s.GemsAir, &s.GemsWater, &s.GemsEarth, &s.GemsAstral, &s.GemsDeath, &s.GemsNature,
+                   &s.GemsBlood})
+        *g = static_cast<i16>(v++);
+    s.Gold = 50;
+    s.Resources = 2;
+    s.Supply = 3;
+    s.Unrest = 4;
+    s.Experience = 5;
+    s.Laboratory = "TRUE";
+    s.Fort = 1;
+    s.SummonPath = "Fire";
+    s.SumUnitValue[0] = 3;
+    s.Scale1 = "heat";
+    s.Scale2 = "order";
+    v = 1;
+    for (std::string* t :
+         {&s.Conjuration, &s.Alteration, &s.Evocation, &s.Construction, &s.Enchantment, &s.Thaumaturgy,
+          &s.BloodResearch, &s.Heal, &s.Disease, &s.Curse, &s.Horror, &s.HolyFire, &s.HolyPower, &s.Scry, &s.Adventure})
+        *t = "c" + std::to_string(v++);
+    s.TerrainForest = "Yes";
+    s.Unique = "Yes";
+    EXPECT_EQ(describe(2),
+              "44 Ashen Forge\r\n"
+              "frq  40, lvl  2, type Fire, F1, A2, W3, E4, S5, D6, N7, B8, gold  50, res  2, sup  3, unr  4, exp  5, "
+              "lab, fort  1, sumpath Fire, heat, order, conj c1, alter c2, evo c3, const c4, ench c5, thau c6, blood "
+              "c7, heal c8, disease c9, curse c10, horror c11, holyfire c12, holypow c13, scry c14, adventure c15");
+}
+
+TEST_F(SiteFinderTest, DescriptionEdgeRows) {
+    // Nothing shown: the second line stays empty.
+    e.Sites[0] = blankSite(1, "Quiet Hollow");
+    e.Sites[0].Frequency = -1;
+    e.Sites[0].Level = -1;
+    e.Sites[0].Laboratory = "FALSE";
+    e.Sites[0].Gold = -5;
+    e.Sites[0].GemsFire = 0;
+    e.Sites[0].Fort = 0;
+    EXPECT_EQ(describe(0), "1 Quiet Hollow\r\n");
+
+    // Frequency 0 is shown; an empty laboratory cell reads as a laboratory.
+    e.Sites[1] = blankSite(2, "Bare Stone");
+    e.Sites[1].Frequency = 0;
+    e.Sites[1].Level = 0;
+    EXPECT_EQ(describe(1), "2 Bare Stone\r\nfrq  0, lvl  0, lab");
+
+    // Without a frequency the line begins with a comma.
+    e.Sites[2] = blankSite(3, "Old Tower");
+    e.Sites[2].Frequency = -1;
+    e.Sites[2].Level = 3;
+    e.Sites[2].Laboratory = "false";
+    EXPECT_EQ(describe(2), "3 Old Tower\r\n, lvl  3, lab");
+
+    // Struct "Lab" only takes the exact word "TRUE".
+    pick(f.chkSStruct, f.cboSStruct, "Lab");
+    apply();
+    EXPECT_EQ(foundSites(), std::vector<std::string>{});
+}
+
+TEST_F(SiteFinderTest, LinkLabelsAndTheirAddresses) {
+    e.Sites[0] = blankSite(5, "Fen Shrine");
+    e.Sites[0].RecUnitNumber = {0, 10, -1, 12345, 99};
+    e.Sites[0].RecUnitName = {"Nobody", "Mossguard Spearman", "Ghost", "Far Scout", "Hidden"};
+    e.Sites[0].SumUnitNumber = {1822, -666, 7, 4};
+    e.Sites[0].SumUnitName = {"Æther Drake", "-666", "Marsh Wisp", "Hidden"};
+    // The last row with the site's number is shown.
+    e.Sites[3] = e.Sites[0];
+    e.Sites[3].Name = "Fen Shrine (later row)";
+    apply();
+    pickSite("Fen Shrine");
+    EXPECT_EQ(f.txtSiteDescription.text().substr(0, 26), "5 Fen Shrine (later row)\r\n");
+    expectEmpty(f.lblRecUnit[0]);
+    expectLink(f.lblRecUnit[1], "10", "Mossguard Spearman");
+    expectEmpty(f.lblRecUnit[2]);
+    expectLink(f.lblRecUnit[3], "12345", "Far Scout");
+    expectLink(f.lblSumUnit[0], "1822", "Æther Drake");
+    expectEmpty(f.lblSumUnit[1]);
+    expectLink(f.lblSumUnit[2], "7", "Marsh Wisp");
+
+    f.lblRecUnit[0].click();
+    EXPECT_TRUE(platform.openedUrls.empty());
+    f.lblRecUnit[1].click();
+    f.lblRecUnit[3].click();
+    f.lblSumUnit[0].click();
+    f.lblSumUnit[1].click();
+    const std::string base = kUnitReferenceBase;
+    EXPECT_EQ(platform.openedUrls,
+              (std::vector<std::string>{base + "00010.png", base + "12345.png", base + "01822.png"}));
+    EXPECT_EQ(f.lblURL.caption(), base + "01822.png");
+
+    f.cboFeature.setListIndex(0);
+    EXPECT_EQ(f.txtSiteDescription.text(), "NO SITE SELECTED.");
+    for (const auto& l : f.lblRecUnit) expectEmpty(l);
+    for (const auto& l : f.lblSumUnit) expectEmpty(l);
+}
+
+}  // namespace
+}  // namespace gs::test
