@@ -71,6 +71,7 @@ TEST_F(Builders, EmptyListsWriteNothing) {
     cmdAddCommander_Click(e);
     f.cmdAddDominion.click();
     cmdAddScales_Click(e);
+    cmdAddMagic_Click(e);  // "Clear Magic" unchecked
     EXPECT_EQ(garrison(), "kept\r\n");
 }
 
