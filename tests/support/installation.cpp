@@ -213,11 +213,15 @@ std::string readFile(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::string makeInstallation(const InstallationOptions& options) {
+std::string makeTempFolder() {
     std::string pattern = (fs::temp_directory_path() / "godsmith-test-XXXXXX").string();
     if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
-    const fs::path root = pattern;
-    cleanup().folders.push_back(root);
+    cleanup().folders.push_back(pattern);
+    return pattern;
+}
+
+std::string makeInstallation(const InstallationOptions& options) {
+    const fs::path root = makeTempFolder();
     const std::string quillmap = quillmapFolderOf(root.string());
 
     std::map<std::string, std::optional<std::string>> files = {

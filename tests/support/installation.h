@@ -98,6 +98,9 @@ struct InstallationOptions {
 // the test program ends.
 std::string makeInstallation(const InstallationOptions& options = {});
 
+// A fresh empty temporary folder, removed when the test program ends.
+std::string makeTempFolder();
+
 // The absolute Quillmap folder of an installation made above.
 std::string quillmapFolderOf(const std::string& installation);
 
