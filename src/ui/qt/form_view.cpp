@@ -76,6 +76,30 @@ protected:
     }
 };
 
+// A frame: an etched rectangle whose caption sits on its top line; without a
+// caption it is a plain rectangle.
+class FrameBox : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        const QFontMetrics fm = fontMetrics();
+        const int top = title().isEmpty() ? 0 : fm.height() / 2;
+        const QRect r = rect().adjusted(0, top, -2, -2);
+        p.setPen(palette().color(QPalette::Mid));
+        p.drawRect(r);
+        p.setPen(palette().color(QPalette::Light));
+        p.drawRect(r.translated(1, 1));
+        if (title().isEmpty()) return;
+        const QRect caption(6, 0, fm.horizontalAdvance(title()) + 4, fm.height());
+        p.fillRect(caption, palette().color(QPalette::Window));
+        p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+        p.drawText(caption, Qt::AlignCenter, title());
+    }
+};
+
 // The tab row of a tab control: tabs share the width equally, in one row.
 class TabRow : public QTabBar {
 public:
@@ -114,34 +138,34 @@ protected:
     }
 };
 
-// The built-in picture of image controls: a small map in the window's
-// colours, drawn at the control's size.
-QPixmap decoration(QSize size) {
+// The built-in picture of image controls: a small map drawn at the
+// control's size, by night on a coloured window (the splash, whose captions
+// are light), on parchment otherwise (the captions over it are dark).
+QPixmap decoration(QSize size, bool night) {
     QPixmap pm(size.expandedTo(QSize(1, 1)));
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient sea(0, 0, pm.width(), pm.height());
-    sea.setColorAt(0, QColor(0x1c, 0x3f, 0x5e));
-    sea.setColorAt(1, QColor(0x4d, 0x86, 0x9a));
-    p.fillRect(pm.rect(), sea);
     const double w = pm.width(), h = pm.height();
+    QLinearGradient sea(0, 0, w, h);
+    sea.setColorAt(0, night ? QColor(0x10, 0x22, 0x3a) : QColor(0xc9, 0xdc, 0xe0));
+    sea.setColorAt(1, night ? QColor(0x2a, 0x50, 0x62) : QColor(0x9c, 0xbf, 0xc8));
+    p.fillRect(pm.rect(), sea);
     QPainterPath land;
-    land.moveTo(0.05 * w, 0.75 * h);
-    land.cubicTo(0.15 * w, 0.20 * h, 0.45 * w, 0.05 * h, 0.62 * w, 0.30 * h);
-    land.cubicTo(0.80 * w, 0.55 * h, 0.98 * w, 0.45 * h, 0.92 * w, 0.85 * h);
-    land.cubicTo(0.70 * w, 0.98 * h, 0.30 * w, 0.95 * h, 0.05 * w, 0.75 * h);
+    land.moveTo(-0.05 * w, 0.10 * h);
+    land.cubicTo(0.30 * w, -0.05 * h, 0.55 * w, 0.25 * h, 0.80 * w, 0.05 * h);
+    land.cubicTo(1.00 * w, 0.00 * h, 1.05 * w, 0.50 * h, 0.90 * w, 0.70 * h);
+    land.cubicTo(0.75 * w, 0.95 * h, 0.40 * w, 1.05 * h, 0.15 * w, 0.85 * h);
+    land.cubicTo(0.00 * w, 0.70 * h, 0.10 * w, 0.40 * h, -0.05 * w, 0.10 * h);
     QLinearGradient earth(0, 0, 0, h);
-    earth.setColorAt(0, QColor(0xd9, 0xc2, 0x8f));
-    earth.setColorAt(1, QColor(0x8a, 0x6a, 0x3a));
+    earth.setColorAt(0, night ? QColor(0x3a, 0x2c, 0x18) : QColor(0xf4, 0xe8, 0xc8));
+    earth.setColorAt(1, night ? QColor(0x24, 0x1a, 0x0c) : QColor(0xe2, 0xcc, 0x96));
     p.fillPath(land, earth);
-    p.setPen(QPen(QColor(0x5a, 0x3a, 0x10), std::max(1.0, h / 60)));
+    p.setPen(QPen(night ? QColor(0x7a, 0x5a, 0x2a) : QColor(0x8a, 0x6a, 0x3a), std::max(1.0, h / 80)));
     p.drawPath(land);
-    QFont f = defaultFont();
-    f.setItalic(true);
-    f.setPixelSize(std::max(6, static_cast<int>(h / 8)));
-    p.setFont(f);
-    p.setPen(QColor(255, 255, 255, 150));
-    p.drawText(pm.rect().adjusted(0, 0, -4, -2), Qt::AlignRight | Qt::AlignBottom, QStringLiteral("Quillmap"));
+    // Two contour lines inside the land.
+    p.setPen(QPen(night ? QColor(0x5a, 0x44, 0x22) : QColor(0xc8, 0xae, 0x78), 1, Qt::DashLine));
+    p.drawEllipse(QPointF(0.52 * w, 0.50 * h), 0.22 * w, 0.22 * h);
+    p.drawEllipse(QPointF(0.52 * w, 0.50 * h), 0.11 * w, 0.11 * h);
     return pm;
 }
 
@@ -412,7 +436,11 @@ public:
     ListBinding(FormView& view, ListBox& list, QListWidget* widget)
         : Binding(view, list, widget), list(list), lw(widget) {
         lw->setSelectionMode(QAbstractItemView::SingleSelection);
-        QObject::connect(lw, &QListWidget::currentRowChanged, [this](int row) {
+        // Selection, not the current row: a list that gets the focus moves its
+        // current row without the user choosing anything.
+        QObject::connect(lw, &QListWidget::itemSelectionChanged, [this] {
+            const QList<QListWidgetItem*> chosen = lw->selectedItems();
+            const int row = chosen.isEmpty() ? -1 : lw->row(chosen.front());
             if (row >= 0 && row != this->list.listIndex()) this->list.setListIndex(row);
             sync();
         });
@@ -428,8 +456,13 @@ protected:
     void syncOwn() override {
         mirrorItems(
             items_, list.items(), [this] { lw->clear(); }, [this](const QStringList& t) { lw->addItems(t); });
-        if (lw->currentRow() != list.listIndex()) lw->setCurrentRow(list.listIndex());
-        if (list.listIndex() < 0) lw->clearSelection();
+        const int row = list.listIndex();
+        if (row < 0) {
+            lw->clearSelection();
+            lw->setCurrentRow(-1);
+        } else if (lw->currentRow() != row || !lw->item(row)->isSelected()) {
+            lw->setCurrentRow(row);
+        }
     }
 
 private:
@@ -509,7 +542,11 @@ protected:
         lbl->setScaledContents(pic.stretch);
         lbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         if (pic.kind() == Kind::Image && pic.picturePath().empty()) {
-            if (lbl->pixmap().size() != lbl->size()) lbl->setPixmap(decoration(lbl->size()));
+            if (lbl->pixmap().size() != lbl->size()) {
+                const Control* window = &pic;
+                while (window->container()) window = window->container();
+                lbl->setPixmap(decoration(lbl->size(), window->backColor().has_value()));
+            }
         } else if (pic.picturePath() != path_) {
             path_ = pic.picturePath();
             lbl->setPixmap(QPixmap(QFile::decodeName(QByteArray::fromStdString(path_))));
@@ -576,7 +613,7 @@ void FormView::build(Control& c, QWidget* parent) {
         case Kind::FileDialog:
             return;  // no widget: the dialogs are the platform's
         case Kind::Frame: {
-            auto* box = new QGroupBox(parent);
+            auto* box = new FrameBox(parent);
             b = std::make_unique<FrameBinding>(*this, c, box);
             watch = box;
             break;

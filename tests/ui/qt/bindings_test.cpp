@@ -209,6 +209,12 @@ TEST_F(BindingTest, ListBoxClickAndDoubleClick) {
     ASSERT_EQ(list->count(), 3);
     EXPECT_EQ(list->item(1)->text(), QString::fromUtf8("M\u00F6rn"));
 
+    // Tabbing into the list chooses nothing.
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(list, &focusIn);
+    EXPECT_EQ(w.lstNames.listIndex(), -1);
+    EXPECT_EQ(clicks, 0);
+
     const QPoint row1 = list->visualItemRect(list->item(1)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row1);
     EXPECT_EQ(w.lstNames.listIndex(), 1);
