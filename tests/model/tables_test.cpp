@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 
 #include "model/columns.h"
@@ -192,6 +193,14 @@ TEST_F(Tables, MissingFileCannotBeOpened) {
     install(options);
     EXPECT_EQ(loadUnits(e()).cause, path(kUnitFile) + ": cannot be opened: No such file or directory");
     EXPECT_EQ(f().cboUnitFound.items(), std::vector<std::string>{"None"});
+}
+
+TEST_F(Tables, FolderInPlaceOfFileCannotBeRead) {
+    InstallationOptions options;
+    options.files[kItemFile] = std::nullopt;
+    install(options);
+    std::filesystem::create_directories(path(kItemFile));
+    EXPECT_EQ(loadItems(e()).cause, path(kItemFile) + ": cannot be read: Is a directory");
 }
 
 TEST_F(Tables, ReloadReplacesThePicker) {
