@@ -1,8 +1,11 @@
 #include "finder_fixture.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <stdexcept>
 
 #include "model/fixed_lists.h"
+#include "model/table_reader.h"
 
 namespace gs::test {
 
@@ -24,172 +27,46 @@ std::vector<std::string> realEntries(const ComboBox& c) {
 
 }  // namespace
 
+// Tables of filler rows as the loaders read them from files of empty cells.
+static const std::vector<UnitRecord>& fillerUnits() {
+    static const std::vector<UnitRecord> rows = [] {
+        std::vector<Row> lines;
+        for (int r = 0; r < kUnitRows - 1; ++r) lines.push_back(unitRow(5000 + r, kFiller));
+        std::vector<UnitRecord> out(kUnitRows);
+        if (!parseUnits(tableText(lines), "UnitData.txt", out)) throw std::runtime_error("filler units");
+        return out;
+    }();
+    return rows;
+}
+
+static const std::vector<SiteRecord>& fillerSites() {
+    static const std::vector<SiteRecord> rows = [] {
+        std::vector<Row> lines;
+        for (int r = 0; r < kSiteRows - 1; ++r) lines.push_back(siteRow(3000 + r, kFiller));
+        std::vector<SiteRecord> out(kSiteRows);
+        if (!parseSites(tableText(lines), "SiteData.txt", out)) throw std::runtime_error("filler sites");
+        return out;
+    }();
+    return rows;
+}
+
 UnitRecord blankUnit(int number, const std::string& name) {
-    UnitRecord u;
-    const i16 a = kAbsent;
-    const std::string t = kAbsentText;
-    for (i16* n : {&u.God,
-                   &u.Extra7,
-                   &u.Size,
-                   &u.HitPoints,
-                   &u.Morale,
-                   &u.MagicResistance,
-                   &u.LeaderNormal,
-                   &u.LeaderUndead,
-                   &u.LeaderMagic,
-                   &u.SlotsHand,
-                   &u.SlotsHead,
-                   &u.SlotsBody,
-                   &u.SlotsFoot,
-                   &u.SlotsMisc,
-                   &u.PathFire,
-                   &u.PathAir,
-                   &u.PathWater,
-                   &u.PathEarth,
-                   &u.PathAstral,
-                   &u.PathDeath,
-                   &u.PathNature,
-                   &u.PathBlood,
-                   &u.PathHoly,
-                   &u.Stealth,
-                   &u.Standard,
-                   &u.Awe,
-                   &u.Fear,
-                   &u.Berserk,
-                   &u.Chill,
-                   &u.Heat,
-                   &u.FireShield,
-                   &u.BanefireShield,
-                   &u.BloodVengeance,
-                   &u.DiseaseCloud,
-                   &u.PoisonCloud,
-                   &u.Pillage,
-                   &u.Patrol,
-                   &u.CastleDefence,
-                   &u.Siege,
-                   &u.Supply,
-                   &u.Sage,
-                   &u.BloodHunt,
-                   &u.VoidSummoning,
-                   &u.Summon,
-                   &u.SummonExtra,
-                   &u.AutoSummon,
-                   &u.AutoSummonExtra,
-                   &u.BattleSummon,
-                   &u.BattleSummonExtra,
-                   &u.DomSummon,
-                   &u.DomSummonExtra,
-                   &u.ShapeChange,
-                   &u.FirstShape,
-                   &u.SecondShape,
-                   &u.SecondTmpShape,
-                   &u.LandShape,
-                   &u.SeaShape})
-        *n = a;
-    for (std::string* s : {&u.Unique,
-                           &u.Mounted,
-                           &u.Sacred,
-                           &u.Female,
-                           &u.Undead,
-                           &u.Demon,
-                           &u.MagicBeing,
-                           &u.Animal,
-                           &u.Spy,
-                           &u.Assassin,
-                           &u.Glamour,
-                           &u.ResistLightning,
-                           &u.ResistFire,
-                           &u.ResistCold,
-                           &u.ResistPoison,
-                           &u.DarkVision,
-                           &u.Regeneration,
-                           &u.Forge,
-                           &u.Heal,
-                           &u.Alchemy,
-                           &u.Luck,
-                           &u.Insane,
-                           &u.Extra65,
-                           &u.IceArmor,
-                           &u.SurviveForest,
-                           &u.SurviveMountain,
-                           &u.SurviveWaste,
-                           &u.SurviveSwamp,
-                           &u.MoveAquatic,
-                           &u.MoveAmphibian,
-                           &u.MovePoorAmphibian,
-                           &u.MoveFlying,
-                           &u.MoveStormflyer,
-                           &u.MoveSailing,
-                           &u.ColdBlooded,
-                           &u.Ethereal,
-                           &u.TrueEthereal,
-                           &u.Trample,
-                           &u.Blind,
-                           &u.Recuperation,
-                           &u.Immortal,
-                           &u.Mindless,
-                           &u.Lifeless,
-                           &u.NoEat,
-                           &u.NoHeal,
-                           &u.PoisonArmor,
-                           &u.Seduce,
-                           &u.Succubus,
-                           &u.Petrify,
-                           &u.Eyeloss,
-                           &u.Inquisitor,
-                           &u.WinterStrength,
-                           &u.SpringStrength,
-                           &u.SummerStrength,
-                           &u.FallStrength,
-                           &u.Reanimator,
-                           &u.UniqueName,
-                           &u.Special})
-        *s = t;
-    for (int j = 0; j < 5; ++j) {
-        u.RandMagicTag[j] = t;
-        u.RandMagicNum1[j] = a;
-        u.RandMagicNum2[j] = a;
-        u.RandMagicPaths[j] = t;
-    }
+    UnitRecord u = fillerUnits()[0];
     u.Number = static_cast<i16>(number);
     u.Name = name;
     return u;
 }
 
 SiteRecord blankSite(int number, const std::string& name) {
-    SiteRecord s;
-    const i16 a = kAbsent;
-    const std::string t = kAbsentText;
-    for (i16* n : {&s.Extra2, &s.Frequency, &s.Level, &s.GemsFire, &s.GemsAir, &s.GemsWater, &s.GemsEarth,
-                   &s.GemsAstral, &s.GemsDeath, &s.GemsNature, &s.GemsBlood, &s.Gold, &s.Resources, &s.Supply,
-                   &s.Unrest, &s.Experience, &s.Fort})
-        *n = a;
-    s.Mask32 = a;
-    for (std::string* x :
-         {&s.MagicType,   &s.Laboratory, &s.SummonPath,    &s.Scale1,        &s.Scale2,          &s.Conjuration,
-          &s.Alteration,  &s.Evocation,  &s.Construction,  &s.Enchantment,   &s.Thaumaturgy,     &s.BloodResearch,
-          &s.Heal,        &s.Disease,    &s.Curse,         &s.Horror,        &s.HolyFire,        &s.HolyPower,
-          &s.Scry,        &s.Adventure,  &s.TerrainPlains, &s.TerrainForest, &s.TerrainMountain, &s.TerrainWaste,
-          &s.TerrainFarm, &s.TerrainSea, &s.TerrainCoast,  &s.TerrainSwamp,  &s.TerrainDeepSea,  &s.Extra66,
-          &s.Unique})
-        *x = t;
-    for (int j = 0; j < 5; ++j) {
-        s.RecUnitNumber[j] = a;
-        s.RecUnitName[j] = t;
-    }
-    for (int j = 0; j < 4; ++j) {
-        s.SumUnitNumber[j] = a;
-        s.SumUnitName[j] = t;
-        s.SumUnitValue[j] = a;
-    }
+    SiteRecord s = fillerSites()[0];
     s.Number = static_cast<i16>(number);
     s.Name = name;
     return s;
 }
 
 FinderTest::FinderTest() {
-    for (int r = 0; r < kUnitRows - 1; ++r) e.Units[r] = blankUnit(5000 + r, kFiller);
-    for (int r = 0; r < kSiteRows - 1; ++r) e.Sites[r] = blankSite(3000 + r, kFiller);
+    e.Units = fillerUnits();
+    e.Sites = fillerSites();
 
     // The filter combos as start-up leaves them.
     for (auto [combo, items] : {std::pair{&f.cboSTerrain, &lists::STerrain},
@@ -209,6 +86,12 @@ FinderTest::FinderTest() {
                                 {&f.cboUMove, &lists::UMove},
                                 {&f.cboUHero, &lists::UHero}})
         fill(*combo, *items);
+}
+
+std::string FinderTest::spriteFolder() {
+    const std::string f = makeTempFolder();
+    std::filesystem::create_directories(f + "/RKsprites");
+    return f;
 }
 
 std::vector<std::string> FinderTest::foundUnits() const { return realEntries(f.cboUnitFound); }

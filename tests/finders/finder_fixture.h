@@ -35,11 +35,13 @@ protected:
     void pickUnit(const std::string& name);
     void pickSite(const std::string& name);
 
+    static std::string spriteFolder();
     // A unit link label in its empty and its link state.
     static void expectEmpty(const Label& l);
     static void expectLink(const Label& l, const std::string& number, const std::string& name);
 
-    std::string folder = makeInstallation();
+    // The program folder, with an empty RKsprites folder.
+    std::string folder = spriteFolder();
     FakePlatform platform{folder};
     App app{platform};
     Editor& e = app.editor;
