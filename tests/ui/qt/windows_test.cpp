@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabBar>
@@ -113,6 +114,29 @@ TEST(Windows, StartUpShowsTheMainWindowWithItsListsAndFocus) {
     EXPECT_EQ(f.cboUnitFound.listIndex(), 1);
     EXPECT_EQ(f.cboUnitFound.text(), "\xC6ther Drake");
     EXPECT_EQ(qobject_cast<QLabel*>(v.main.widget(f.lblUnitNumber))->text(), "1822");
+}
+
+// Counts the paint events a widget receives.
+struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+TEST(Windows, SplashPaintsEachProgressCaptionAtOnce) {
+    Views v;
+    v.app.splash.setVisible(true);
+    QWidget* busy = v.splash.widget(v.app.splash.lblBusy);
+    PaintCounter counter;
+    busy->installEventFilter(&counter);
+    // Start-up does not return to the event loop between its steps.
+    v.app.splash.lblBusy.setCaption("Reading RK.cfg...");
+    EXPECT_EQ(qobject_cast<QLabel*>(busy)->text(), "Reading RK.cfg...");
+    EXPECT_EQ(counter.paints, 1);
+    v.app.splash.lblBusy.setCaption("Reading PopData.txt...");
+    EXPECT_EQ(counter.paints, 2);
 }
 
 }  // namespace
