@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
@@ -225,7 +224,11 @@ private:
             f.setItalic(font_.italic);
             f.setUnderline(font_.underline);
             widget->setFont(f);
-            if (font_.underline) widget->setCursor(Qt::PointingHandCursor);
+            // Underlined captions are links.
+            if (font_.underline)
+                widget->setCursor(Qt::PointingHandCursor);
+            else
+                widget->unsetCursor();
         }
         looked_ = true;
     }
