@@ -2,8 +2,10 @@
 // labels and the fragment tables the descriptions are written from.
 #pragma once
 
+#include <functional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "model/editor.h"
 #include "model/number.h"
@@ -14,6 +16,57 @@ namespace gs::finders {
 // is enabled while the box is ticked.
 void connectUnitFilterBoxes(Editor& e);
 void connectSiteFilterBoxes(Editor& e);
+
+// One finder filter: its check box, its combo (nullptr when the box alone is
+// the filter) and the test a row must pass for the combo's current choice
+// (entry position and text).
+template <class R>
+struct Filter {
+    using RowTest = std::function<bool(const R&)>;
+    CheckBox Form1::*check;
+    ComboBox Form1::*combo;
+    RowTest (*choose)(int index, const std::string& item);
+};
+
+template <class R>
+void connectFilterBoxes(Form1& f, std::span<const Filter<R>> filters) {
+    for (const auto& flt : filters) {
+        if (!flt.combo) continue;
+        CheckBox& box = f.*flt.check;
+        ComboBox& combo = f.*flt.combo;
+        box.Click = [&box, &combo] { combo.setEnabled(box.value() == CheckBox::Checked); };
+    }
+}
+
+// "Apply Filters": `found` gets "None" and the name of every row of
+// rows[0 .. count - 1] that passes all ticked filters, in table order;
+// index[0] = -1 and index[k] = the number of the k-th listed row.
+template <class R>
+void applyFilters(Form1& f, std::span<const Filter<R>> filters, const std::vector<R>& rows, int count,
+                  std::vector<i16>& index, ComboBox& found) {
+    std::vector<typename Filter<R>::RowTest> tests;
+    for (const auto& flt : filters) {
+        if ((f.*flt.check).value() != CheckBox::Checked) continue;
+        const ComboBox* combo = flt.combo ? &(f.*flt.combo) : nullptr;
+        tests.push_back(flt.choose(combo ? combo->listIndex() : -1, combo ? combo->text() : std::string()));
+    }
+    std::vector<std::string> names{"None"};
+    index[0] = -1;
+    int listed = 0;
+    for (int r = 0; r < count; ++r) {
+        bool passes = true;
+        for (const auto& test : tests)
+            if (!test(rows[r])) {
+                passes = false;
+                break;
+            }
+        if (!passes) continue;
+        names.push_back(rows[r].Name);
+        index[++listed] = rows[r].Number;
+    }
+    found.clear();
+    found.addItems(names);
+}
 
 // The last table row whose number is n, or -1.
 int lastUnitRow(const Editor& e, int n);

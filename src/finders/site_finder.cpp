@@ -17,7 +17,8 @@ using finders::When;
 namespace {
 
 using S = SiteRecord;
-using RowTest = std::function<bool(const SiteRecord&)>;
+using SiteFilter = finders::Filter<SiteRecord>;
+using RowTest = SiteFilter::RowTest;
 
 RowTest nothing() {
     return [](const SiteRecord&) { return false; };
@@ -43,12 +44,6 @@ constexpr std::array<text SiteRecord::*, 10> kTerrainFlags = {
 
 constexpr std::array<i16 SiteRecord::*, 8> kGems = {&S::GemsFire,   &S::GemsAir,   &S::GemsWater,  &S::GemsEarth,
                                                     &S::GemsAstral, &S::GemsDeath, &S::GemsNature, &S::GemsBlood};
-
-struct SiteFilter {
-    CheckBox Form1::*check;
-    ComboBox Form1::*combo;  // nullptr: the box alone is the filter
-    RowTest (*choose)(int index, const std::string& item);
-};
 
 const std::array<SiteFilter, 10> kSiteFilters = {{
     {&Form1::chkSTerrain, &Form1::cboSTerrain,
@@ -132,14 +127,7 @@ const F kSiteFragments[] = {
 
 }  // namespace
 
-void finders::connectSiteFilterBoxes(Editor& e) {
-    for (const auto& flt : kSiteFilters) {
-        if (!flt.combo) continue;
-        CheckBox& box = e.f.*flt.check;
-        ComboBox& combo = e.f.*flt.combo;
-        box.Click = [&box, &combo] { combo.setEnabled(box.value() == CheckBox::Checked); };
-    }
-}
+void finders::connectSiteFilterBoxes(Editor& e) { connectFilterBoxes<SiteRecord>(e.f, kSiteFilters); }
 
 void finders::emptySiteLinks(Form1& f) {
     for (auto& l : f.lblRecUnit) showEmptyLink(l);
@@ -147,34 +135,8 @@ void finders::emptySiteLinks(Form1& f) {
 }
 
 void cmdSApplyFilters_Click(Editor& e) {
-    std::vector<RowTest> tests;
-    for (const auto& flt : kSiteFilters) {
-        if ((e.f.*flt.check).value() != CheckBox::Checked) continue;
-        if (flt.combo) {
-            const ComboBox& combo = e.f.*flt.combo;
-            tests.push_back(flt.choose(combo.listIndex(), combo.text()));
-        } else {
-            tests.push_back(flt.choose(-1, {}));
-        }
-    }
-
-    std::vector<std::string> names{"None"};
-    e.SiteIndex[0] = -1;
-    int found = 0;
-    for (int r = 0; r < kSiteRows - 1; ++r) {
-        const SiteRecord& s = e.Sites[r];
-        bool listed = true;
-        for (const auto& test : tests)
-            if (!test(s)) {
-                listed = false;
-                break;
-            }
-        if (!listed) continue;
-        names.push_back(s.Name);
-        e.SiteIndex[++found] = s.Number;
-    }
-    e.f.cboFeature.clear();
-    e.f.cboFeature.addItems(names);
+    finders::applyFilters<SiteRecord>(e.f, kSiteFilters, e.Sites, kSiteRows - 1, e.SiteIndex, e.f.cboFeature);
+    // Ends on "None": no site shown, the links empty.
     e.f.cboFeature.setListIndex(0);
 }
 

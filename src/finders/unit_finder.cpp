@@ -16,7 +16,8 @@ using UnitField = Field<UnitRecord>;
 
 namespace {
 
-using RowTest = std::function<bool(const UnitRecord&)>;
+using UnitFilter = finders::Filter<UnitRecord>;
+using RowTest = UnitFilter::RowTest;
 
 // Passes when any of the columns is filled.
 RowTest anyPresent(std::vector<UnitField> columns) {
@@ -101,13 +102,6 @@ constexpr std::array<i16 UnitRecord::*, 9> kPathLevels = {
     &UnitRecord::PathFire,   &UnitRecord::PathAir,    &UnitRecord::PathWater,
     &UnitRecord::PathEarth,  &UnitRecord::PathAstral, &UnitRecord::PathDeath,
     &UnitRecord::PathNature, &UnitRecord::PathBlood,  &UnitRecord::PathHoly};
-
-struct UnitFilter {
-    CheckBox Form1::*check;
-    ComboBox Form1::*combo;  // nullptr: the box alone is the filter
-    // The test for the combo's choice (position and entry text).
-    RowTest (*choose)(int index, const std::string& item);
-};
 
 const std::array<UnitFilter, 16> kUnitFilters = {{
     {&Form1::chkUGod, &Form1::cboUGod,
@@ -200,44 +194,11 @@ const std::array<UnitFilter, 16> kUnitFilters = {{
 
 }  // namespace
 
-void finders::connectUnitFilterBoxes(Editor& e) {
-    for (const auto& flt : kUnitFilters) {
-        if (!flt.combo) continue;
-        CheckBox& box = e.f.*flt.check;
-        ComboBox& combo = e.f.*flt.combo;
-        box.Click = [&box, &combo] { combo.setEnabled(box.value() == CheckBox::Checked); };
-    }
-}
+void finders::connectUnitFilterBoxes(Editor& e) { connectFilterBoxes<UnitRecord>(e.f, kUnitFilters); }
 
 void cmdUApplyFilters_Click(Editor& e) {
-    std::vector<RowTest> tests;
-    for (const auto& flt : kUnitFilters) {
-        if ((e.f.*flt.check).value() != CheckBox::Checked) continue;
-        if (flt.combo) {
-            const ComboBox& combo = e.f.*flt.combo;
-            tests.push_back(flt.choose(combo.listIndex(), combo.text()));
-        } else {
-            tests.push_back(flt.choose(-1, {}));
-        }
-    }
-
-    std::vector<std::string> names{"None"};
-    e.UnitIndex[0] = -1;
-    int found = 0;
-    for (int r = 0; r < kUnitRows - 1; ++r) {
-        const UnitRecord& u = e.Units[r];
-        bool listed = true;
-        for (const auto& test : tests)
-            if (!test(u)) {
-                listed = false;
-                break;
-            }
-        if (!listed) continue;
-        names.push_back(u.Name);
-        e.UnitIndex[++found] = u.Number;
-    }
-    e.f.cboUnitFound.clear();
-    e.f.cboUnitFound.addItems(names);
+    // No entry is selected afterwards: the description stays until the user picks.
+    finders::applyFilters<UnitRecord>(e.f, kUnitFilters, e.Units, kUnitRows - 1, e.UnitIndex, e.f.cboUnitFound);
 }
 
 }  // namespace gs
