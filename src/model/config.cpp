@@ -1,14 +1,11 @@
 #include "model/config.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <sstream>
 #include <vector>
 
 #include "model/atomic_file.h"
 #include "model/number.h"
 #include "model/paths.h"
+#include "model/table_reader.h"
 
 namespace gs {
 
@@ -19,7 +16,7 @@ constexpr std::string_view kConfigFile = "\\RK.cfg";
 std::string configPath(Editor& e) { return appendPath(e.platform.programFolder(), kConfigFile); }
 
 // Lines ended by CR LF or by a bare LF; a last line without an ending counts.
-std::vector<std::string> splitLines(const std::string& bytes) {
+std::vector<std::string> splitLines(std::string_view bytes) {
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < bytes.size()) {
@@ -46,11 +43,13 @@ std::vector<std::string> splitAtTabs(const std::string& text) {
 
 LoadStatus readConfig(Editor& e) {
     const std::string path = configPath(e);
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return LoadStatus::failure(path + ": cannot be opened: " + std::strerror(errno));
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    const std::vector<std::string> lines = splitLines(bytes.str());
+    std::string bytes;
+    if (LoadStatus status = readWholeFile(path, bytes); !status) return status;
+    return parseConfig(bytes, path, e);
+}
+
+LoadStatus parseConfig(std::string_view bytes, const std::string& path, Editor& e) {
+    const std::vector<std::string> lines = splitLines(bytes);
 
     if (lines.size() < 1) return LoadStatus::failure(path + ": ends after 0 of 3 lines");
     e.QuillmapFolder = lines[0];
