@@ -57,9 +57,7 @@ LoadStatus parseConfig(std::string_view bytes, const std::string& path, Editor& 
     e.AuthorName = lines[1];
     if (lines.size() < 3) return LoadStatus::failure(path + ": ends after 2 of 3 lines");
     const NumberResult index = toInt16(lines[2]);
-    if (!index.ok())
-        return LoadStatus::failure(path + ": line 3: \"" + lines[2] + "\" " +
-                                   (index.error == NumberError::OutOfRange ? "is out of range" : "is not a number"));
+    if (!index.ok()) return LoadStatus::failure(path + ": line 3: " + numberFailure(lines[2], index.error));
     e.AuthorIndex = static_cast<std::int16_t>(index.value);
 
     std::string collector;

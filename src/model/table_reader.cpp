@@ -73,13 +73,6 @@ private:
     std::string_view errorText_;
 };
 
-// A cell as quoted in a failure cause: long cells are cut.
-std::string quoted(std::string_view cell) {
-    constexpr std::size_t kShown = 40;
-    if (cell.size() <= kShown) return "\"" + std::string(cell) + "\"";
-    return "\"" + std::string(cell.substr(0, kShown)) + "...\"";
-}
-
 // Splits a line into its first `needed` fields; returns the number of fields
 // the line has, counted up to `needed` (so a short line reports its count).
 int splitFields(std::string_view line, const TableFormat& format, std::vector<std::string_view>& fields) {
@@ -116,10 +109,9 @@ LoadStatus parseTable(std::string_view bytes, const std::string& path, const Tab
         Record record;
         fill(record, cells);
         if (cells.failed())
-            return LoadStatus::failure(
-                path + ": line " + std::to_string(r + 1) + ", field " + std::to_string(cells.errorField()) + ": " +
-                quoted(cells.errorText()) +
-                (cells.error() == NumberError::OutOfRange ? " is out of range" : " is not a number"));
+            return LoadStatus::failure(path + ": line " + std::to_string(r + 1) + ", field " +
+                                       std::to_string(cells.errorField()) + ": " +
+                                       numberFailure(cells.errorText(), cells.error()));
         rows[r] = std::move(record);
     }
     return LoadStatus::success();
@@ -273,6 +265,12 @@ std::vector<std::string> parseNameList(std::string_view bytes) {
     for (std::string_view line; lines.next(line);)
         if (line.ends_with(kEnding)) names.emplace_back(line.substr(0, line.size() - kEnding.size()));
     return names;
+}
+
+std::string numberFailure(std::string_view cell, NumberError error) {
+    constexpr std::size_t kShown = 40;
+    const std::string shown = cell.size() <= kShown ? std::string(cell) : std::string(cell.substr(0, kShown)) + "...";
+    return "\"" + shown + (error == NumberError::OutOfRange ? "\" is out of range" : "\" is not a number");
 }
 
 LoadStatus readWholeFile(const std::string& path, std::string& bytes) {

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "model/load.h"
+#include "model/number.h"
 #include "model/records.h"
 
 namespace gs {
@@ -56,6 +57,11 @@ LoadStatus parsePopTypes(std::string_view bytes, const std::string& path, std::v
 // The names Quillmap's name-list index offers: every line ending in "_DATA2"
 // (case-sensitive), without that ending, in file order.
 std::vector<std::string> parseNameList(std::string_view bytes);
+
+// The end of a cause for a cell that is no number of its range:
+// "\"abc\" is not a number" or "\"99999\" is out of range". A long cell is
+// cut, so that a cause stays short whatever the file holds.
+std::string numberFailure(std::string_view cell, NumberError error);
 
 // A whole file into `bytes`; the failure names the path and the system's reason.
 LoadStatus readWholeFile(const std::string& path, std::string& bytes);

@@ -1,0 +1,133 @@
+// A start-up failure keeps its region's message and adds, as the box's
+// detail, what went wrong: the file's path and, where it applies, the line,
+// the field and the fault. Every reader, every kind of fault, through the
+// editor's start.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "support/fake_platform.h"
+#include "support/installation.h"
+#include "ui/app.h"
+
+namespace gs::test {
+namespace {
+
+constexpr const char* kNoFile = ": cannot be opened: No such file or directory";
+
+// Starts the editor on an installation with one file replaced (nullopt:
+// left out) and returns the one message box the start showed.
+Message startWith(const std::string& relative, const std::optional<std::string>& content, std::string& root) {
+    InstallationOptions options;
+    options.files[relative] = content;
+    root = makeInstallation(options);
+    FakePlatform platform(root);
+    App app(platform);
+    app.start();
+    EXPECT_EQ(platform.messages.size(), 1u);
+    return platform.messages.empty() ? Message{} : platform.messages.front();
+}
+
+struct TableCase {
+    const char* file;
+    std::function<std::vector<Row>()> rows;
+    int lines, fields;
+    int numberField;       // a 16-bit number column
+    const char* tooLarge;  // a value just outside that column's range
+};
+
+TEST(FailureCauses, EveryDataTableSaysWhichLineAndFieldIsWrong) {
+    const TableCase cases[] = {
+        {kUnitFile, defaultUnitRows, 1983, 133, 9, "32768"},  {kItemFile, defaultItemRows, 312, 8, 3, "-32769"},
+        {kSiteFile, defaultSiteRows, 565, 68, 15, "40000"},   {kNationFile, defaultNationRows, 65, 4, 1, "32767.5"},
+        {kPopTypeFile, defaultPopTypeRows, 66, 11, 2, "1e5"},
+    };
+    for (const TableCase& c : cases) {
+        SCOPED_TRACE(c.file);
+        std::string root;
+        const auto expect = [&](const std::optional<std::string>& content, const std::string& cause) {
+            const Message m = startWith(c.file, content, root);
+            EXPECT_EQ(m.text, "RKdata not found!");
+            EXPECT_EQ(m.title, "Godsmith");
+            EXPECT_EQ(m.detail, root + "/" + c.file + cause);
+        };
+        expect(std::nullopt, kNoFile);
+
+        std::vector<Row> rows = c.rows();
+        ASSERT_EQ(static_cast<int>(rows.size()), c.lines);
+        expect(tableText({rows.begin(), rows.begin() + c.lines / 2}),
+               ": ends after " + std::to_string(c.lines / 2) + " of " + std::to_string(c.lines) + " lines");
+
+        std::vector<Row> shortLine = rows;
+        shortLine[c.lines - 1].resize(c.fields - 1);
+        expect(tableText(shortLine), ": line " + std::to_string(c.lines) + " has " + std::to_string(c.fields - 1) +
+                                         " fields, " + std::to_string(c.fields) + " needed");
+
+        std::vector<Row> badNumber = rows;
+        badNumber[2][c.numberField] = "abc";
+        expect(tableText(badNumber), ": line 3, field " + std::to_string(c.numberField) + ": \"abc\" is not a number");
+
+        std::vector<Row> outOfRange = rows;
+        outOfRange[0][c.numberField] = c.tooLarge;
+        expect(tableText(outOfRange),
+               ": line 1, field " + std::to_string(c.numberField) + ": \"" + c.tooLarge + "\" is out of range");
+    }
+}
+
+TEST(FailureCauses, TheSitesThirtyTwoBitFieldHasItsOwnRange) {
+    std::vector<Row> rows = defaultSiteRows();
+    rows[0][4] = "2147483647";
+    rows[1][4] = "2147483648";
+    std::string root;
+    const Message m = startWith(kSiteFile, tableText(rows), root);
+    EXPECT_EQ(m.detail, root + "/" + kSiteFile + ": line 2, field 4: \"2147483648\" is out of range");
+}
+
+TEST(FailureCauses, TheConfigurationSaysWhatIsWrongWithIt) {
+    struct Case {
+        std::optional<std::string> content;
+        std::string cause;
+    };
+    const std::string longIndex(5000, '7');
+    const Case cases[] = {
+        {std::nullopt, kNoFile},
+        {"", ": ends after 0 of 3 lines"},
+        {"C:\\Quillmap\r\nAnn\r\n", ": ends after 2 of 3 lines"},
+        {"C:\\Quillmap\r\nAnn\r\nabc\r\n", ": line 3: \"abc\" is not a number"},
+        {"C:\\Quillmap\r\nAnn\r\n 32768 \r\n", ": line 3: \" 32768 \" is out of range"},
+        // A line of any length is named by its first 40 characters only.
+        {"C:\\Quillmap\r\nAnn\r\n" + longIndex + "\r\n",
+         ": line 3: \"" + std::string(40, '7') + "...\" is out of range"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.cause);
+        std::string root;
+        const Message m = startWith(kConfigFile, c.content, root);
+        EXPECT_EQ(m.text, "RK.cfg not found!");
+        EXPECT_EQ(m.title, "Godsmith");
+        EXPECT_EQ(m.detail, root + "/RK.cfg" + c.cause);
+    }
+}
+
+TEST(FailureCauses, ALongTableCellIsNamedByItsStartOnly) {
+    std::vector<Row> rows = defaultItemRows();
+    rows[4][5] = std::string(1 << 20, 'x');
+    std::string root;
+    const Message m = startWith(kItemFile, tableText(rows), root);
+    EXPECT_EQ(m.detail,
+              root + "/" + kItemFile + ": line 5, field 5: \"" + std::string(40, 'x') + "...\" is not a number");
+}
+
+TEST(FailureCauses, AMissingNameListNamesTheQuillmapPath) {
+    std::string root;
+    const Message m = startWith(kNameListFile, std::nullopt, root);
+    EXPECT_EQ(m.text, "NameList.txt not found!");
+    EXPECT_EQ(m.title, "Godsmith");
+    EXPECT_EQ(m.detail, root + "/" + kNameListFile + kNoFile);
+}
+
+}  // namespace
+}  // namespace gs::test
