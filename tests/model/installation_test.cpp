@@ -6,6 +6,8 @@
 #include <filesystem>
 
 #include "model/records.h"
+#include "support/fake_platform.h"
+#include "ui/app.h"
 
 namespace gs::test {
 namespace {
@@ -24,6 +26,18 @@ TEST(Installation, WritesEveryFileAtItsLineCount) {
     EXPECT_TRUE(std::filesystem::is_directory(root + "/" + kGodBinDir));
     EXPECT_TRUE(std::filesystem::exists(root + "/" + kGodListFile));
     EXPECT_TRUE(std::filesystem::exists(root + "/" + kSpriteFile));
+}
+
+TEST(Installation, StartsTheEditorWithoutAMessage) {
+    FakePlatform platform(makeInstallation());
+    App app(platform);
+    app.start();
+    EXPECT_EQ(platform.texts(), std::vector<std::string>{});
+    EXPECT_EQ(app.form.cboUnitFound.listCount(), kUnitRows);
+    EXPECT_EQ(app.form.cboFeature.listCount(), kSiteRows);
+    EXPECT_EQ(app.form.cboPopType.listCount(), kPopTypeRows);
+    EXPECT_EQ(app.form.cboNameDataList.items(),
+              (std::vector<std::string>{"Let Velm name the province.", "Marsh Names", "Hill Names"}));
 }
 
 TEST(Installation, OverridesAndLeavesOutFiles) {
