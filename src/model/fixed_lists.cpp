@@ -20,8 +20,7 @@ const List kPathLetters = {"F", "A", "W", "E", "S", "D", "N", "B"};
 const List Era = {"Early", "Middle", "Late"};
 const List Method = {"Add", "Replace"};
 
-const List STerrain = {"Plains", "Forest", "Mountain", "Waste", "Farm",
-                       "Sea",    "Coast",  "Swamp",    "DeepSea", "Unique"};
+const List STerrain = {"Plains", "Forest", "Mountain", "Waste", "Farm", "Sea", "Coast", "Swamp", "DeepSea", "Unique"};
 const List SType = kPaths;
 const List SGems = kGems;
 const List SStruct = {"Lab", "Fort"};
@@ -34,16 +33,56 @@ const List ULead = {"Normal", "Magic", "Undead"};
 const List UCType = {"Normal", "Undead", "Demon", "Magic being", "Animal"};
 const List UStealth = {"None", "Spy", "Assassin", "Glamour", "Stealthy"};
 const List UResist = {"Fire", "Cold", "Lightning", "Poison"};
-const List UMisc = {"DarkVision",      "Regenerate",      "Forge",          "Heal",          "Alchemy",
-                    "Luck",            "Insane",          "Standard",       "Awe",           "Fear",
-                    "Berserk",         "Chill",           "Heat",           "Fire Shield",   "Banefire Shield",
-                    "Blood Veng",      "Disease Cloud",   "Poison Cloud",   "Ice Armor",     "Pillage",
-                    "Patrol",          "Castle Def",      "Siege",          "Supply",        "Sage",
-                    "Blood Hunt",      "Void Summ",       "Cold Blooded",   "Ethereal",      "True Ethereal",
-                    "Trample",         "Blind",           "Recuperation",   "Immortal",      "Mindless",
-                    "Lifeless",        "No Eat",          "No Heal",        "Poison Armor",  "Seduce",
-                    "Succubus",        "Petrify",         "Eyeloss",        "Inquisitor",    "Winter Strength",
-                    "Spring Strength", "Summer Strength", "Fall Strength",  "Reanimate",     "Summons Other",
+const List UMisc = {"DarkVision",
+                    "Regenerate",
+                    "Forge",
+                    "Heal",
+                    "Alchemy",
+                    "Luck",
+                    "Insane",
+                    "Standard",
+                    "Awe",
+                    "Fear",
+                    "Berserk",
+                    "Chill",
+                    "Heat",
+                    "Fire Shield",
+                    "Banefire Shield",
+                    "Blood Veng",
+                    "Disease Cloud",
+                    "Poison Cloud",
+                    "Ice Armor",
+                    "Pillage",
+                    "Patrol",
+                    "Castle Def",
+                    "Siege",
+                    "Supply",
+                    "Sage",
+                    "Blood Hunt",
+                    "Void Summ",
+                    "Cold Blooded",
+                    "Ethereal",
+                    "True Ethereal",
+                    "Trample",
+                    "Blind",
+                    "Recuperation",
+                    "Immortal",
+                    "Mindless",
+                    "Lifeless",
+                    "No Eat",
+                    "No Heal",
+                    "Poison Armor",
+                    "Seduce",
+                    "Succubus",
+                    "Petrify",
+                    "Eyeloss",
+                    "Inquisitor",
+                    "Winter Strength",
+                    "Spring Strength",
+                    "Summer Strength",
+                    "Fall Strength",
+                    "Reanimate",
+                    "Summons Other",
                     "Shape Changer"};
 const List USurvival = {"Forest", "Mountain", "Waste", "Swamp"};
 const List UMove = {"Aquatic", "Amphibian", "Poor Amphi", "Flying", "Stormflyer", "Sailing"};
@@ -54,9 +93,9 @@ const List ItemCategory = {"None", "1-h wpn", "2-h wpn", "shield", "helm", "armo
 const List IP = kPathLetters;
 const List IL = numbered(1, 6);
 const List GameRandomItem = numbered(0, 4);
-const List Magic = {"-- no Magic", "#mag_fire",   "#mag_air",    "#mag_water",  "#mag_earth",
+const List Magic = {"-- no Magic", "#mag_fire",  "#mag_air",    "#mag_water", "#mag_earth",
                     "#mag_astral", "#mag_death", "#mag_nature", "#mag_blood", "#mag_priest"};
-const List Scales = {"-- no Scales",  "#scale_chaos",  "#scale_lazy",   "#scale_cold",
-                     "#scale_death",  "#scale_unluck", "#scale_unmagic"};
+const List Scales = {"-- no Scales", "#scale_chaos",  "#scale_lazy",   "#scale_cold",
+                     "#scale_death", "#scale_unluck", "#scale_unmagic"};
 
 }  // namespace gs::lists

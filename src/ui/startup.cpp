@@ -14,9 +14,6 @@
 
 namespace gs {
 
-// Stand-in until the finders bring the placement rule.
-__attribute__((weak)) void placeUnitPicture(Editor&) {}
-
 namespace {
 
 // Cleared, filled, first entry selected (which raises its Click).
@@ -150,15 +147,10 @@ bool initializeConfiguration(Editor& e) {
 
 // Steps 20 to 24: the remaining data tables.
 bool initializeTables(Editor& e) {
-    Form1& f = e.f;
     progress(e, "Reading NationData.txt...");
     progress(e, "Reading PopData.txt...");
     LoadStatus s = loadPopTypes(e);
     if (s) {
-        for (int k = 0; k < 4; ++k) {
-            f.lblPTCmdr[k].setCaption("-1");
-            f.lblPTUnit[k].setCaption("-1");
-        }
         progress(e, "Reading SiteData.txt...");
         s = loadSites(e);
     }
