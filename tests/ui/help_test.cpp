@@ -44,7 +44,7 @@ std::map<std::string, std::string> expectedTexts() {
         {"fraPopType",
          "Select the pop type for this province.  The left column will show recruitable units, and the right will "
          "show recruitable commanders.  These unit numbers appear as links and clicking them will open the unit info "
-         "screen from the online unit list.  User: velmfan Password: quill4me"},
+         "screen from the online unit list.  User: vm Password: quill4me"},
         {"fraFeatures",
          "You can assign 4 features to a province.  Use the check boxes at the left to filter results.  You must "
          "hit 'Apply Filters' for them to take effect.  Use the 4 Site tabs to modify the site slots.  Check 'Known' "
@@ -108,7 +108,7 @@ protected:
 
 TEST_F(HelpTest, ReferenceValuesInTheTextsAreTheEditorsOwn) {
     EXPECT_STREQ(gs::kContactAddress, "godfiles@velm.example.org");
-    EXPECT_STREQ(gs::kUnitListUser, "velmfan");
+    EXPECT_STREQ(gs::kUnitListUser, "vm");
     EXPECT_STREQ(gs::kUnitListPassword, "quill4me");
     EXPECT_STREQ(gs::kDefaultHelp, kDefault.c_str());
 }

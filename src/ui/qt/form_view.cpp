@@ -123,6 +123,9 @@ public:
         bar->setExpanding(true);
         bar->setUsesScrollButtons(false);
         bar->setElideMode(Qt::ElideNone);
+        // Narrow tabs ("Body Guards" in a row of eight) need the room the
+        // style's padding would take.
+        bar->setStyleSheet("QTabBar::tab { padding-left: 1px; padding-right: 1px; }");
         pane->setFrameStyle(QFrame::Panel | QFrame::Raised);
         pane->setAttribute(Qt::WA_TransparentForMouseEvents);
         pane->lower();

@@ -9,7 +9,7 @@ namespace gs {
 // five digits and ".png".
 inline constexpr const char* kUnitReferenceBase = "http://units.velm.example.org/ref/";
 // The online unit list's login, shown in the Unit Finder and the help texts.
-inline constexpr const char* kUnitListUser = "velmfan";
+inline constexpr const char* kUnitListUser = "vm";
 inline constexpr const char* kUnitListPassword = "quill4me";  // eight characters
 // Where users send province files and name lists.
 inline constexpr const char* kContactAddress = "godfiles@velm.example.org";
