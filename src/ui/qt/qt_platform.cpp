@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QImage>
 #include <QImageReader>
 #include <QMessageBox>
 #include <QUrl>
@@ -72,8 +73,13 @@ void QtPlatform::openUrl(const std::string& address) { QDesktopServices::openUrl
 
 std::optional<PictureSize> QtPlatform::pictureSize(const std::string& path) {
     QSize size = QImageReader(pathToQt(path)).size();
-    if (!size.isValid()) size = QImageReader(pathToQt(path)).read().size();  // formats that only tell when read
-    if (!size.isValid()) return std::nullopt;
+    if (size.isEmpty()) {
+        // Formats that only tell their size once read; a file that cannot be
+        // read gives a null image, whose size (0 x 0) is no picture.
+        const QImage image = QImageReader(pathToQt(path)).read();
+        if (image.isNull()) return std::nullopt;
+        size = image.size();
+    }
     return PictureSize{size.width(), size.height()};
 }
 
