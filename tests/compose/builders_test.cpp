@@ -172,6 +172,30 @@ TEST_F(Builders, PretenderWithoutNationKeepsWhatItWrote) {
     EXPECT_EQ(f.lstCommanderList.listCount(), 2);
 }
 
+// One entry alone: the single command line, the sentinel with its own blank.
+TEST_F(Builders, SingleGroupAndPretenderSentinelAlone) {
+    f.txtBodyGuardID.setText("456");
+    f.cmdAddToBodyGuardList.click();
+    f.cmdAddBodyGuards.click();
+    EXPECT_EQ(garrison(), crlf({"#bodyguards 5 456 --Knight"}));
+
+    f.cmdClearGarrison.click();
+    f.cmdAddToCommanderList.click();  // nothing typed: the sentinel
+    cmdAddCommander_Click(e);         // the sentinel leaves the button off; the rule still holds
+    EXPECT_EQ(garrison(), crlf({"", "#god 12  --no commander -- Example"}));
+
+    // With no nation the single line fails after the opening empty line.
+    f.cmdClearGarrison.click();
+    f.txtCommanderID.setText("456");
+    f.lstCommanderList.clear();
+    f.cmdAddToCommanderList.click();
+    f.cboNation.setListIndex(-1);
+    f.cmdAddCommander.click();
+    EXPECT_EQ(garrison(), "\r\n");
+    EXPECT_EQ(reports(), (std::vector<std::string>{"cmdAddCommander"}));
+    EXPECT_FALSE(e.AppendingGarrison);
+}
+
 TEST_F(Builders, PretenderBoxSetsTheCaptions) {
     f.chkPretender.click();
     EXPECT_EQ(f.SSTab2.tabCaption(0), "Commander");

@@ -25,6 +25,18 @@ TEST_F(UnitNumbers, LookUpComparesText) {
     }
 }
 
+// The row after the last loaded one is never looked at.
+TEST_F(UnitNumbers, LookUpReadsOnlyTheLoadedRows) {
+    setUnit(kUnitRows - 2, 777, "Last Loaded");
+    setUnit(kUnitRows - 1, 778, "Spare Row");
+    f.txtUnitID.setText("777");
+    EXPECT_EQ(f.lblUnit.caption(), "Last Loaded");
+    f.txtUnitID.setText("778");
+    EXPECT_EQ(f.lblUnit.caption(), "");
+    f.cmdAddToUnitList.click();
+    EXPECT_EQ(f.lstUnitList.listCount(), 0);
+}
+
 TEST_F(UnitNumbers, PullsCopyTheFindersUnit) {
     f.lblUnitNumber.setCaption("");
     f.txtUnitID.setText("123");
@@ -34,6 +46,13 @@ TEST_F(UnitNumbers, PullsCopyTheFindersUnit) {
     EXPECT_EQ(f.txtCommanderID.text(), "");
     EXPECT_EQ(f.txtUnitID.text(), "123");
     EXPECT_EQ(f.lblUnit.caption(), "Militia");
+
+    // Pulling the number the box already holds changes nothing.
+    f.lblUnitNumber.setCaption("123");
+    f.lblUnit.setCaption("kept");
+    f.cmdPullUnits.click();
+    EXPECT_EQ(f.txtUnitID.text(), "123");
+    EXPECT_EQ(f.lblUnit.caption(), "kept");
 
     f.lblUnitNumber.setCaption("456");
     f.cmdPullCommander.click();

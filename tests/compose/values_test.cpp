@@ -151,6 +151,15 @@ TEST_F(Values, ScalesRangeAndSentinel) {
               crlf({"@4 ", "#scale_chaos 12 -3", "#scale_chaos 12 0", "#scale_chaos 12 3", "-- no scales"}));
 }
 
+TEST_F(Values, ScalesWithoutNationAreReported) {
+    choose(f.cboScales, "#scale_cold");
+    f.cboNation.setListIndex(-1);
+    f.cmdAddToScalesList.click();
+    EXPECT_EQ(f.lstScalesList.listCount(), 0);
+    EXPECT_FALSE(f.cmdAddScales.enabled());
+    EXPECT_EQ(reports(), (std::vector<std::string>{"cmdAddToScalesList"}));
+}
+
 TEST_F(Values, ScalesEnabling) {
     f.cmdAddToScalesList.click();  // the sentinel
     EXPECT_FALSE(f.cmdAddScales.enabled());
