@@ -30,17 +30,7 @@ bool isSafeGodName(const std::string& name) {
 
 }  // namespace
 
-std::string godFileBytes(std::string_view text) {
-    std::string out;
-    out.reserve(text.size() + 2);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        // A line break the view hands over as a bare LF is written as CR LF.
-        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) out += '\r';
-        out += text[i];
-    }
-    out += "\r\n";
-    return out;
-}
+std::string godFileBytes(std::string_view text) { return std::string(text) + "\r\n"; }
 
 void cmdSaveAs_Click(Editor& e) {
     FileDialog& d = e.f.CommonDialog1;

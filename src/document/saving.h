@@ -17,8 +17,8 @@ void cmdSaveAndAdd_Click(Editor& e);
 // The hidden, disabled "Load" button does nothing.
 void cmdLoad_Click(Editor& e);
 
-// The bytes of a god file: the text with every line break as CR LF, then one
-// CR LF.
+// The bytes of a god file: the text exactly as shown, then one CR LF. The
+// text is not touched, so a lone CR or LF in it stays as it is.
 std::string godFileBytes(std::string_view text);
 
 }  // namespace gs

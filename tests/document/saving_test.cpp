@@ -84,10 +84,12 @@ TEST_F(SavingTest, SaveAndAddWritesFileAppendsIndexAdvancesAuthorIndexAndReports
     EXPECT_EQ(filesIn(godList.parent_path()), 1u);
 }
 
-TEST_F(SavingTest, FileIsTextPlusOneLineEndWithEveryLineBreakAsCrLf) {
-    f.txtGanFileFinal.setText("--Description: \r\n--caf\xe9\n#units 5 12\r\n");
+TEST_F(SavingTest, FileIsTheShownTextUnchangedPlusOneLineEnd) {
+    // A text ending in CR LF gives a file ending in an empty line; 8-bit
+    // characters and a lone CR or LF go into the file as the box holds them.
+    f.txtGanFileFinal.setText("--Description: \r\n--caf\xe9\nx\ry\r\n#units 5 12\r\n");
     f.cmdSaveAndAdd.click();
-    EXPECT_EQ(read(godBin / "Ann7_5_A_EA_.god"), "--Description: \r\n--caf\xe9\r\n#units 5 12\r\n\r\n");
+    EXPECT_EQ(read(godBin / "Ann7_5_A_EA_.god"), "--Description: \r\n--caf\xe9\nx\ry\r\n#units 5 12\r\n\r\n");
 }
 
 TEST_F(SavingTest, SaveAndAddTwiceReplacesFileAndAppendsNameAgain) {
@@ -148,22 +150,32 @@ TEST_F(SavingTest, NameThatWouldLeaveGodBinOrBreakTheIndexIsRefused) {
 }
 
 TEST_F(SavingTest, FailedConfigWriteIsReportedAfterTheFilesAreWritten) {
-    e.AuthorIndex = 32767;
+    f.txtAuthorIndex.setText("32767");
     f.cmdSaveAndAdd.click();
+    const fs::path god = godBin / "Ann7_5_A_EA_.god";
     ASSERT_EQ(platform.messages.size(), 2u);
     EXPECT_EQ(platform.messages[0].text, "Unable to update RK.cfg");
+    EXPECT_EQ(platform.messages[0].title, "Unable to update configuration!");
+    // The configuration's own failure does not undo the save, which is then
+    // reported as usual.
     EXPECT_EQ(platform.messages[1].title, "Saved & Added to GodList!");
-    EXPECT_EQ(read(config), kConfig);
+    EXPECT_EQ(platform.messages[1].text, "Saved to: " + god.string() + "\r\n\r\nIndex added to: " + godList.string());
+    EXPECT_EQ(read(god), "#population 100\r\n#units 5 12\r\n");
     EXPECT_EQ(read(godList), "Older1_5_A_EA_\r\nOlder2_5_A_EA_\r\nAnn7_5_A_EA_\r\n");
+    EXPECT_EQ(read(config), kConfig);
+    EXPECT_EQ(f.txtAuthorIndex.text(), "32767");
+    EXPECT_EQ(e.AuthorIndex, 32767);
 }
 
 TEST_F(SavingTest, SaveAsAsksForAPlaceAndWritesThere) {
     const fs::path chosen = root / "elsewhere";
     platform.dialogAnswers.push_back(chosen.string());
+    f.CommonDialog1.dialogTitle = "Locate Quillmap.exe";  // left by the locator
     f.cmdSaveAs.click();
 
     ASSERT_EQ(platform.saveRequests.size(), 1u);
     const gs::DialogRequest& r = platform.saveRequests[0];
+    EXPECT_EQ(r.title, "");  // the system's own title, not the locator's
     EXPECT_EQ(r.fileName, "Ann7_5_A_EA_");
     EXPECT_EQ(r.initDir, root.string());
     EXPECT_EQ(r.filter, "Quillmap GOD file (*.god)|*.god");
