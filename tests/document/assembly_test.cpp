@@ -120,6 +120,13 @@ TEST_F(AssemblyTest, SiteSlotsInSlotOrderWithKnownAndUnknownForms) {
               "#knownfeature \"Cave\"\r\n");
 }
 
+TEST_F(AssemblyTest, GreyedKnownCountsAsKnownGreyedKillFeaturesDoesNot) {
+    f.chkKnown[2].setValue(gs::CheckBox::Grayed);
+    f.lstFeatureList[2].addItem("\"Well\"");
+    f.chkKillFeatures.setValue(gs::CheckBox::Grayed);
+    EXPECT_EQ(enterStep4(), "#knownfeature \"Well\"\r\n");
+}
+
 TEST_F(AssemblyTest, GarrisonCopiedUnchangedWithoutAddedLineEnd) {
     f.txtPopulation.setText("100");
     f.txtGarrison.setText("#units 5 12");

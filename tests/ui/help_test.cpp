@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 
@@ -168,6 +169,33 @@ TEST_F(HelpTest, NorthOpensOverUnitFinderSouthOverTabsEitherCloses) {
     EXPECT_EQ(f.txtHelp.text(), expectedTexts().at("fraUnitFinder"));
 
     f.cmdHelpNorth.click();  // either button closes an open panel
+    EXPECT_FALSE(f.fraHelp.visible());
+}
+
+// Whether the open panel hides `c`: it lies above `c` on the window and
+// overlaps its area.
+bool panelCovers(gs::Form1& f, const gs::Control& c) {
+    const auto& kids = f.children();
+    const auto above = std::find(kids.begin(), kids.end(), &c) < std::find(kids.begin(), kids.end(), &f.fraHelp);
+    const gs::Geometry p = f.fraHelp.geometry(), g = c.geometry();
+    const bool overlaps =
+        g.left < p.left + p.width && p.left < g.left + g.width && g.top < p.top + p.height && p.top < g.top + g.height;
+    return f.fraHelp.visible() && above && overlaps;
+}
+
+TEST_F(HelpTest, TheOpeningButtonStaysFreeTheOtherLiesUnderThePanel) {
+    f.cmdHelpNorth.click();
+    EXPECT_FALSE(panelCovers(f, f.cmdHelpNorth));
+    EXPECT_TRUE(panelCovers(f, f.cmdHelpSouth));
+    EXPECT_TRUE(panelCovers(f, f.fraUnitFinder));
+    EXPECT_FALSE(panelCovers(f, f.SSTab1));
+    f.cmdHelpNorth.click();
+    f.cmdHelpSouth.click();
+    EXPECT_TRUE(panelCovers(f, f.cmdHelpNorth));
+    EXPECT_FALSE(panelCovers(f, f.cmdHelpSouth));
+    EXPECT_TRUE(panelCovers(f, f.SSTab1));
+    EXPECT_FALSE(panelCovers(f, f.fraUnitFinder));
+    f.cmdHelpSouth.click();
     EXPECT_FALSE(f.fraHelp.visible());
 }
 
