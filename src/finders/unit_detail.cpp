@@ -141,10 +141,11 @@ const F kUnitFragments[] = {
     {", special ", &U::Special, When::Present, Value::Text},
 };
 
-// At least `digits` digits, zero-padded.
+// At least `digits` digits, zero-padded; a minus sign goes before them
+// (-5 with four digits is "-0005").
 std::string padded(int n, int digits) {
     char buf[16];
-    std::snprintf(buf, sizeof buf, "%0*d", digits, n);
+    std::snprintf(buf, sizeof buf, "%s%0*d", n < 0 ? "-" : "", digits, n < 0 ? -n : n);
     return buf;
 }
 

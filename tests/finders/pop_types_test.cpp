@@ -51,5 +51,14 @@ TEST_F(PopTypeTest, LinkClicksOpenTheReferencePage) {
     EXPECT_EQ(f.lblURL.caption(), base + "00011.png");
 }
 
+TEST_F(PopTypeTest, ANegativeNumberLinksWithItsSignBeforeTheDigits) {
+    e.PopTypes[2] = {3, "Lost Tribe", {-5, -1, -1, -1, 0}, 0, {-1, -1, -1, -1, 0}};
+    f.cboPopType.addItem("Lost Tribe");
+    f.cboPopType.setListIndex(3);
+    expectLink(f.lblPTUnit[0], "-5", "");
+    f.lblPTUnit[0].click();
+    EXPECT_EQ(platform.openedUrls, std::vector<std::string>{std::string(kUnitReferenceBase) + "-00005.png"});
+}
+
 }  // namespace
 }  // namespace gs::test

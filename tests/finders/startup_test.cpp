@@ -5,6 +5,7 @@
 #include "support/fake_platform.h"
 #include "support/installation.h"
 #include "ui/app.h"
+#include "ui/window/references.h"
 
 namespace gs::test {
 namespace {
@@ -49,6 +50,16 @@ TEST_F(StartedFinders, FindPickAndLink) {
     EXPECT_EQ(f.lblSumUnit[0].toolTip(), "\xC6ther Drake");
     f.cmdAddFeature[0].click();
     EXPECT_EQ(f.lstFeatureList[0].items(), std::vector<std::string>{"\"Ashen Forge\""});
+}
+
+TEST_F(StartedFinders, TheLinkLabelOpensTheAddressItShows) {
+    const std::string base = kUnitReferenceBase;
+    f.lblURL.click();
+    f.cboUnitFound.setListIndex(1);
+    f.lblUnitNumber.click();
+    f.lblURL.click();
+    EXPECT_EQ(platform.openedUrls,
+              (std::vector<std::string>{base + "00666.png", base + "01822.png", base + "01822.png"}));
 }
 
 }  // namespace

@@ -236,6 +236,17 @@ TEST_F(UnitDetailTest, NumberLinksToTheReferencePage) {
     EXPECT_EQ(f.lblURL.caption(), base + "12345.png");
 }
 
+TEST_F(UnitDetailTest, ANegativeNumberIsPaddedAfterItsSign) {
+    // A row whose number cell was empty carries the sentinel as its number.
+    e.Units[0] = blankUnit(-666, "Nameless");
+    writePicture(sprite("-0666.jpg"), 16, 16);
+    show("Nameless");
+    EXPECT_EQ(f.lblUnitNumber.caption(), "-666");
+    EXPECT_EQ(f.picUnit.picturePath(), sprite("-0666.jpg"));
+    f.lblUnitNumber.click();
+    EXPECT_EQ(platform.openedUrls, std::vector<std::string>{std::string(kUnitReferenceBase) + "-00666.png"});
+}
+
 TEST_F(UnitDetailTest, RpsPanelShowsOnlyOnTheFirstBuilderPage) {
     f.SSTab2.setTabCaptions({"Pretender", "Cmdr Name", "Items"});
     f.SSTab2.setTab(1);

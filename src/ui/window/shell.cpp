@@ -15,7 +15,8 @@ void lblURL_Click(Form1& f, Platform& platform) { platform.openUrl(f.lblURL.capt
 
 std::string unitReferenceAddress(int unitNumber) {
     char digits[16];
-    std::snprintf(digits, sizeof digits, "%05d", unitNumber);
+    std::snprintf(digits, sizeof digits, "%s%05d", unitNumber < 0 ? "-" : "",
+                  unitNumber < 0 ? -unitNumber : unitNumber);
     return std::string(kUnitReferenceBase) + digits + ".png";
 }
 
