@@ -102,6 +102,14 @@ TEST_F(SavingTest, SaveAndAddTwiceReplacesFileAndAppendsNameAgain) {
     EXPECT_EQ(f.txtGanFileName.text(), "Ann7_5_A_EA_");
 }
 
+TEST_F(SavingTest, MissingGodListIsCreated) {
+    fs::remove(godList);
+    f.cmdSaveAndAdd.click();
+    EXPECT_EQ(read(godList), "Ann7_5_A_EA_\r\n");
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].title, "Saved & Added to GodList!");
+}
+
 TEST_F(SavingTest, EmptyNameWritesDotGodAndAnEmptyLine) {
     f.txtGanFileName.setText("");
     f.cmdSaveAndAdd.click();
@@ -129,6 +137,16 @@ TEST_F(SavingTest, MissingListCrateKeepsGodFileAndIndex) {
     EXPECT_EQ(platform.messages[0].title, "File not Added to GodList!");
     EXPECT_EQ(platform.messages[0].detail, godList.string() + ": " + std::strerror(ENOENT));
     EXPECT_EQ(read(godBin / "Ann7_5_A_EA_.god"), "#population 100\r\n#units 5 12\r\n");
+    expectIndexNotAdvanced();
+}
+
+TEST_F(SavingTest, EmptyQuillmapFolderLooksForGodBinAtTheRoot) {
+    if (fs::exists("/GOD_BIN")) GTEST_SKIP() << "/GOD_BIN exists on this machine";
+    e.QuillmapFolder = "";
+    f.cmdSaveAndAdd.click();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "File not saved!");
+    EXPECT_EQ(platform.messages[0].detail, std::string("/GOD_BIN/Ann7_5_A_EA_.god: ") + std::strerror(ENOENT));
     expectIndexNotAdvanced();
 }
 
