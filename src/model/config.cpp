@@ -30,16 +30,19 @@ std::vector<std::string> splitLines(std::string_view bytes) {
     return lines;
 }
 
-std::vector<std::string> splitAtTabs(const std::string& text) {
-    std::vector<std::string> pieces;
-    std::size_t start = 0;
-    for (std::size_t tab; (tab = text.find('\t', start)) != std::string::npos; start = tab + 1)
-        pieces.push_back(text.substr(start, tab - start));
-    pieces.push_back(text.substr(start));
-    return pieces;
-}
-
 }  // namespace
+
+std::vector<std::string> quillmapItemLists(const Editor& e) {
+    const std::string& text = e.QuillmapItems;
+    std::vector<std::string> lists;
+    std::size_t start = 0;
+    for (std::size_t tab; start < text.size(); start = tab + 1) {
+        tab = text.find('\t', start);
+        if (tab == std::string::npos) tab = text.size();
+        if (tab > start) lists.push_back(text.substr(start, tab - start));
+    }
+    return lists;
+}
 
 LoadStatus readConfig(Editor& e) {
     const std::string path = configPath(e);
@@ -76,8 +79,7 @@ void WriteConfig(Editor& e) {
     }
     const std::string next = plainNumber(e.AuthorIndex + 1);
     std::string bytes = e.QuillmapFolder + "\r\n" + e.AuthorName + "\r\n" + next + "\r\n";
-    for (const std::string& piece : splitAtTabs(e.QuillmapItems))
-        if (!piece.empty()) bytes += piece + "\r\n";
+    for (const std::string& list : quillmapItemLists(e)) bytes += list + "\r\n";
 
     // The new file replaces the old one only once it is completely written,
     // so a failure never costs the user the stored folder, name or index.

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/load.h"
 
@@ -14,6 +15,9 @@ LoadStatus readConfig(Editor& e);
 // The same from RK.cfg's bytes; `path` only names the file in a failure's
 // cause. Values before a failing line are stored, later ones keep theirs.
 LoadStatus parseConfig(std::string_view bytes, const std::string& path, Editor& e);
+// The extra item lists of RK.cfg: the non-empty Tab-separated pieces of
+// QuillmapItems, in order.
+std::vector<std::string> quillmapItemLists(const Editor& e);
 // Rewrites RK.cfg with the author index advanced by one and shows the new
 // index in txtAuthorIndex; reports its own failure.
 void WriteConfig(Editor& e);

@@ -42,9 +42,12 @@ void reportStartupFailure(Editor& e, const char* message, const LoadStatus& stat
 void showStartPicture(Editor& e) {
     Form1& f = e.f;
     const std::string path = appendPath(e.platform.programFolder(), "\\RKsprites\\1822.jpg");
-    // Without the picture the box simply stays empty.
+    // Without the picture the box is left empty, also on a reset that finds
+    // the file gone (the last unit's sprite is not kept).
     if (const std::optional<PictureSize> size = e.platform.pictureSize(path))
         f.picUnit.setPicture(path, size->width * kTwipsPerPixel, size->height * kTwipsPerPixel);
+    else
+        f.picUnit.setPicture("", 0, 0);
     placeUnitPicture(e);
 }
 
@@ -130,10 +133,7 @@ bool initializeConfiguration(Editor& e) {
 
     f.cboQuillmapItem.clear();
     f.cboQuillmapItem.addItem("Let Velm generate.");
-    std::size_t start = 0;
-    for (std::size_t tab; (tab = e.QuillmapItems.find('\t', start)) != std::string::npos; start = tab + 1)
-        if (tab > start) f.cboQuillmapItem.addItem(e.QuillmapItems.substr(start, tab - start));
-    if (start < e.QuillmapItems.size()) f.cboQuillmapItem.addItem(e.QuillmapItems.substr(start));
+    f.cboQuillmapItem.addItems(quillmapItemLists(e));
     f.cboQuillmapItem.setEnabled(true);
     f.cboQuillmapItem.setListIndex(0);
 

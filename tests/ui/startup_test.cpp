@@ -1,6 +1,9 @@
 // Start-up, its failure regions, the reset of "Clear All" and the end.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <functional>
 #include <vector>
 
 #include "support/fake_platform.h"
@@ -69,6 +72,100 @@ TEST(StartUp, OpensTheMainWindowWithEveryListFilledAndNoMessage) {
     EXPECT_FALSE(f.cmdAddScales.enabled());
     EXPECT_TRUE(f.cmdAddItem.enabled());
     EXPECT_TRUE(f.cmdAddDominion.enabled());
+}
+
+// Every step of the start as the controls' events show it: the splash
+// captions, each refilled list's selection (which raises its Click) and each
+// text the start sets. Only the first event of each control counts.
+TEST(StartUp, RunsItsStepsInOrder) {
+    FakePlatform platform(makeInstallation({}));
+    App app(platform);
+    Form1& f = app.form;
+    std::vector<std::string> events;
+    const auto seen = [&events](const std::string& name) {
+        if (std::find(events.begin(), events.end(), name) == events.end()) events.push_back(name);
+    };
+    const auto watch = [&seen](auto& control, std::function<void()>& slot) {
+        slot = [&seen, &control, handler = slot] {
+            seen(control.name());
+            if (handler) handler();
+        };
+    };
+    for (ListControl* list : std::vector<ListControl*>{&f.cboEra,          &f.cboNation,
+                                                       &f.cboMethod,       &f.cboSTerrain,
+                                                       &f.cboSType,        &f.cboSGems,
+                                                       &f.cboSStruct,      &f.cboUGod,
+                                                       &f.cboUSize,        &f.cboUMagic,
+                                                       &f.cboURMagic,      &f.cboULead,
+                                                       &f.cboUCType,       &f.cboUStealth,
+                                                       &f.cboUResist,      &f.cboUMisc,
+                                                       &f.cboUSurvival,    &f.cboUMove,
+                                                       &f.cboUHero,        &f.cboCommanderNameDataList,
+                                                       &f.cboItemCategory, &f.cboIP1,
+                                                       &f.cboIL1,          &f.cboIP2,
+                                                       &f.cboIL2,          &f.cboGameRandomItem,
+                                                       &f.cboMagic,        &f.cboScales,
+                                                       &f.cboQuillmapItem, &f.cboNameDataList,
+                                                       &f.cboPopType,      &f.cboFeature,
+                                                       &f.cboUnitFound})
+        watch(*list, list->Click);
+    for (TextBox* text : {&f.txtMagicLevel, &f.txtDominion, &f.txtScales, &f.txtAuthor, &f.txtAuthorIndex,
+                          &f.txtBodyGuardCount, &f.txtUnitCount})
+        watch(*text, text->Change);
+    app.splash.lblBusy.Change = [&] { seen(app.splash.lblBusy.caption()); };
+    f.picUnit.setObserver([&] { seen(f.picUnit.name()); });
+
+    app.start();
+
+    EXPECT_EQ(events, (std::vector<std::string>{"Initializing...",
+                                                "picUnit",
+                                                "cboEra",
+                                                "cboNation",
+                                                "cboMethod",
+                                                "cboSTerrain",
+                                                "cboSType",
+                                                "cboSGems",
+                                                "cboSStruct",
+                                                "cboUGod",
+                                                "cboUSize",
+                                                "cboUMagic",
+                                                "cboURMagic",
+                                                "cboULead",
+                                                "cboUCType",
+                                                "cboUStealth",
+                                                "cboUResist",
+                                                "cboUMisc",
+                                                "cboUSurvival",
+                                                "cboUMove",
+                                                "cboUHero",
+                                                "cboCommanderNameDataList",
+                                                "cboItemCategory",
+                                                "cboIP1",
+                                                "cboIL1",
+                                                "cboIP2",
+                                                "cboIL2",
+                                                "cboGameRandomItem",
+                                                "cboMagic",
+                                                "txtMagicLevel",
+                                                "txtDominion",
+                                                "cboScales",
+                                                "txtScales",
+                                                "Reading RK.cfg...",
+                                                "txtAuthor",
+                                                "txtAuthorIndex",
+                                                "cboQuillmapItem",
+                                                "txtBodyGuardCount",
+                                                "txtUnitCount",
+                                                "Reading Quillmap NameList...",
+                                                "cboNameDataList",
+                                                "Reading NationData.txt...",
+                                                "Reading PopData.txt...",
+                                                "cboPopType",
+                                                "Reading SiteData.txt...",
+                                                "cboFeature",
+                                                "Reading ItemData.txt...",
+                                                "Reading UnitData.txt...",
+                                                "cboUnitFound"}));
 }
 
 TEST(StartUp, ShowsEveryStepOnTheSplashInOrder) {
@@ -182,6 +279,78 @@ TEST(Reset, ReturnsListsFiltersAndTabsToTheirStartAndRereadsTheFiles) {
     EXPECT_EQ(f.txtAuthor.text(), "Test Author");
     EXPECT_EQ(f.cboUnitFound.listIndex(), 0);
     EXPECT_EQ(f.cboUnitFound.listCount(), 1984);
+}
+
+// The era list's handler does nothing while the main window loads (step 5
+// fills the nations itself); during a reset it fills them from the table in
+// memory as soon as step 4 selects the first era.
+TEST(Reset, RunsTheEraHandlerWhichTheFirstStartSkips) {
+    FakePlatform platform(makeInstallation({}));
+    App app(platform);
+    Form1& f = app.form;
+    std::vector<bool> loading;
+    std::vector<std::vector<std::string>> nations;
+    f.cboEra.Click = [&, handler = f.cboEra.Click] {
+        handler();
+        loading.push_back(app.editor.Loading);
+        nations.push_back(f.cboNation.items());
+    };
+    app.start();
+    EXPECT_EQ(loading, std::vector<bool>{true});
+    EXPECT_EQ(nations, std::vector<std::vector<std::string>>{{}});
+    EXPECT_EQ(f.cboNation.item(0), "Brinehold");
+
+    f.cboEra.setListIndex(3 - 1);  // "Late"
+    loading.clear();
+    nations.clear();
+    f.cmdClearAll.click();
+    EXPECT_EQ(loading, std::vector<bool>{false});
+    ASSERT_EQ(nations.size(), 1u);
+    EXPECT_EQ(nations[0].at(0), "Brinehold");
+    EXPECT_EQ(f.cboEra.text(), "Early");
+}
+
+// A reset that fails keeps what the failing step and the later ones would
+// have replaced, while the user's lists before it are emptied.
+TEST(Reset, AFailingStepKeepsTheLaterControlsAsTheyWere) {
+    {
+        Started s;
+        Form1& f = s.f();
+        f.txtAuthor.setText("Someone Unsaved");
+        f.lstUnitList.addItem("10 10 --Mossguard Spearman");
+        std::filesystem::remove(s.platform.programFolder() + "/RK.cfg");
+        f.cmdClearAll.click();
+        ASSERT_EQ(s.platform.messages.size(), 1u);
+        EXPECT_EQ(s.platform.messages[0].text, "RK.cfg not found!");
+        EXPECT_EQ(f.txtAuthor.text(), "Someone Unsaved");
+        EXPECT_EQ(f.cboQuillmapItem.items(),
+                  (std::vector<std::string>{"Let Velm generate.", "Spare Blades", "Tower Relics"}));
+        EXPECT_EQ(f.cboUnitFound.listCount(), 1984);
+        EXPECT_EQ(f.lstUnitList.listCount(), 0);
+        EXPECT_EQ(f.cboScales.listIndex(), 0);
+        EXPECT_FALSE(s.app.splash.visible());
+    }
+    {
+        Started s;
+        Form1& f = s.f();
+        f.cboUnitFound.setListIndex(2);
+        std::filesystem::remove(s.platform.programFolder() + "/" + test::kItemFile);
+        f.cmdClearAll.click();
+        ASSERT_EQ(s.platform.messages.size(), 1u);
+        EXPECT_EQ(s.platform.messages[0].text, "RKdata not found!");
+        EXPECT_EQ(f.cboItem.items(), std::vector<std::string>{"No Item"});
+        EXPECT_EQ(f.cboFeature.listIndex(), 0);
+        EXPECT_EQ(f.cboUnitFound.listCount(), 1984);
+        EXPECT_EQ(f.cboUnitFound.listIndex(), 2);
+    }
+}
+
+TEST(Reset, LeavesTheStartPictureEmptyWhenItsFileIsGone) {
+    Started s;
+    std::filesystem::remove(s.platform.programFolder() + "/" + test::kSpriteFile);
+    s.f().cmdClearAll.click();
+    EXPECT_TRUE(s.platform.messages.empty());
+    EXPECT_EQ(s.f().picUnit.picturePath(), "");
 }
 
 // Every fixed list with its entries in order, its selection and its state.
