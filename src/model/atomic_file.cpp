@@ -29,8 +29,13 @@ int closeFile(int fd) { return _close(fd); }
 long long fileSize(int fd) { return _lseeki64(fd, 0, SEEK_END); }
 int truncateFile(int fd, long long size) { return _chsize_s(fd, size) == 0 ? 0 : -1; }
 int processId() { return _getpid(); }
+// MoveFileExA reports through GetLastError, not errno: a failure must still
+// leave an error in errno, or it would be taken for success.
 bool replaceFile(const std::string& from, const std::string& to) {
-    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+    const DWORD code = GetLastError();
+    errno = (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND) ? ENOENT : EACCES;
+    return false;
 }
 #else
 constexpr int kWriteFlags = O_WRONLY | O_CLOEXEC;
