@@ -20,7 +20,10 @@ using test::makeInstallation;
 
 struct Started {
     explicit Started(const InstallationOptions& options = {}) : platform(makeInstallation(options)), app(platform) {
-        app.splash.lblBusy.Change = [this] { captions.push_back(app.splash.lblBusy.caption()); };
+        app.splash.lblBusy.Change = [this] {
+            captions.push_back(app.splash.lblBusy.caption());
+            EXPECT_TRUE(app.splash.visible()) << captions.back();
+        };
         app.start();
     }
     FakePlatform platform;
@@ -256,7 +259,10 @@ TEST(Reset, ReturnsListsFiltersAndTabsToTheirStartAndRereadsTheFiles) {
     f.cmdClearAll.click();
 
     EXPECT_TRUE(s.platform.messages.empty());
-    EXPECT_EQ(s.captions.front(), "Reset in progress...");
+    EXPECT_EQ(s.captions, (std::vector<std::string>{"Reset in progress...", "Reading RK.cfg...",
+                                                    "Reading Quillmap NameList...", "Reading NationData.txt...",
+                                                    "Reading PopData.txt...", "Reading SiteData.txt...",
+                                                    "Reading ItemData.txt...", "Reading UnitData.txt..."}));
     EXPECT_FALSE(s.app.splash.visible());
     EXPECT_EQ(f.chkUMisc.value(), 0);
     EXPECT_EQ(f.cboUMisc.text(), "DarkVision");
