@@ -39,43 +39,49 @@ struct TableCase {
     const char* tooLarge;  // a value just outside that column's range
 };
 
-TEST(FailureCauses, EveryDataTableSaysWhichLineAndFieldIsWrong) {
-    const TableCase cases[] = {
-        {kUnitFile, defaultUnitRows, 1983, 133, 9, "32768"},  {kItemFile, defaultItemRows, 312, 8, 3, "-32769"},
-        {kSiteFile, defaultSiteRows, 565, 68, 15, "40000"},   {kNationFile, defaultNationRows, 65, 4, 1, "32767.5"},
-        {kPopTypeFile, defaultPopTypeRows, 66, 11, 2, "1e5"},
+class TableCauses : public ::testing::TestWithParam<TableCase> {};
+
+TEST_P(TableCauses, SayWhichLineAndFieldIsWrong) {
+    const TableCase& c = GetParam();
+    std::string root;
+    const auto expect = [&](const std::optional<std::string>& content, const std::string& cause) {
+        const Message m = startWith(c.file, content, root);
+        EXPECT_EQ(m.text, "RKdata not found!");
+        EXPECT_EQ(m.title, "Godsmith");
+        EXPECT_EQ(m.detail, root + "/" + c.file + cause);
     };
-    for (const TableCase& c : cases) {
-        SCOPED_TRACE(c.file);
-        std::string root;
-        const auto expect = [&](const std::optional<std::string>& content, const std::string& cause) {
-            const Message m = startWith(c.file, content, root);
-            EXPECT_EQ(m.text, "RKdata not found!");
-            EXPECT_EQ(m.title, "Godsmith");
-            EXPECT_EQ(m.detail, root + "/" + c.file + cause);
-        };
-        expect(std::nullopt, kNoFile);
+    expect(std::nullopt, kNoFile);
 
-        std::vector<Row> rows = c.rows();
-        ASSERT_EQ(static_cast<int>(rows.size()), c.lines);
-        expect(tableText({rows.begin(), rows.begin() + c.lines / 2}),
-               ": ends after " + std::to_string(c.lines / 2) + " of " + std::to_string(c.lines) + " lines");
+    std::vector<Row> rows = c.rows();
+    ASSERT_EQ(static_cast<int>(rows.size()), c.lines);
+    expect(tableText({rows.begin(), rows.begin() + c.lines / 2}),
+           ": ends after " + std::to_string(c.lines / 2) + " of " + std::to_string(c.lines) + " lines");
 
-        std::vector<Row> shortLine = rows;
-        shortLine[c.lines - 1].resize(c.fields - 1);
-        expect(tableText(shortLine), ": line " + std::to_string(c.lines) + " has " + std::to_string(c.fields - 1) +
-                                         " fields, " + std::to_string(c.fields) + " needed");
+    std::vector<Row> shortLine = rows;
+    shortLine[c.lines - 1].resize(c.fields - 1);
+    expect(tableText(shortLine), ": line " + std::to_string(c.lines) + " has " + std::to_string(c.fields - 1) +
+                                     " fields, " + std::to_string(c.fields) + " needed");
 
-        std::vector<Row> badNumber = rows;
-        badNumber[2][c.numberField] = "abc";
-        expect(tableText(badNumber), ": line 3, field " + std::to_string(c.numberField) + ": \"abc\" is not a number");
+    std::vector<Row> badNumber = rows;
+    badNumber[2][c.numberField] = "abc";
+    expect(tableText(badNumber), ": line 3, field " + std::to_string(c.numberField) + ": \"abc\" is not a number");
 
-        std::vector<Row> outOfRange = rows;
-        outOfRange[0][c.numberField] = c.tooLarge;
-        expect(tableText(outOfRange),
-               ": line 1, field " + std::to_string(c.numberField) + ": \"" + c.tooLarge + "\" is out of range");
-    }
+    std::vector<Row> outOfRange = rows;
+    outOfRange[0][c.numberField] = c.tooLarge;
+    expect(tableText(outOfRange),
+           ": line 1, field " + std::to_string(c.numberField) + ": \"" + c.tooLarge + "\" is out of range");
 }
+
+INSTANTIATE_TEST_SUITE_P(FailureCauses, TableCauses,
+                         ::testing::Values(TableCase{kUnitFile, defaultUnitRows, 1983, 133, 9, "32768"},
+                                           TableCase{kItemFile, defaultItemRows, 312, 8, 3, "-32769"},
+                                           TableCase{kSiteFile, defaultSiteRows, 565, 68, 15, "40000"},
+                                           TableCase{kNationFile, defaultNationRows, 65, 4, 1, "32767.5"},
+                                           TableCase{kPopTypeFile, defaultPopTypeRows, 66, 11, 2, "1e5"}),
+                         [](const auto& info) {
+                             std::string name = info.param.file;
+                             return name.substr(7, name.find('.') - 7);  // "RKdata/UnitData.txt" -> "UnitData"
+                         });
 
 TEST(FailureCauses, TheSitesThirtyTwoBitFieldHasItsOwnRange) {
     std::vector<Row> rows = defaultSiteRows();
