@@ -127,6 +127,29 @@ TEST(FailureCauses, ALongTableCellIsNamedByItsStartOnly) {
               root + "/" + kItemFile + ": line 5, field 5: \"" + std::string(40, 'x') + "...\" is not a number");
 }
 
+// Files that are not tables at all still end in a short cause.
+TEST(FailureCauses, HostileUnitFilesEndInAShortCause) {
+    std::string noLineEnds;
+    while (noLineEnds.size() < 1000000) noLineEnds += "12\tName\t\t*\t ";
+    const std::string oldMacLines = std::string("1\tA\r2\tB\r", 10) + std::string(1000, '\0');
+    const std::pair<std::string, std::string> cases[] = {
+        // A 10 MB line without a Tab.
+        {std::string(10 << 20, 'x') + "\r\n", ": line 1 has 1 fields, 133 needed"},
+        // One 1 MB line of cells: blanks and stars are read, "Name" in a number column is not.
+        {noLineEnds, ": line 1, field 9: \"Name\" is not a number"},
+        // Lines ended by CR alone and NUL bytes: all one line.
+        {oldMacLines, ": line 1 has 3 fields, 133 needed"},
+        {"\n\n\n", ": line 1 has 1 fields, 133 needed"},
+    };
+    for (const auto& [content, cause] : cases) {
+        SCOPED_TRACE(cause);
+        std::string root;
+        const Message m = startWith(kUnitFile, content, root);
+        EXPECT_EQ(m.text, "RKdata not found!");
+        EXPECT_EQ(m.detail, root + "/" + kUnitFile + cause);
+    }
+}
+
 TEST(FailureCauses, AMissingNameListNamesTheQuillmapPath) {
     std::string root;
     const Message m = startWith(kNameListFile, std::nullopt, root);
