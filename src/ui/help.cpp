@@ -132,7 +132,7 @@ void connectHelp(Editor& e) {
         {&f.Image1, kThanksHelp},
     };
     for (const auto& [control, text] : texts) {
-        control->MouseMove = [&f, text] { f.txtHelp.setText(text); };
+        control->MouseMove = [&f, text = text] { f.txtHelp.setText(text); };
     }
 }
 
