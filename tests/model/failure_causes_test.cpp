@@ -131,7 +131,7 @@ TEST(FailureCauses, ALongTableCellIsNamedByItsStartOnly) {
 TEST(FailureCauses, HostileUnitFilesEndInAShortCause) {
     std::string noLineEnds;
     while (noLineEnds.size() < 1000000) noLineEnds += "12\tName\t\t*\t ";
-    const std::string oldMacLines = std::string("1\tA\r2\tB\r", 10) + std::string(1000, '\0');
+    const std::string oldMacLines = std::string("1\tA\r2\tB\r") + std::string(1000, '\0');
     const std::pair<std::string, std::string> cases[] = {
         // A 10 MB line without a Tab.
         {std::string(10 << 20, 'x') + "\r\n", ": line 1 has 1 fields, 133 needed"},
