@@ -86,35 +86,34 @@ TEST(Controls, TabsRaiseClickWithThePreviousPageWhenThePageChanges) {
 
 TEST(Controls, LabelsRaiseChangeOnNewCaptionsAndButtonsIgnoreClicksWhileDisabled) {
     Label l("lblTest");
-    int changes = 0, labelClicks = 0;
+    Button b("cmdTest");
+    ListBox list("lstTest");
+    int changes = 0, labelClicks = 0, buttonClicks = 0, dblClicks = 0;
     l.Change = [&] { ++changes; };
     l.Click = [&] { ++labelClicks; };
+    b.Click = [&] { ++buttonClicks; };
+    list.DblClick = [&] { ++dblClicks; };
     l.setCaption("-1");
     l.setCaption("-1");
     l.click();
-    EXPECT_EQ(changes, 1);
-    EXPECT_EQ(labelClicks, 1);
-
-    Button b("cmdTest");
-    ListBox list("lstTest");
-    int buttonClicks = 0, dblClicks = 0;
-    b.Click = [&] { ++buttonClicks; };
-    list.DblClick = [&] { ++dblClicks; };
     b.click();
     list.dblClick();
     b.setEnabled(false);
     list.setEnabled(false);
     b.click();
     list.dblClick();
-    EXPECT_EQ(buttonClicks, 1);
-    EXPECT_EQ(dblClicks, 1);
+    EXPECT_EQ(std::vector<int>({changes, labelClicks, buttonClicks, dblClicks}), std::vector<int>({1, 1, 1, 1}));
 }
 
 // The main window's own rules, on the wired editor.
-TEST(MainWindow, TheRoughPointPanelShowsOnlyWithTheCommanderPage) {
+class MainWindow : public ::testing::Test {
+protected:
     test::FakePlatform p;
-    App app(p);
+    App app{p};
     Form1& f = app.form;
+};
+
+TEST_F(MainWindow, TheRoughPointPanelShowsOnlyWithTheCommanderPage) {
     EXPECT_TRUE(f.fraBeginSiege.visible());
     for (int page = 1; page < 8; ++page) {
         f.SSTab2.setTab(page);
@@ -129,10 +128,7 @@ TEST(MainWindow, TheRoughPointPanelShowsOnlyWithTheCommanderPage) {
     EXPECT_TRUE(f.fraBeginSiege.visible());
 }
 
-TEST(MainWindow, TheSeaBoxAndTheLoadButtonIgnoreTheUser) {
-    test::FakePlatform p;
-    App app(p);
-    Form1& f = app.form;
+TEST_F(MainWindow, TheSeaBoxAndTheLoadButtonIgnoreTheUser) {
     f.chkSea.click();
     EXPECT_EQ(f.chkSea.value(), CheckBox::Unchecked);
     f.cmdLoad.click();

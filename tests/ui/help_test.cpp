@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "support/fake_platform.h"
 #include "ui/app.h"
-#include "ui/window/references.h"
 
 namespace {
 
@@ -17,7 +17,6 @@ const std::string kDefault = "Move the mouse cursor over an item to view help fo
 
 // Every control with help, by full name, and its text.
 std::map<std::string, std::string> expectedTexts() {
-    const std::string contact = gs::kContactAddress;
     return {
         {"Form1", kDefault},
         {"SSTab1", kDefault},
@@ -107,13 +106,6 @@ protected:
     }
 };
 
-TEST_F(HelpTest, ReferenceValuesInTheTextsAreTheEditorsOwn) {
-    EXPECT_STREQ(gs::kContactAddress, "godfiles@velm.example.org");
-    EXPECT_STREQ(gs::kUnitListUser, "vm");
-    EXPECT_STREQ(gs::kUnitListPassword, "quill4me");
-    EXPECT_STREQ(gs::kDefaultHelp, kDefault.c_str());
-}
-
 TEST_F(HelpTest, EveryFrameWithHelpShowsItsTextAndNoOtherControlChangesIt) {
     const auto expected = expectedTexts();
     // The window itself, then every control on it.
@@ -132,46 +124,6 @@ TEST_F(HelpTest, EveryFrameWithHelpShowsItsTextAndNoOtherControlChangesIt) {
     }
 }
 
-TEST_F(HelpTest, NorthOpensOverUnitFinderSouthOverTabsEitherCloses) {
-    f.txtHelp.setText("kept");
-    f.cmdHelpNorth.click();
-    ASSERT_TRUE(f.fraHelp.visible());
-    const gs::Geometry uf = f.fraUnitFinder.geometry();
-    EXPECT_EQ(f.fraHelp.geometry().left, uf.left);
-    EXPECT_EQ(f.fraHelp.geometry().top, uf.top);
-    EXPECT_EQ(f.fraHelp.geometry().width, uf.width);
-    EXPECT_EQ(f.fraHelp.geometry().height, uf.height);
-    EXPECT_EQ(f.txtHelp.geometry().left, 0);
-    EXPECT_EQ(f.txtHelp.geometry().top, 0);
-    EXPECT_EQ(f.txtHelp.geometry().width, uf.width);
-    EXPECT_EQ(f.txtHelp.geometry().height, uf.height);
-    EXPECT_EQ(f.txtHelp.text(), "kept");
-
-    f.cmdHelpNorth.click();
-    EXPECT_FALSE(f.fraHelp.visible());
-    EXPECT_EQ(f.fraHelp.geometry().top, uf.top);  // kept while hidden
-
-    f.cmdHelpSouth.click();
-    ASSERT_TRUE(f.fraHelp.visible());
-    const gs::Geometry tabs = f.SSTab1.geometry();
-    EXPECT_EQ(f.fraHelp.geometry().left, tabs.left);
-    EXPECT_EQ(f.fraHelp.geometry().top, tabs.top);
-    EXPECT_EQ(f.fraHelp.geometry().width, tabs.width);
-    EXPECT_EQ(f.fraHelp.geometry().height, tabs.height);
-    EXPECT_EQ(f.txtHelp.geometry().width, tabs.width);
-    EXPECT_EQ(f.txtHelp.geometry().height, tabs.height);
-
-    // Over the tab area: the Unit Finder explains itself, the panel does not.
-    f.fraUnitFinder.mouseMove();
-    EXPECT_EQ(f.txtHelp.text(), expectedTexts().at("fraUnitFinder"));
-    f.fraHelp.mouseMove();
-    f.txtHelp.mouseMove();
-    EXPECT_EQ(f.txtHelp.text(), expectedTexts().at("fraUnitFinder"));
-
-    f.cmdHelpNorth.click();  // either button closes an open panel
-    EXPECT_FALSE(f.fraHelp.visible());
-}
-
 // Whether the open panel hides `c`: it lies above `c` on the window and
 // overlaps its area.
 bool panelCovers(gs::Form1& f, const gs::Control& c) {
@@ -183,18 +135,47 @@ bool panelCovers(gs::Form1& f, const gs::Control& c) {
     return f.fraHelp.visible() && above && overlaps;
 }
 
-TEST_F(HelpTest, TheOpeningButtonStaysFreeTheOtherLiesUnderThePanel) {
+// The panel and its text fill exactly `area`.
+void expectPanelOver(gs::Form1& f, const gs::Geometry& area) {
+    const auto rect = [](const gs::Geometry& g) { return std::vector<int>{g.left, g.top, g.width, g.height}; };
+    EXPECT_EQ(rect(f.fraHelp.geometry()), rect(area));
+    EXPECT_EQ(rect(f.txtHelp.geometry()), (std::vector<int>{0, 0, area.width, area.height}));
+}
+
+// The opening button stays free, the other lies under the panel.
+TEST_F(HelpTest, NorthOpensOverUnitFinderSouthOverTabsEitherCloses) {
+    f.txtHelp.setText("kept");
     f.cmdHelpNorth.click();
+    ASSERT_TRUE(f.fraHelp.visible());
+    expectPanelOver(f, f.fraUnitFinder.geometry());
+    EXPECT_EQ(f.txtHelp.text(), "kept");
     EXPECT_FALSE(panelCovers(f, f.cmdHelpNorth));
     EXPECT_TRUE(panelCovers(f, f.cmdHelpSouth));
     EXPECT_TRUE(panelCovers(f, f.fraUnitFinder));
     EXPECT_FALSE(panelCovers(f, f.SSTab1));
+
     f.cmdHelpNorth.click();
+    EXPECT_FALSE(f.fraHelp.visible());
+    EXPECT_EQ(f.fraHelp.geometry().top, f.fraUnitFinder.geometry().top);  // kept while hidden
+
     f.cmdHelpSouth.click();
+    ASSERT_TRUE(f.fraHelp.visible());
+    expectPanelOver(f, f.SSTab1.geometry());
     EXPECT_TRUE(panelCovers(f, f.cmdHelpNorth));
     EXPECT_FALSE(panelCovers(f, f.cmdHelpSouth));
     EXPECT_TRUE(panelCovers(f, f.SSTab1));
     EXPECT_FALSE(panelCovers(f, f.fraUnitFinder));
+
+    // Over the tab area: the Unit Finder explains itself, the panel does not.
+    f.fraUnitFinder.mouseMove();
+    EXPECT_EQ(f.txtHelp.text(), expectedTexts().at("fraUnitFinder"));
+    f.fraHelp.mouseMove();
+    f.txtHelp.mouseMove();
+    EXPECT_EQ(f.txtHelp.text(), expectedTexts().at("fraUnitFinder"));
+
+    f.cmdHelpNorth.click();  // either button closes an open panel
+    EXPECT_FALSE(f.fraHelp.visible());
+    f.cmdHelpSouth.click();
     f.cmdHelpSouth.click();
     EXPECT_FALSE(f.fraHelp.visible());
 }

@@ -1,9 +1,10 @@
 // Start-up, its failure regions, the reset of "Clear All" and the end.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <set>
+#include <string>
 #include <vector>
 
 #include "support/fake_platform.h"
@@ -32,16 +33,23 @@ struct Started {
     Form1& f() { return app.form; }
 };
 
-TEST(StartUp, OpensTheMainWindowWithEveryListFilledAndNoMessage) {
-    Started s;
+const std::vector<std::string> kReadingSteps = {
+    "Reading RK.cfg...",       "Reading Quillmap NameList...", "Reading NationData.txt...", "Reading PopData.txt...",
+    "Reading SiteData.txt...", "Reading ItemData.txt...",      "Reading UnitData.txt..."};
+
+std::vector<std::string> withFirst(const std::string& first) {
+    std::vector<std::string> out{first};
+    out.insert(out.end(), kReadingSteps.begin(), kReadingSteps.end());
+    return out;
+}
+
+// What a clean start leaves and a clean "Clear All" restores.
+void expectStartState(Started& s) {
     Form1& f = s.f();
     EXPECT_TRUE(s.platform.messages.empty());
     EXPECT_TRUE(f.visible());
     EXPECT_FALSE(s.app.splash.visible());
-    EXPECT_FALSE(f.fraHelp.visible());
-    EXPECT_EQ(f.focus(), &f.txtAuthor);
     EXPECT_FALSE(s.app.editor.Loading);
-    EXPECT_EQ(f.txtHelp.text(), "Move the mouse cursor over an item to view help for that item.");
 
     EXPECT_EQ(f.txtAuthor.text(), "Test Author");
     EXPECT_EQ(f.txtAuthorIndex.text(), "1");
@@ -55,8 +63,10 @@ TEST(StartUp, OpensTheMainWindowWithEveryListFilledAndNoMessage) {
     EXPECT_EQ(f.cboUnitFound.listCount(), 1984);
     for (ListControl* list :
          std::vector<ListControl*>{&f.cboEra, &f.cboNation, &f.cboMethod, &f.cboQuillmapItem, &f.cboNameDataList,
-                                   &f.cboPopType, &f.cboFeature, &f.cboItem, &f.cboUnitFound})
+                                   &f.cboPopType, &f.cboFeature, &f.cboItem, &f.cboUnitFound, &f.cboUMisc})
         EXPECT_EQ(list->listIndex(), 0) << list->name();
+    for (ListBox* list : {&f.lstNameList, &f.lstUnitList}) EXPECT_EQ(list->listCount(), 0) << list->name();
+    EXPECT_EQ(f.txtGarrison.text(), "");
     for (int k = 0; k < 4; ++k) {
         EXPECT_EQ(f.lblPTUnit[k].caption(), "-1");
         EXPECT_EQ(f.lblPTCmdr[k].caption(), "-1");
@@ -66,123 +76,89 @@ TEST(StartUp, OpensTheMainWindowWithEveryListFilledAndNoMessage) {
     EXPECT_EQ(f.txtMagicLevel.text(), "1");
     EXPECT_EQ(f.txtDominion.text(), "1");
     EXPECT_EQ(f.txtScales.text(), "1");
+
+    // Filters off (their lists disabled), pretender mode, first pages.
+    std::set<std::string> checked;
+    for (const Control* c : f.allControls())
+        if (c->kind() == Kind::CheckBox && static_cast<const CheckBox*>(c)->value() == CheckBox::Checked)
+            checked.insert(c->fullName());
+    // chkSea follows the first nation, a sea nation in the test tables.
+    EXPECT_EQ(checked, (std::set<std::string>{"chkPretender", "chkINoArtifacts", "chkINoSpecial", "chkSea"}));
+    EXPECT_FALSE(f.cboUMisc.enabled());
+    EXPECT_FALSE(f.cboSTerrain.enabled());
     EXPECT_EQ(f.SSTab2.tabCaption(0), "Pretender");
     EXPECT_EQ(f.fraCommander.caption(), "Pretender");
-    EXPECT_EQ(f.chkPretender.value(), CheckBox::Checked);
+    for (const TabControl* t : {&f.SSTab1, &f.SSTab2, &f.SSTab3}) EXPECT_EQ(t->tab(), 0) << t->name();
+}
+
+TEST(StartUp, OpensTheMainWindowWithEveryListFilledAndNoMessage) {
+    Started s;
+    expectStartState(s);
+    Form1& f = s.f();
+    EXPECT_EQ(s.captions, withFirst("Initializing..."));
+    EXPECT_FALSE(f.fraHelp.visible());
+    EXPECT_EQ(f.focus(), &f.txtAuthor);
+    EXPECT_EQ(f.txtHelp.text(), "Move the mouse cursor over an item to view help for that item.");
     EXPECT_FALSE(f.cmdAddCommander.enabled());
     EXPECT_FALSE(f.cmdAddCommanderName.enabled());
     EXPECT_FALSE(f.cmdAddMagic.enabled());
     EXPECT_FALSE(f.cmdAddScales.enabled());
     EXPECT_TRUE(f.cmdAddItem.enabled());
     EXPECT_TRUE(f.cmdAddDominion.enabled());
+
+    s.app.close();  // closing the main window ends the program
+    EXPECT_FALSE(f.visible());
+    EXPECT_FALSE(s.app.splash.visible());
 }
 
 // Every step of the start as the controls' events show it: the splash
 // captions, each refilled list's selection (which raises its Click) and each
 // text the start sets. Only the first event of each control counts.
 TEST(StartUp, RunsItsStepsInOrder) {
+    const std::string expected =
+        "Initializing...|picUnit|cboEra|cboNation|cboMethod|cboSTerrain|cboSType|cboSGems|cboSStruct|cboUGod|"
+        "cboUSize|cboUMagic|cboURMagic|cboULead|cboUCType|cboUStealth|cboUResist|cboUMisc|cboUSurvival|cboUMove|"
+        "cboUHero|cboCommanderNameDataList|cboItemCategory|cboIP1|cboIL1|cboIP2|cboIL2|cboGameRandomItem|cboMagic|"
+        "txtMagicLevel|txtDominion|cboScales|txtScales|Reading RK.cfg...|txtAuthor|txtAuthorIndex|cboQuillmapItem|"
+        "txtBodyGuardCount|txtUnitCount|Reading Quillmap NameList...|cboNameDataList|Reading NationData.txt...|"
+        "Reading PopData.txt...|cboPopType|Reading SiteData.txt...|cboFeature|Reading ItemData.txt...|"
+        "Reading UnitData.txt...|cboUnitFound|";
     FakePlatform platform(makeInstallation({}));
     App app(platform);
     Form1& f = app.form;
-    std::vector<std::string> events;
+    std::string events;
     const auto seen = [&events](const std::string& name) {
-        if (std::find(events.begin(), events.end(), name) == events.end()) events.push_back(name);
+        if (events.find(name + "|") == std::string::npos) events += name + "|";
     };
-    const auto watch = [&seen](auto& control, std::function<void()>& slot) {
+    const auto watch = [&seen](const Control& control, std::function<void()>& slot) {
         slot = [&seen, &control, handler = slot] {
             seen(control.name());
             if (handler) handler();
         };
     };
-    for (ListControl* list : std::vector<ListControl*>{&f.cboEra,          &f.cboNation,
-                                                       &f.cboMethod,       &f.cboSTerrain,
-                                                       &f.cboSType,        &f.cboSGems,
-                                                       &f.cboSStruct,      &f.cboUGod,
-                                                       &f.cboUSize,        &f.cboUMagic,
-                                                       &f.cboURMagic,      &f.cboULead,
-                                                       &f.cboUCType,       &f.cboUStealth,
-                                                       &f.cboUResist,      &f.cboUMisc,
-                                                       &f.cboUSurvival,    &f.cboUMove,
-                                                       &f.cboUHero,        &f.cboCommanderNameDataList,
-                                                       &f.cboItemCategory, &f.cboIP1,
-                                                       &f.cboIL1,          &f.cboIP2,
-                                                       &f.cboIL2,          &f.cboGameRandomItem,
-                                                       &f.cboMagic,        &f.cboScales,
-                                                       &f.cboQuillmapItem, &f.cboNameDataList,
-                                                       &f.cboPopType,      &f.cboFeature,
-                                                       &f.cboUnitFound})
-        watch(*list, list->Click);
-    for (TextBox* text : {&f.txtMagicLevel, &f.txtDominion, &f.txtScales, &f.txtAuthor, &f.txtAuthorIndex,
-                          &f.txtBodyGuardCount, &f.txtUnitCount})
-        watch(*text, text->Change);
+    // Watch every list and text box the expected sequence names.
+    for (Control* c : f.allControls()) {
+        if (expected.find("|" + c->fullName() + "|") == std::string::npos) continue;
+        if (auto* list = dynamic_cast<ListControl*>(c)) watch(*c, list->Click);
+        if (auto* text = dynamic_cast<TextBox*>(c)) watch(*c, text->Change);
+    }
     app.splash.lblBusy.Change = [&] { seen(app.splash.lblBusy.caption()); };
     f.picUnit.setObserver([&] { seen(f.picUnit.name()); });
 
     app.start();
 
-    EXPECT_EQ(events, (std::vector<std::string>{"Initializing...",
-                                                "picUnit",
-                                                "cboEra",
-                                                "cboNation",
-                                                "cboMethod",
-                                                "cboSTerrain",
-                                                "cboSType",
-                                                "cboSGems",
-                                                "cboSStruct",
-                                                "cboUGod",
-                                                "cboUSize",
-                                                "cboUMagic",
-                                                "cboURMagic",
-                                                "cboULead",
-                                                "cboUCType",
-                                                "cboUStealth",
-                                                "cboUResist",
-                                                "cboUMisc",
-                                                "cboUSurvival",
-                                                "cboUMove",
-                                                "cboUHero",
-                                                "cboCommanderNameDataList",
-                                                "cboItemCategory",
-                                                "cboIP1",
-                                                "cboIL1",
-                                                "cboIP2",
-                                                "cboIL2",
-                                                "cboGameRandomItem",
-                                                "cboMagic",
-                                                "txtMagicLevel",
-                                                "txtDominion",
-                                                "cboScales",
-                                                "txtScales",
-                                                "Reading RK.cfg...",
-                                                "txtAuthor",
-                                                "txtAuthorIndex",
-                                                "cboQuillmapItem",
-                                                "txtBodyGuardCount",
-                                                "txtUnitCount",
-                                                "Reading Quillmap NameList...",
-                                                "cboNameDataList",
-                                                "Reading NationData.txt...",
-                                                "Reading PopData.txt...",
-                                                "cboPopType",
-                                                "Reading SiteData.txt...",
-                                                "cboFeature",
-                                                "Reading ItemData.txt...",
-                                                "Reading UnitData.txt...",
-                                                "cboUnitFound"}));
-}
-
-TEST(StartUp, ShowsEveryStepOnTheSplashInOrder) {
-    Started s;
-    EXPECT_EQ(s.captions, (std::vector<std::string>{"Initializing...", "Reading RK.cfg...",
-                                                    "Reading Quillmap NameList...", "Reading NationData.txt...",
-                                                    "Reading PopData.txt...", "Reading SiteData.txt...",
-                                                    "Reading ItemData.txt...", "Reading UnitData.txt..."}));
+    EXPECT_EQ(events, expected);
 }
 
 TEST(StartUp, PlacesTheStartPictureOrGoesOnWithoutIt) {
     Started with;
     EXPECT_NE(with.f().picUnit.picturePath().find("1822.jpg"), std::string::npos);
     EXPECT_EQ(with.f().picUnit.geometry().width, 64 * 15);
+    // Gone by the time of a reset: the picture is left empty, silently.
+    std::filesystem::remove(with.platform.programFolder() + "/" + test::kSpriteFile);
+    with.f().cmdClearAll.click();
+    EXPECT_TRUE(with.platform.messages.empty());
+    EXPECT_EQ(with.f().picUnit.picturePath(), "");
 
     Started without({{{test::kSpriteFile, std::nullopt}}});
     EXPECT_TRUE(without.platform.messages.empty());
@@ -230,13 +206,6 @@ TEST(StartUp, FailureRegionsStopTheRestOfTheStart) {
     EXPECT_EQ(items.f().cboUnitFound.listCount(), 0);
 }
 
-TEST(StartUp, ClosingTheMainWindowEndsTheProgram) {
-    Started s;
-    s.app.close();
-    EXPECT_FALSE(s.f().visible());
-    EXPECT_FALSE(s.app.splash.visible());
-}
-
 TEST(Reset, ReturnsListsFiltersAndTabsToTheirStartAndRereadsTheFiles) {
     Started s;
     Form1& f = s.f();
@@ -254,37 +223,13 @@ TEST(Reset, ReturnsListsFiltersAndTabsToTheirStartAndRereadsTheFiles) {
     f.SSTab2.setTab(5);
     f.SSTab3.setTab(3);
     f.txtAuthor.setText("Someone Unsaved");
+    f.cboUnitFound.setListIndex(2);
     s.captions.clear();
 
     f.cmdClearAll.click();
 
-    EXPECT_TRUE(s.platform.messages.empty());
-    EXPECT_EQ(s.captions, (std::vector<std::string>{"Reset in progress...", "Reading RK.cfg...",
-                                                    "Reading Quillmap NameList...", "Reading NationData.txt...",
-                                                    "Reading PopData.txt...", "Reading SiteData.txt...",
-                                                    "Reading ItemData.txt...", "Reading UnitData.txt..."}));
-    EXPECT_FALSE(s.app.splash.visible());
-    EXPECT_EQ(f.chkUMisc.value(), 0);
-    EXPECT_EQ(f.cboUMisc.text(), "DarkVision");
-    EXPECT_FALSE(f.cboUMisc.enabled());
-    EXPECT_EQ(f.chkSTerrain.value(), 0);
-    EXPECT_FALSE(f.cboSTerrain.enabled());
-    EXPECT_EQ(f.chkIArtifacts.value(), 0);
-    EXPECT_EQ(f.chkINoArtifacts.value(), 1);
-    EXPECT_EQ(f.chkINoSpecial.value(), 1);
-    EXPECT_EQ(f.chkKillFeatures.value(), 0);
-    EXPECT_EQ(f.chkKnown[2].value(), 0);
-    EXPECT_EQ(f.lstNameList.listCount(), 0);
-    EXPECT_EQ(f.lstUnitList.listCount(), 0);
-    EXPECT_EQ(f.txtGarrison.text(), "");
-    EXPECT_EQ(f.chkPretender.value(), 1);
-    EXPECT_EQ(f.SSTab2.tabCaption(0), "Pretender");
-    EXPECT_EQ(f.SSTab1.tab(), 0);
-    EXPECT_EQ(f.SSTab2.tab(), 0);
-    EXPECT_EQ(f.SSTab3.tab(), 0);
-    EXPECT_EQ(f.txtAuthor.text(), "Test Author");
-    EXPECT_EQ(f.cboUnitFound.listIndex(), 0);
-    EXPECT_EQ(f.cboUnitFound.listCount(), 1984);
+    EXPECT_EQ(s.captions, withFirst("Reset in progress..."));
+    expectStartState(s);
 }
 
 // The era list's handler does nothing while the main window loads (step 5
@@ -351,14 +296,6 @@ TEST(Reset, AFailingStepKeepsTheLaterControlsAsTheyWere) {
     }
 }
 
-TEST(Reset, LeavesTheStartPictureEmptyWhenItsFileIsGone) {
-    Started s;
-    std::filesystem::remove(s.platform.programFolder() + "/" + test::kSpriteFile);
-    s.f().cmdClearAll.click();
-    EXPECT_TRUE(s.platform.messages.empty());
-    EXPECT_EQ(s.f().picUnit.picturePath(), "");
-}
-
 // Every fixed list with its entries in order, its selection and its state.
 TEST(FixedLists, HoldTheirEntriesSelectionAndEnabledState) {
     Started s;
@@ -367,6 +304,16 @@ TEST(FixedLists, HoldTheirEntriesSelectionAndEnabledState) {
     const L paths = {"Fire", "Air", "Water", "Earth", "Astral", "Death", "Nature", "Blood", "Holy"};
     const L letters = {"F", "A", "W", "E", "S", "D", "N", "B"};
     const L oneToSix = {" 1", " 2", " 3", " 4", " 5", " 6"};
+    // clang-format off
+    const L misc = {
+        "DarkVision", "Regenerate", "Forge", "Heal", "Alchemy", "Luck", "Insane", "Standard", "Awe", "Fear",
+        "Berserk", "Chill", "Heat", "Fire Shield", "Banefire Shield", "Blood Veng", "Disease Cloud",
+        "Poison Cloud", "Ice Armor", "Pillage", "Patrol", "Castle Def", "Siege", "Supply", "Sage", "Blood Hunt",
+        "Void Summ", "Cold Blooded", "Ethereal", "True Ethereal", "Trample", "Blind", "Recuperation",
+        "Immortal", "Mindless", "Lifeless", "No Eat", "No Heal", "Poison Armor", "Seduce", "Succubus",
+        "Petrify", "Eyeloss", "Inquisitor", "Winter Strength", "Spring Strength", "Summer Strength",
+        "Fall Strength", "Reanimate", "Summons Other", "Shape Changer"};
+    // clang-format on
     struct Case {
         ComboBox& box;
         L entries;
@@ -389,59 +336,7 @@ TEST(FixedLists, HoldTheirEntriesSelectionAndEnabledState) {
         {f.cboUCType, {"Normal", "Undead", "Demon", "Magic being", "Animal"}, false},
         {f.cboUStealth, {"None", "Spy", "Assassin", "Glamour", "Stealthy"}, false},
         {f.cboUResist, {"Fire", "Cold", "Lightning", "Poison"}, false},
-        {f.cboUMisc,
-         {"DarkVision",
-          "Regenerate",
-          "Forge",
-          "Heal",
-          "Alchemy",
-          "Luck",
-          "Insane",
-          "Standard",
-          "Awe",
-          "Fear",
-          "Berserk",
-          "Chill",
-          "Heat",
-          "Fire Shield",
-          "Banefire Shield",
-          "Blood Veng",
-          "Disease Cloud",
-          "Poison Cloud",
-          "Ice Armor",
-          "Pillage",
-          "Patrol",
-          "Castle Def",
-          "Siege",
-          "Supply",
-          "Sage",
-          "Blood Hunt",
-          "Void Summ",
-          "Cold Blooded",
-          "Ethereal",
-          "True Ethereal",
-          "Trample",
-          "Blind",
-          "Recuperation",
-          "Immortal",
-          "Mindless",
-          "Lifeless",
-          "No Eat",
-          "No Heal",
-          "Poison Armor",
-          "Seduce",
-          "Succubus",
-          "Petrify",
-          "Eyeloss",
-          "Inquisitor",
-          "Winter Strength",
-          "Spring Strength",
-          "Summer Strength",
-          "Fall Strength",
-          "Reanimate",
-          "Summons Other",
-          "Shape Changer"},
-         false},
+        {f.cboUMisc, misc, false},
         {f.cboUSurvival, {"Forest", "Mountain", "Waste", "Swamp"}, false},
         {f.cboUMove, {"Aquatic", "Amphibian", "Poor Amphi", "Flying", "Stormflyer", "Sailing"}, false},
         {f.cboUHero, {"Not", "Is"}, false},

@@ -86,22 +86,14 @@ protected:
     FormView view{w};
 };
 
-TEST_F(BindingTest, WidgetsSitAtTheReferenceGeometryInModelOrder) {
-    EXPECT_EQ(view.window()->objectName(), "Form1");
+// Where each widget sits and hangs is checked on the real main window; here
+// the title's characters, the stacking order and moves.
+TEST_F(BindingTest, WidgetsStackInModelOrderAndFollowMoves) {
     EXPECT_EQ(view.window()->windowTitle(), QString::fromUtf8("Editor \u00E9"));
-    EXPECT_EQ(view.window()->size(), QSize(600, 400));
-    EXPECT_EQ(view.window()->findChild<QWidget*>("lblUnit(3)"), view.widget(w.lblUnit));
-    EXPECT_EQ(view.widget(w.txtAuthor)->geometry(), QRect(10, 20, 100, 20));
-    EXPECT_EQ(view.widget(w.txtAuthor)->parentWidget(), view.widget(w.fraAuthor));
-    EXPECT_EQ(view.widget(w.cmdSite)->parentWidget(), view.widget(w.fraSite));
-    EXPECT_EQ(view.widget(w.fraSite)->parentWidget(), view.widget(w.SSTab));
-    EXPECT_EQ(view.widget(w.fraSite)->geometry(), QRect(8, 24, 160, 100));
-    EXPECT_EQ(view.widget(w.dlg), nullptr);
     // Later in the model = higher in the window.
     const QObjectList order = view.window()->children();
     EXPECT_LT(order.indexOf(view.widget(w.picUnit)), order.indexOf(view.widget(w.shpUnit)));
     EXPECT_LT(order.indexOf(view.widget(w.fraAuthor)), order.indexOf(view.widget(w.SSTab)));
-    // Moving a control moves its widget.
     w.cmdAdd.move(6600, 300);
     EXPECT_EQ(view.widget(w.cmdAdd)->pos(), QPoint(440, 20));
 }
