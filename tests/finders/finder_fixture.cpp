@@ -8,47 +8,24 @@
 #include "model/table_reader.h"
 
 namespace gs::test {
-
 namespace {
 
-void fill(ComboBox& c, const std::vector<std::string>& items) {
-    c.clear();
-    c.addItems(items);
-    c.setListIndex(0);
-    c.setEnabled(false);
+// Tables of filler rows as the loaders read them from files of empty cells.
+template <class Record, class Parse>
+const std::vector<Record>& fillers(int rows, Row (*row)(int, const std::string&), int firstNumber, Parse parse) {
+    static const std::vector<Record> table = [&] {
+        std::vector<Row> lines;
+        for (int r = 0; r < rows - 1; ++r) lines.push_back(row(firstNumber + r, kFiller));
+        std::vector<Record> out(rows);
+        if (!parse(tableText(lines), "filler table", out)) throw std::runtime_error("filler table");
+        return out;
+    }();
+    return table;
 }
-
-std::vector<std::string> realEntries(const ComboBox& c) {
-    std::vector<std::string> out;
-    for (int i = 1; i < c.listCount(); ++i)
-        if (c.item(i) != kFiller) out.push_back(c.item(i));
-    return out;
-}
+const std::vector<UnitRecord>& fillerUnits() { return fillers<UnitRecord>(kUnitRows, unitRow, 5000, parseUnits); }
+const std::vector<SiteRecord>& fillerSites() { return fillers<SiteRecord>(kSiteRows, siteRow, 3000, parseSites); }
 
 }  // namespace
-
-// Tables of filler rows as the loaders read them from files of empty cells.
-static const std::vector<UnitRecord>& fillerUnits() {
-    static const std::vector<UnitRecord> rows = [] {
-        std::vector<Row> lines;
-        for (int r = 0; r < kUnitRows - 1; ++r) lines.push_back(unitRow(5000 + r, kFiller));
-        std::vector<UnitRecord> out(kUnitRows);
-        if (!parseUnits(tableText(lines), "UnitData.txt", out)) throw std::runtime_error("filler units");
-        return out;
-    }();
-    return rows;
-}
-
-static const std::vector<SiteRecord>& fillerSites() {
-    static const std::vector<SiteRecord> rows = [] {
-        std::vector<Row> lines;
-        for (int r = 0; r < kSiteRows - 1; ++r) lines.push_back(siteRow(3000 + r, kFiller));
-        std::vector<SiteRecord> out(kSiteRows);
-        if (!parseSites(tableText(lines), "SiteData.txt", out)) throw std::runtime_error("filler sites");
-        return out;
-    }();
-    return rows;
-}
 
 UnitRecord blankUnit(int number, const std::string& name) {
     UnitRecord u = fillerUnits()[0];
@@ -65,9 +42,9 @@ SiteRecord blankSite(int number, const std::string& name) {
 }
 
 FinderTest::FinderTest() {
+    std::filesystem::create_directories(folder + "/RKsprites");
     e.Units = fillerUnits();
     e.Sites = fillerSites();
-
     // The filter combos as start-up leaves them.
     for (auto [combo, items] : {std::pair{&f.cboSTerrain, &lists::STerrain},
                                 {&f.cboSType, &lists::SType},
@@ -84,39 +61,40 @@ FinderTest::FinderTest() {
                                 {&f.cboUMisc, &lists::UMisc},
                                 {&f.cboUSurvival, &lists::USurvival},
                                 {&f.cboUMove, &lists::UMove},
-                                {&f.cboUHero, &lists::UHero}})
-        fill(*combo, *items);
+                                {&f.cboUHero, &lists::UHero}}) {
+        combo->clear();
+        combo->addItems(*items);
+        combo->setListIndex(0);
+        combo->setEnabled(false);
+    }
 }
 
-std::string FinderTest::spriteFolder() {
-    const std::string f = makeTempFolder();
-    std::filesystem::create_directories(f + "/RKsprites");
-    return f;
+std::vector<std::string> FinderTest::found(const ComboBox& results) {
+    std::vector<std::string> out;
+    for (int i = 1; i < results.listCount(); ++i)
+        if (results.item(i) != kFiller) out.push_back(results.item(i));
+    return out;
 }
 
-std::vector<std::string> FinderTest::foundUnits() const { return realEntries(f.cboUnitFound); }
-std::vector<std::string> FinderTest::foundSites() const { return realEntries(f.cboFeature); }
-
-void FinderTest::pick(CheckBox& box, ComboBox& combo, const std::string& item) {
-    box.setValue(CheckBox::Checked);
+void FinderTest::pick(ComboBox& combo, const std::string& item) {
     const auto& items = combo.items();
     const auto it = std::find(items.begin(), items.end(), item);
     ASSERT_NE(it, items.end()) << item;
     combo.setListIndex(static_cast<int>(it - items.begin()));
 }
 
-void FinderTest::pickUnit(const std::string& name) {
-    const auto& items = f.cboUnitFound.items();
-    const auto it = std::find(items.begin(), items.end(), name);
-    ASSERT_NE(it, items.end()) << name;
-    f.cboUnitFound.setListIndex(static_cast<int>(it - items.begin()));
+void FinderTest::pick(CheckBox& box, ComboBox& combo, const std::string& item) {
+    box.setValue(CheckBox::Checked);
+    pick(combo, item);
 }
 
-void FinderTest::pickSite(const std::string& name) {
-    const auto& items = f.cboFeature.items();
-    const auto it = std::find(items.begin(), items.end(), name);
-    ASSERT_NE(it, items.end()) << name;
-    f.cboFeature.setListIndex(static_cast<int>(it - items.begin()));
+void FinderTest::clearFilters() {
+    for (CheckBox* b :
+         {&f.chkUGod,    &f.chkUSize,   &f.chkUMagic,    &f.chkURMagic, &f.chkULead,  &f.chkUCType,   &f.chkUStealth,
+          &f.chkUResist, &f.chkUMisc,   &f.chkUSurvival, &f.chkUMove,   &f.chkUHero,  &f.chkUMounted, &f.chkUUnique,
+          &f.chkUHoly,   &f.chkUFemale, &f.chkSTerrain,  &f.chkSType,   &f.chkSGems,  &f.chkSStruct,  &f.chkSRUnits,
+          &f.chkSSUnits, &f.chkSPBonus, &f.chkSSBonus,   &f.chkSGBonus, &f.chkSScales})
+        b->setValue(CheckBox::Unchecked);
 }
 
 void FinderTest::expectEmpty(const Label& l) {
@@ -125,6 +103,7 @@ void FinderTest::expectEmpty(const Label& l) {
     EXPECT_FALSE(l.font().underline) << l.fullName();
     EXPECT_EQ(l.toolTip(), "") << l.fullName();
 }
+
 void FinderTest::expectLink(const Label& l, const std::string& number, const std::string& name) {
     EXPECT_EQ(l.caption(), number) << l.fullName();
     EXPECT_EQ(l.foreColor(), (Rgb{0, 0, 255})) << l.fullName();

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -21,27 +23,64 @@ SiteRecord blankSite(int number, const std::string& name);
 
 inline constexpr const char* kFiller = "filler";
 
+// One filter setting and the one property a row needs to pass it.
+template <class Record>
+struct FilterCase {
+    CheckBox Form1::*box;
+    ComboBox Form1::*combo;  // nullptr for the boxes without a combo
+    std::string item;
+    std::function<void(Record&)> give;
+};
+
 class FinderTest : public ::testing::Test {
 protected:
     FinderTest();
 
-    // Entries of cboUnitFound after "None" that are not fillers.
-    std::vector<std::string> foundUnits() const;
-    // Entries of cboFeature after "None" that are not fillers.
-    std::vector<std::string> foundSites() const;
-    // Ticks a filter box and picks a combo entry by its text.
+    // Entries of cboUnitFound / cboFeature after "None" that are not fillers.
+    static std::vector<std::string> found(const ComboBox& results);
+    std::vector<std::string> foundUnits() const { return found(f.cboUnitFound); }
+    std::vector<std::string> foundSites() const { return found(f.cboFeature); }
+    // Selects the entry with this text, as the user picks it (ticking the box first).
+    static void pick(ComboBox& combo, const std::string& item);
     static void pick(CheckBox& box, ComboBox& combo, const std::string& item);
-    // Selects the cboUnitFound / cboFeature entry with this text.
-    void pickUnit(const std::string& name);
-    void pickSite(const std::string& name);
+    void pickUnit(const std::string& name) { pick(f.cboUnitFound, name); }
+    void pickSite(const std::string& name) { pick(f.cboFeature, name); }
+    // Unticks every filter box of both finders.
+    void clearFilters();
 
-    static std::string spriteFolder();
+    // Row i of `table` becomes "row i" with the property of case i; then each
+    // case's filter alone must find exactly the rows made for its box and
+    // entry. Returns the number of distinct box and entry settings.
+    template <class Record>
+    std::size_t expectEachFilterReadsItsOwnColumn(std::vector<Record>& table,
+                                                  const std::vector<FilterCase<Record>>& cases, Button& apply,
+                                                  const ComboBox& results) {
+        std::map<std::string, std::vector<std::string>> expected;
+        const auto key = [&](const FilterCase<Record>& c) { return (f.*c.box).name() + "|" + c.item; };
+        for (std::size_t i = 0; i < cases.size(); ++i) {
+            table[i].Number = static_cast<i16>(i + 1);
+            table[i].Name = "row " + std::to_string(i);
+            cases[i].give(table[i]);
+            expected[key(cases[i])].push_back(table[i].Name);
+        }
+        for (const auto& c : cases) {
+            clearFilters();
+            if (c.combo)
+                pick(f.*c.box, f.*c.combo, c.item);
+            else
+                (f.*c.box).setValue(CheckBox::Checked);
+            apply.click();
+            EXPECT_EQ(found(results), expected[key(c)]) << key(c);
+        }
+        return expected.size();
+    }
+
     // A unit link label in its empty and its link state.
     static void expectEmpty(const Label& l);
     static void expectLink(const Label& l, const std::string& number, const std::string& name);
 
     // The program folder, with an empty RKsprites folder.
-    std::string folder = spriteFolder();
+    std::string folder = makeTempFolder();
     FakePlatform platform{folder};
     App app{platform};
     Editor& e = app.editor;

@@ -1,6 +1,3 @@
-#include <functional>
-#include <map>
-
 #include "finder_fixture.h"
 #include "ui/window/references.h"
 
@@ -11,26 +8,15 @@ using S = SiteRecord;
 
 class SiteFinderTest : public FinderTest {
 protected:
-    void clearFilters() {
-        for (CheckBox* b : {&f.chkSTerrain, &f.chkSType, &f.chkSGems, &f.chkSStruct, &f.chkSRUnits, &f.chkSSUnits,
-                            &f.chkSPBonus, &f.chkSSBonus, &f.chkSGBonus, &f.chkSScales})
-            b->setValue(CheckBox::Unchecked);
-    }
-    void apply() { f.cmdSApplyFilters.click(); }
     // Shows the site at `row` through the finder.
     std::string describe(int row) {
-        apply();
+        f.cmdSApplyFilters.click();
         pickSite(e.Sites[row].Name);
         return f.txtSiteDescription.text();
     }
 };
 
-struct Case {
-    CheckBox Form1::*box;
-    ComboBox Form1::*combo;
-    std::string item;
-    std::function<void(SiteRecord&)> give;
-};
+using Case = FilterCase<S>;
 
 std::vector<Case> cases() {
     std::vector<Case> c;
@@ -64,37 +50,16 @@ std::vector<Case> cases() {
 
 TEST_F(SiteFinderTest, EachFilterEntryReadsItsOwnColumn) {
     const auto all = cases();
-    std::map<std::string, std::vector<std::string>> expected;
-    for (size_t i = 0; i < all.size(); ++i) {
-        const std::string name = "site " + std::to_string(i);
-        e.Sites[i] = blankSite(static_cast<int>(i) + 1, name);
-        all[i].give(e.Sites[i]);
-        expected[(f.*all[i].box).name() + "|" + all[i].item].push_back(name);
-    }
-    // Near misses that no filter takes.
-    int r = static_cast<int>(all.size());
-    e.Sites[r] = blankSite(200, "near miss");
-    e.Sites[r].TerrainPlains = "yes";
-    e.Sites[r].Extra66 = "Yes";
-    e.Sites[r].MagicType = "fire";
-    e.Sites[r].Laboratory = "-666";
-    e.Sites[r].RecUnitNumber[1] = 5;
-    e.Sites[r].SumUnitNumber[1] = 5;
-    e.Sites[r].Heal = "5";
-    e.Sites[r].Gold = 0;
-    e.Sites[r].Supply = 0;
-    e.Sites[r].Fort = 0;
-    e.Sites[r].GemsFire = 0;
-    for (const auto& c : all) {
-        clearFilters();
-        if (c.combo)
-            pick(f.*c.box, f.*c.combo, c.item);
-        else
-            (f.*c.box).setValue(CheckBox::Checked);
-        apply();
-        EXPECT_EQ(foundSites(), (expected[(f.*c.box).name() + "|" + c.item])) << (f.*c.box).name() << " " << c.item;
-    }
-    EXPECT_EQ(expected.size(), 10u + 9 + 8 + 2 + 6);
+    // A near miss that no filter takes, after the rows of the cases.
+    SiteRecord& miss = e.Sites[all.size()] = blankSite(200, "near miss");
+    miss.TerrainPlains = "yes";
+    miss.Extra66 = "Yes";
+    miss.MagicType = "fire";
+    miss.Laboratory = "-666";
+    miss.RecUnitNumber[1] = miss.SumUnitNumber[1] = 5;
+    miss.Heal = "5";
+    miss.Gold = miss.Supply = miss.Fort = miss.GemsFire = 0;
+    EXPECT_EQ(expectEachFilterReadsItsOwnColumn(e.Sites, all, f.cmdSApplyFilters, f.cboFeature), 10u + 9 + 8 + 2 + 6);
 }
 
 TEST_F(SiteFinderTest, ApplyListsInTableOrderAndEndsOnNone) {
@@ -104,18 +69,16 @@ TEST_F(SiteFinderTest, ApplyListsInTableOrderAndEndsOnNone) {
     e.Sites[0].RecUnitName[0] = "Spearman";
     e.Sites[1] = blankSite(8, "Ashen Forge");
     e.Sites[1].Gold = 50;
-    apply();
+    f.cmdSApplyFilters.click();
     pickSite("Glimmering Fen");
     ASSERT_EQ(f.lblRecUnit[0].caption(), "10");
 
-    apply();
+    f.cmdSApplyFilters.click();
     ASSERT_EQ(f.cboFeature.listCount(), 1 + 565);
     EXPECT_EQ(f.cboFeature.item(0), "None");
     EXPECT_EQ(f.cboFeature.item(1), "Glimmering Fen");
-    EXPECT_EQ(e.SiteIndex[0], -1);
-    EXPECT_EQ(e.SiteIndex[1], 7);
-    EXPECT_EQ(e.SiteIndex[2], 8);
-    EXPECT_EQ(e.SiteIndex[565], 3000 + 564);
+    EXPECT_EQ((std::vector<i16>{e.SiteIndex[0], e.SiteIndex[1], e.SiteIndex[2], e.SiteIndex[565]}),
+              (std::vector<i16>{-1, 7, 8, 3000 + 564}));
     EXPECT_EQ(f.cboFeature.listIndex(), 0);
     EXPECT_EQ(f.txtSiteDescription.text(), "NO SITE SELECTED.");
     for (const auto& l : f.lblRecUnit) expectEmpty(l);
@@ -123,7 +86,7 @@ TEST_F(SiteFinderTest, ApplyListsInTableOrderAndEndsOnNone) {
 
     f.chkSGBonus.setValue(CheckBox::Checked);
     f.chkSRUnits.setValue(CheckBox::Checked);
-    apply();
+    f.cmdSApplyFilters.click();
     EXPECT_EQ(f.cboFeature.items(), std::vector<std::string>{"None"});
 }
 
@@ -189,7 +152,7 @@ TEST_F(SiteFinderTest, DescriptionEdgeRows) {
 
     // Struct "Lab" only takes the exact word "TRUE".
     pick(f.chkSStruct, f.cboSStruct, "Lab");
-    apply();
+    f.cmdSApplyFilters.click();
     EXPECT_EQ(foundSites(), std::vector<std::string>{});
 }
 
@@ -202,7 +165,7 @@ TEST_F(SiteFinderTest, LinkLabelsAndTheirAddresses) {
     // The last row with the site's number is shown.
     e.Sites[3] = e.Sites[0];
     e.Sites[3].Name = "Fen Shrine (later row)";
-    apply();
+    f.cmdSApplyFilters.click();
     pickSite("Fen Shrine");
     EXPECT_EQ(f.txtSiteDescription.text().substr(0, 26), "5 Fen Shrine (later row)\r\n");
     expectEmpty(f.lblRecUnit[0]);

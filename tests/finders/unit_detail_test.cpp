@@ -16,65 +16,26 @@ protected:
     std::string sprite(const std::string& file) { return appendPath(folder, "\\RKsprites\\" + file); }
 };
 
+using U = UnitRecord;
+
 UnitRecord fullUnit() {
     UnitRecord u = blankUnit(321, "Ashen Warden");
-    for (std::string* s : {&u.Unique,
-                           &u.Mounted,
-                           &u.Sacred,
-                           &u.Female,
-                           &u.Undead,
-                           &u.Demon,
-                           &u.MagicBeing,
-                           &u.Animal,
-                           &u.Spy,
-                           &u.Assassin,
-                           &u.Glamour,
-                           &u.ResistLightning,
-                           &u.ResistFire,
-                           &u.ResistCold,
-                           &u.ResistPoison,
-                           &u.DarkVision,
-                           &u.Regeneration,
-                           &u.Forge,
-                           &u.Heal,
-                           &u.Alchemy,
-                           &u.Luck,
-                           &u.Insane,
-                           &u.Extra65,
-                           &u.IceArmor,
-                           &u.SurviveForest,
-                           &u.SurviveMountain,
-                           &u.SurviveWaste,
-                           &u.SurviveSwamp,
-                           &u.MoveAquatic,
-                           &u.MoveAmphibian,
-                           &u.MovePoorAmphibian,
-                           &u.MoveFlying,
-                           &u.MoveStormflyer,
-                           &u.MoveSailing,
-                           &u.ColdBlooded,
-                           &u.Ethereal,
-                           &u.TrueEthereal,
-                           &u.Trample,
-                           &u.Blind,
-                           &u.Recuperation,
-                           &u.Immortal,
-                           &u.Mindless,
-                           &u.Lifeless,
-                           &u.NoEat,
-                           &u.NoHeal,
-                           &u.PoisonArmor,
-                           &u.Seduce,
-                           &u.Succubus,
-                           &u.Petrify,
-                           &u.Eyeloss,
-                           &u.Inquisitor,
-                           &u.WinterStrength,
-                           &u.SpringStrength,
-                           &u.SummerStrength,
-                           &u.FallStrength,
-                           &u.Reanimator})
-        *s = "x";
+    // Every flag set.
+    for (auto m : {&U::Unique,        &U::Mounted,         &U::Sacred,       &U::Female,
+                   &U::Undead,        &U::Demon,           &U::MagicBeing,   &U::Animal,
+                   &U::Spy,           &U::Assassin,        &U::Glamour,      &U::ResistLightning,
+                   &U::ResistFire,    &U::ResistCold,      &U::ResistPoison, &U::DarkVision,
+                   &U::Regeneration,  &U::Forge,           &U::Heal,         &U::Alchemy,
+                   &U::Luck,          &U::Insane,          &U::Extra65,      &U::IceArmor,
+                   &U::SurviveForest, &U::SurviveMountain, &U::SurviveWaste, &U::SurviveSwamp})
+        u.*m = "x";
+    for (auto m : {&U::MoveAquatic,    &U::MoveAmphibian, &U::MovePoorAmphibian, &U::MoveFlying,     &U::MoveStormflyer,
+                   &U::MoveSailing,    &U::ColdBlooded,   &U::Ethereal,          &U::TrueEthereal,   &U::Trample,
+                   &U::Blind,          &U::Recuperation,  &U::Immortal,          &U::Mindless,       &U::Lifeless,
+                   &U::NoEat,          &U::NoHeal,        &U::PoisonArmor,       &U::Seduce,         &U::Succubus,
+                   &U::Petrify,        &U::Eyeloss,       &U::Inquisitor,        &U::WinterStrength, &U::SpringStrength,
+                   &U::SummerStrength, &U::FallStrength,  &U::Reanimator})
+        u.*m = "x";
     u.God = 1;
     u.Extra7 = 9;
     u.Size = 3;
@@ -206,14 +167,14 @@ TEST_F(UnitDetailTest, SpritesSitOnTheFrameBottomCentredByWidth) {
     };
     // A quarter, half and the whole frame width are centred; any other width
     // keeps the previous left edge.
-    for (Sprite s : {Sprite{1, 32, 40, 1000 + 720}, Sprite{2, 64, 64, 1000 + 480}, Sprite{3, 128, 100, 1000},
-                     Sprite{4, 50, 30, 1000}, Sprite{5, 32, 32, 1720}, Sprite{6, 100, 10, 1720}}) {
+    const Sprite sprites[] = {{1, 32, 40, 1000 + 720}, {2, 64, 64, 1000 + 480}, {3, 128, 100, 1000},
+                              {4, 50, 30, 1000},       {5, 32, 32, 1720},       {6, 100, 10, 1720}};
+    for (Sprite s : sprites) {
         e.Units[s.number] = blankUnit(s.number, "sprite " + std::to_string(s.number));
         writePicture(sprite("000" + std::to_string(s.number) + ".jpg"), s.width, s.height);
     }
     f.cmdUApplyFilters.click();
-    for (Sprite s : {Sprite{1, 32, 40, 1000 + 720}, Sprite{2, 64, 64, 1000 + 480}, Sprite{3, 128, 100, 1000},
-                     Sprite{4, 50, 30, 1000}, Sprite{5, 32, 32, 1720}, Sprite{6, 100, 10, 1720}}) {
+    for (Sprite s : sprites) {
         pickUnit("sprite " + std::to_string(s.number));
         EXPECT_EQ(f.picUnit.geometry().left, s.left) << s.number;
         EXPECT_EQ(f.picUnit.geometry().top, 2000 + 1920 - s.height * 15) << s.number;
