@@ -61,6 +61,13 @@ protected:
         EXPECT_EQ(f.txtAuthorIndex.text(), "7");
         EXPECT_EQ(e.AuthorIndex, 7);
     }
+    // The one message shown.
+    void expectMessage(const std::string& text, const std::string& title, const std::string& detail = "") {
+        ASSERT_EQ(platform.messages.size(), 1u);
+        EXPECT_EQ(platform.messages[0].text, text);
+        EXPECT_EQ(platform.messages[0].title, title);
+        EXPECT_EQ(platform.messages[0].detail, detail);
+    }
     std::size_t filesIn(const fs::path& dir) {
         return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {}));
     }
@@ -76,9 +83,8 @@ TEST_F(SavingTest, SaveAndAddWritesFileAppendsIndexAdvancesAuthorIndexAndReports
     EXPECT_EQ(f.txtAuthorIndex.text(), "8");
     EXPECT_EQ(e.AuthorIndex, 8);
     EXPECT_TRUE(platform.saveRequests.empty());
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].title, "Saved & Added to GodList!");
-    EXPECT_EQ(platform.messages[0].text, "Saved to: " + god.string() + "\r\n\r\nIndex added to: " + godList.string());
+    expectMessage("Saved to: " + god.string() + "\r\n\r\nIndex added to: " + godList.string(),
+                  "Saved & Added to GodList!");
     // Nothing but the god file in GOD_BIN: no temporary file is left behind.
     EXPECT_EQ(filesIn(godBin), 1u);
     EXPECT_EQ(filesIn(godList.parent_path()), 1u);
@@ -106,8 +112,7 @@ TEST_F(SavingTest, MissingGodListIsCreated) {
     fs::remove(godList);
     f.cmdSaveAndAdd.click();
     EXPECT_EQ(read(godList), "Ann7_5_A_EA_\r\n");
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].title, "Saved & Added to GodList!");
+    EXPECT_EQ(platform.messages.size(), 1u);
 }
 
 TEST_F(SavingTest, EmptyNameWritesDotGodAndAnEmptyLine) {
@@ -121,10 +126,8 @@ TEST_F(SavingTest, EmptyNameWritesDotGodAndAnEmptyLine) {
 TEST_F(SavingTest, MissingGodBinSavesNothingAndKeepsIndex) {
     fs::remove_all(godBin);
     f.cmdSaveAndAdd.click();
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, "File not saved!");
-    EXPECT_EQ(platform.messages[0].title, "File not saved!");
-    EXPECT_EQ(platform.messages[0].detail, (godBin / "Ann7_5_A_EA_.god").string() + ": " + std::strerror(ENOENT));
+    expectMessage("File not saved!", "File not saved!",
+                  (godBin / "Ann7_5_A_EA_.god").string() + ": " + std::strerror(ENOENT));
     EXPECT_EQ(read(godList), "Older1_5_A_EA_\r\nOlder2_5_A_EA_\r\n");
     expectIndexNotAdvanced();
 }
@@ -132,10 +135,8 @@ TEST_F(SavingTest, MissingGodBinSavesNothingAndKeepsIndex) {
 TEST_F(SavingTest, MissingListCrateKeepsGodFileAndIndex) {
     fs::remove_all(godList.parent_path());
     f.cmdSaveAndAdd.click();
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, "File not Added to GodList!");
-    EXPECT_EQ(platform.messages[0].title, "File not Added to GodList!");
-    EXPECT_EQ(platform.messages[0].detail, godList.string() + ": " + std::strerror(ENOENT));
+    expectMessage("File not Added to GodList!", "File not Added to GodList!",
+                  godList.string() + ": " + std::strerror(ENOENT));
     EXPECT_EQ(read(godBin / "Ann7_5_A_EA_.god"), "#population 100\r\n#units 5 12\r\n");
     expectIndexNotAdvanced();
 }
@@ -144,9 +145,8 @@ TEST_F(SavingTest, EmptyQuillmapFolderLooksForGodBinAtTheRoot) {
     if (fs::exists("/GOD_BIN")) GTEST_SKIP() << "/GOD_BIN exists on this machine";
     e.QuillmapFolder = "";
     f.cmdSaveAndAdd.click();
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, "File not saved!");
-    EXPECT_EQ(platform.messages[0].detail, std::string("/GOD_BIN/Ann7_5_A_EA_.god: ") + std::strerror(ENOENT));
+    expectMessage("File not saved!", "File not saved!",
+                  std::string("/GOD_BIN/Ann7_5_A_EA_.god: ") + std::strerror(ENOENT));
     expectIndexNotAdvanced();
 }
 
@@ -155,11 +155,9 @@ TEST_F(SavingTest, NameThatWouldLeaveGodBinOrBreakTheIndexIsRefused) {
         platform.messages.clear();
         f.txtGanFileName.setText(name);
         f.cmdSaveAndAdd.click();
-        ASSERT_EQ(platform.messages.size(), 1u) << name;
-        EXPECT_EQ(platform.messages[0].text, "File not saved!");
-        EXPECT_EQ(platform.messages[0].title, "File not saved!");
-        EXPECT_EQ(platform.messages[0].detail,
-                  "A file name may not contain \"/\", \"\\\", \"..\", a line break or another control character.");
+        SCOPED_TRACE(name);
+        expectMessage("File not saved!", "File not saved!",
+                      "A file name may not contain \"/\", \"\\\", \"..\", a line break or another control character.");
     }
     EXPECT_EQ(filesIn(godBin), 0u);
     EXPECT_EQ(filesIn(quillmap), 2u);
