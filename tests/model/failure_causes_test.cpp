@@ -83,79 +83,52 @@ INSTANTIATE_TEST_SUITE_P(FailureCauses, TableCauses,
                              return name.substr(7, name.find('.') - 7);  // "RKdata/UnitData.txt" -> "UnitData"
                          });
 
-TEST(FailureCauses, TheSitesThirtyTwoBitFieldHasItsOwnRange) {
-    std::vector<Row> rows = defaultSiteRows();
-    rows[0][4] = "2147483647";
-    rows[1][4] = "2147483648";
-    std::string root;
-    const Message m = startWith(kSiteFile, tableText(rows), root);
-    EXPECT_EQ(m.detail, root + "/" + kSiteFile + ": line 2, field 4: \"2147483648\" is out of range");
-}
-
-TEST(FailureCauses, TheConfigurationSaysWhatIsWrongWithIt) {
+// The configuration, the name list, the site table's 32-bit field, long
+// cells and files that are not tables at all: each ends in a short cause.
+TEST(FailureCauses, EachFileSaysWhatIsWrongWithIt) {
     struct Case {
+        const char* file;
         std::optional<std::string> content;
+        const char* text;
         std::string cause;
     };
-    const std::string longIndex(5000, '7');
+    std::vector<Row> sites = defaultSiteRows();
+    sites[0][4] = "2147483647";
+    sites[1][4] = "2147483648";
+    std::vector<Row> items = defaultItemRows();
+    items[4][5] = std::string(1 << 20, 'x');
+    std::string noLineEnds;
+    while (noLineEnds.size() < 1000000) noLineEnds += "12\tName\t\t*\t ";
+    const char* const cfg = "RK.cfg not found!";
+    const char* const data = "RKdata not found!";
     const Case cases[] = {
-        {std::nullopt, kNoFile},
-        {"", ": ends after 0 of 3 lines"},
-        {"C:\\Quillmap\r\nAnn\r\n", ": ends after 2 of 3 lines"},
-        {"C:\\Quillmap\r\nAnn\r\nabc\r\n", ": line 3: \"abc\" is not a number"},
-        {"C:\\Quillmap\r\nAnn\r\n 32768 \r\n", ": line 3: \" 32768 \" is out of range"},
+        {kConfigFile, std::nullopt, cfg, kNoFile},
+        {kConfigFile, "", cfg, ": ends after 0 of 3 lines"},
+        {kConfigFile, "C:\\Quillmap\r\nAnn\r\n", cfg, ": ends after 2 of 3 lines"},
+        {kConfigFile, "C:\\Quillmap\r\nAnn\r\nabc\r\n", cfg, ": line 3: \"abc\" is not a number"},
+        {kConfigFile, "C:\\Quillmap\r\nAnn\r\n 32768 \r\n", cfg, ": line 3: \" 32768 \" is out of range"},
         // A line of any length is named by its first 40 characters only.
-        {"C:\\Quillmap\r\nAnn\r\n" + longIndex + "\r\n",
+        {kConfigFile, "C:\\Quillmap\r\nAnn\r\n" + std::string(5000, '7') + "\r\n", cfg,
          ": line 3: \"" + std::string(40, '7') + "...\" is out of range"},
+        {kNameListFile, std::nullopt, "NameList.txt not found!", kNoFile},
+        {kSiteFile, tableText(sites), data, ": line 2, field 4: \"2147483648\" is out of range"},
+        {kItemFile, tableText(items), data, ": line 5, field 5: \"" + std::string(40, 'x') + "...\" is not a number"},
+        // A 10 MB line without a Tab.
+        {kUnitFile, std::string(10 << 20, 'x') + "\r\n", data, ": line 1 has 1 fields, 133 needed"},
+        // One 1 MB line of cells: blanks and stars are read, "Name" in a number column is not.
+        {kUnitFile, noLineEnds, data, ": line 1, field 9: \"Name\" is not a number"},
+        // Lines ended by CR alone and NUL bytes: all one line.
+        {kUnitFile, std::string("1\tA\r2\tB\r") + std::string(1000, '\0'), data, ": line 1 has 3 fields, 133 needed"},
+        {kUnitFile, "\n\n\n", data, ": line 1 has 1 fields, 133 needed"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.cause);
         std::string root;
-        const Message m = startWith(kConfigFile, c.content, root);
-        EXPECT_EQ(m.text, "RK.cfg not found!");
+        const Message m = startWith(c.file, c.content, root);
+        EXPECT_EQ(m.text, c.text);
         EXPECT_EQ(m.title, "Godsmith");
-        EXPECT_EQ(m.detail, root + "/RK.cfg" + c.cause);
+        EXPECT_EQ(m.detail, root + "/" + c.file + c.cause);
     }
-}
-
-TEST(FailureCauses, ALongTableCellIsNamedByItsStartOnly) {
-    std::vector<Row> rows = defaultItemRows();
-    rows[4][5] = std::string(1 << 20, 'x');
-    std::string root;
-    const Message m = startWith(kItemFile, tableText(rows), root);
-    EXPECT_EQ(m.detail,
-              root + "/" + kItemFile + ": line 5, field 5: \"" + std::string(40, 'x') + "...\" is not a number");
-}
-
-// Files that are not tables at all still end in a short cause.
-TEST(FailureCauses, HostileUnitFilesEndInAShortCause) {
-    std::string noLineEnds;
-    while (noLineEnds.size() < 1000000) noLineEnds += "12\tName\t\t*\t ";
-    const std::string oldMacLines = std::string("1\tA\r2\tB\r") + std::string(1000, '\0');
-    const std::pair<std::string, std::string> cases[] = {
-        // A 10 MB line without a Tab.
-        {std::string(10 << 20, 'x') + "\r\n", ": line 1 has 1 fields, 133 needed"},
-        // One 1 MB line of cells: blanks and stars are read, "Name" in a number column is not.
-        {noLineEnds, ": line 1, field 9: \"Name\" is not a number"},
-        // Lines ended by CR alone and NUL bytes: all one line.
-        {oldMacLines, ": line 1 has 3 fields, 133 needed"},
-        {"\n\n\n", ": line 1 has 1 fields, 133 needed"},
-    };
-    for (const auto& [content, cause] : cases) {
-        SCOPED_TRACE(cause);
-        std::string root;
-        const Message m = startWith(kUnitFile, content, root);
-        EXPECT_EQ(m.text, "RKdata not found!");
-        EXPECT_EQ(m.detail, root + "/" + kUnitFile + cause);
-    }
-}
-
-TEST(FailureCauses, AMissingNameListNamesTheQuillmapPath) {
-    std::string root;
-    const Message m = startWith(kNameListFile, std::nullopt, root);
-    EXPECT_EQ(m.text, "NameList.txt not found!");
-    EXPECT_EQ(m.title, "Godsmith");
-    EXPECT_EQ(m.detail, root + "/" + kNameListFile + kNoFile);
 }
 
 }  // namespace

@@ -39,14 +39,20 @@ protected:
         }
     }
     Editor& e() { return app->editor; }
+    std::set<int> unitNumbers() {
+        std::set<int> units;
+        for (int r = 0; r < kUnitRows - 1; ++r) units.insert(e().Units[r].Number);
+        return units;
+    }
 
-    // Every choice's test must pass some loaded rows and not all.
+    // A check that every choice's test passes some loaded rows of `table` and not all.
     template <class Record>
-    void expectSomeNotAll(const std::vector<Record>& table, int rows, const std::string& choice,
-                          const std::function<bool(const Record&)>& passes) {
-        const auto n = std::count_if(table.begin(), table.begin() + rows, passes);
-        EXPECT_GT(n, 0) << choice;
-        EXPECT_LT(n, rows) << choice;
+    static auto someNotAll(const std::vector<Record>& table, int rows) {
+        return [&table, rows](const std::string& choice, const std::function<bool(const Record&)>& passes) {
+            const auto n = std::count_if(table.begin(), table.begin() + rows, passes);
+            EXPECT_GT(n, 0) << choice;
+            EXPECT_LT(n, rows) << choice;
+        };
     }
 
     static std::string* folder_;
@@ -65,9 +71,7 @@ bool set(i16 n) { return n != -666; }
 
 TEST_F(SampleData, EveryUnitFinderChoiceFindsSomeUnitsButNotAll) {
     using U = UnitRecord;
-    auto check = [&](const std::string& choice, std::function<bool(const U&)> passes) {
-        expectSomeNotAll(e().Units, kUnits, choice, passes);
-    };
+    const auto check = someNotAll(e().Units, kUnits);
     check("God Not", [](const U& u) { return u.God == -666; });
     check("God Is", [](const U& u) { return u.God != -666; });
     for (int size = 1; size <= 6; ++size)
@@ -95,28 +99,24 @@ TEST_F(SampleData, EveryUnitFinderChoiceFindsSomeUnitsButNotAll) {
         check("Stealth " + kind, [&](const U& u) {
             return u.Spy == kind || u.Assassin == kind || u.Glamour == kind || (kind == "Stealthy" && set(u.Stealth));
         });
-    for (auto resist : {&U::ResistFire, &U::ResistCold, &U::ResistLightning, &U::ResistPoison})
-        check("Resist", [&](const U& u) { return set(u.*resist); });
-    for (auto flag : {&U::Mounted, &U::Unique, &U::Sacred, &U::Female})
-        check("Mounted/Unique/Holy/Female", [&](const U& u) { return set(u.*flag); });
+    for (auto flag : {&U::ResistFire, &U::ResistCold, &U::ResistLightning, &U::ResistPoison, &U::Mounted, &U::Unique,
+                      &U::Sacred, &U::Female})
+        check("Resist/Mounted/Unique/Holy/Female", [&](const U& u) { return set(u.*flag); });
 
-    // Misc: 51 choices.
+    // Misc: 51 choices, 30 text flags, 19 numbers and two groups.
     int misc = 0;
-    for (auto flag : {&U::DarkVision, &U::Regeneration, &U::Forge, &U::Heal, &U::Alchemy, &U::Luck, &U::Insane})
-        check("Misc " + std::to_string(misc++), [&](const U& u) { return set(u.*flag); });
-    for (auto value : {&U::Standard, &U::Awe, &U::Fear, &U::Berserk, &U::Chill, &U::Heat, &U::FireShield,
-                       &U::BanefireShield, &U::BloodVengeance, &U::DiseaseCloud, &U::PoisonCloud})
-        check("Misc " + std::to_string(misc++), [&](const U& u) { return set(u.*value); });
-    check("Misc " + std::to_string(misc++), [](const U& u) { return set(u.IceArmor); });
-    for (auto value : {&U::Pillage, &U::Patrol, &U::CastleDefence, &U::Siege, &U::Supply, &U::Sage, &U::BloodHunt,
-                       &U::VoidSummoning})
-        check("Misc " + std::to_string(misc++), [&](const U& u) { return set(u.*value); });
     for (auto flag :
-         {&U::ColdBlooded,    &U::Ethereal,       &U::TrueEthereal, &U::Trample,   &U::Blind,      &U::Recuperation,
-          &U::Immortal,       &U::Mindless,       &U::Lifeless,     &U::NoEat,     &U::NoHeal,     &U::PoisonArmor,
-          &U::Seduce,         &U::Succubus,       &U::Petrify,      &U::Eyeloss,   &U::Inquisitor, &U::WinterStrength,
-          &U::SpringStrength, &U::SummerStrength, &U::FallStrength, &U::Reanimator})
+         {&U::DarkVision, &U::Regeneration,   &U::Forge,          &U::Heal,           &U::Alchemy,      &U::Luck,
+          &U::Insane,     &U::IceArmor,       &U::ColdBlooded,    &U::Ethereal,       &U::TrueEthereal, &U::Trample,
+          &U::Blind,      &U::Recuperation,   &U::Immortal,       &U::Mindless,       &U::Lifeless,     &U::NoEat,
+          &U::NoHeal,     &U::PoisonArmor,    &U::Seduce,         &U::Succubus,       &U::Petrify,      &U::Eyeloss,
+          &U::Inquisitor, &U::WinterStrength, &U::SpringStrength, &U::SummerStrength, &U::FallStrength, &U::Reanimator})
         check("Misc " + std::to_string(misc++), [&](const U& u) { return set(u.*flag); });
+    for (auto value :
+         {&U::Standard, &U::Awe, &U::Fear, &U::Berserk, &U::Chill, &U::Heat, &U::FireShield, &U::BanefireShield,
+          &U::BloodVengeance, &U::DiseaseCloud, &U::PoisonCloud, &U::Pillage, &U::Patrol, &U::CastleDefence, &U::Siege,
+          &U::Supply, &U::Sage, &U::BloodHunt, &U::VoidSummoning})
+        check("Misc " + std::to_string(misc++), [&](const U& u) { return set(u.*value); });
     check("Misc " + std::to_string(misc++),
           [](const U& u) { return set(u.Summon) || set(u.AutoSummon) || set(u.BattleSummon) || set(u.DomSummon); });
     check("Misc " + std::to_string(misc++), [](const U& u) {
@@ -142,9 +142,7 @@ TEST_F(SampleData, EveryUnitFinderChoiceFindsSomeUnitsButNotAll) {
 
 TEST_F(SampleData, EverySiteFilterChoiceFindsSomeSitesButNotAll) {
     using S = SiteRecord;
-    auto check = [&](const std::string& choice, std::function<bool(const S&)> passes) {
-        expectSomeNotAll(e().Sites, kSites, choice, passes);
-    };
+    const auto check = someNotAll(e().Sites, kSites);
     for (auto terrain : {&S::TerrainPlains, &S::TerrainForest, &S::TerrainMountain, &S::TerrainWaste, &S::TerrainFarm,
                          &S::TerrainSea, &S::TerrainCoast, &S::TerrainSwamp, &S::TerrainDeepSea, &S::Unique})
         check("Terrain", [&](const S& s) { return s.*terrain == "Yes"; });
@@ -168,9 +166,7 @@ TEST_F(SampleData, EverySiteFilterChoiceFindsSomeSitesButNotAll) {
 
 TEST_F(SampleData, EveryItemFilterChoiceFindsSomeItemsButNotAll) {
     using I = ItemRecord;
-    auto check = [&](const std::string& choice, std::function<bool(const I&)> passes) {
-        expectSomeNotAll(e().Items, kItems, choice, passes);
-    };
+    const auto check = someNotAll(e().Items, kItems);
     for (const std::string category : {"1-h wpn", "2-h wpn", "shield", "helm", "armor", "boots", "misc"})
         check("Category " + category, [&](const I& i) { return i.Category == category; });
     check("Artifact", [](const I& i) { return i.ClassCode == 8; });
@@ -192,8 +188,7 @@ TEST_F(SampleData, NationsPopTypesAndNameLists) {
         EXPECT_GT(std::count_if(e().Nations.begin(), e().Nations.end(), inEra), 10) << era;
         EXPECT_GT(std::count_if(e().Nations.begin(), e().Nations.end(), sea), 0) << era;
     }
-    std::set<int> units;
-    for (int r = 0; r < kUnits; ++r) units.insert(e().Units[r].Number);
+    const std::set<int> units = unitNumbers();
     EXPECT_EQ(units.size(), static_cast<std::size_t>(kUnits));
     for (int r = 0; r < kPopTypeRows - 1; ++r)
         for (int j = 0; j < 4; ++j) {
@@ -202,10 +197,8 @@ TEST_F(SampleData, NationsPopTypesAndNameLists) {
         }
     for (int r = 0; r < kSites; ++r) {
         const SiteRecord& s = e().Sites[r];
-        for (int j = 0; j < 4; ++j)
-            EXPECT_TRUE(s.RecUnitNumber[j] < 1 || units.count(s.RecUnitNumber[j])) << r;
-        for (int j = 0; j < 3; ++j)
-            EXPECT_TRUE(s.SumUnitNumber[j] < 1 || units.count(s.SumUnitNumber[j])) << r;
+        for (int j = 0; j < 4; ++j) EXPECT_TRUE(s.RecUnitNumber[j] < 1 || units.count(s.RecUnitNumber[j])) << r;
+        for (int j = 0; j < 3; ++j) EXPECT_TRUE(s.SumUnitNumber[j] < 1 || units.count(s.SumUnitNumber[j])) << r;
     }
     EXPECT_EQ(e().f.cboNameDataList.items(),
               (std::vector<std::string>{"Let Velm name the province.", "Fenlands", "Highland Cairns", "Saltmarsh Ports",
@@ -239,8 +232,8 @@ TEST_F(SampleData, NamesCarryWindowsLettersAndCellsShowEveryRule) {
 TEST_F(SampleData, SpritesForExistingUnitsInThePlacedWidths) {
     const sample::Tables tables = sample::makeTables();
     const auto sprites = sample::sprites(tables);
-    std::set<int> units, widths;
-    for (int r = 0; r < kUnits; ++r) units.insert(e().Units[r].Number);
+    const std::set<int> units = unitNumbers();
+    std::set<int> widths;
     for (const auto& s : sprites) {
         EXPECT_TRUE(units.count(s.number)) << s.file;
         widths.insert(s.width);

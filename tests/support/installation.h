@@ -7,10 +7,12 @@
 //   RKdata/ItemData.txt    312 lines: the items below, then "Filler Item <r>" (400 + r, "misc", class 0, no paths)
 //   RKdata/SiteData.txt    565 lines: the sites below, then "Filler Site <r>" (1000 + r, every other cell empty)
 //   RKdata/NationData.txt  65 lines: the nations below, then "Filler Nation <r>" (100 + r, eras EA, MA, LA in turn)
-//   RKdata/PopData.txt     66 lines: the pop types below, then "Filler Pop <r>" (100 + r, units 10 10 10 10, 0, 11 11
-//   11 11) RKsprites/1822.jpg     a FakePlatform stand-in picture, 64 x 64 pixels (see writePicture) RK.cfg the
-//   Quillmap folder (absolute), "Test Author", "1", "Spare Blades", "Tower Relics" Quillmap/LIST_CRATE/NameList.txt
-//   "Marsh Names_DATA2", "Marsh Names", "Hill Names_DATA2", "readme.txt" Quillmap/LIST_CRATE/GodList.txt   empty
+//   RKdata/PopData.txt     66 lines: the pop types below, then "Filler Pop <r>"
+//                          (100 + r, units 10 10 10 10, 0, commanders 11 11 11 11)
+//   RKsprites/1822.jpg     a FakePlatform stand-in picture, 64 x 64 pixels (see writePicture)
+//   RK.cfg                 the Quillmap folder (absolute), "Test Author", "1", "Spare Blades", "Tower Relics"
+//   Quillmap/LIST_CRATE/NameList.txt  "Marsh Names_DATA2", "Marsh Names", "Hill Names_DATA2", "readme.txt"
+//   Quillmap/LIST_CRATE/GodList.txt   empty
 //   Quillmap/GOD_BIN/                 empty folder
 //
 // Units (row: number name, set cells; every other cell empty, so "-666"/-666):
