@@ -65,27 +65,21 @@ TEST_F(Header, EraRefillsTheNationsAndSelectsTheFirst) {
               (std::vector<std::int16_t>{12, 5, 42, -3, 99}));
 }
 
-TEST_F(Header, SeaTagOnlyForExactlySEA) {
+// Only the exact "SEA" tags; a number shared by two rows takes the first
+// row's tag, written once.
+TEST_F(Header, SeaTagOnlyForExactlySEAOfTheFirstRow) {
+    e.Nations[6] = {"LA", 12, "SEA", "Twin Sea"};
+    e.Nations[7] = {"LA", 40, "SEA", "Landia Again"};
     f.cboEra.setListIndex(2);
-    const std::pair<int, const char*> cases[] = {
-        {1, "Ann7_41_A_LA_"}, {2, "Ann7_42_A_LA_"}, {3, "Ann7_-3_A_LA_SEA_"}, {0, "Ann7_40_A_LA_"}};
+    const std::pair<int, const char*> cases[] = {{1, "Ann7_41_A_LA_"},     {2, "Ann7_42_A_LA_"},
+                                                 {3, "Ann7_-3_A_LA_SEA_"}, {4, "Ann7_12_A_LA_SEA_"},
+                                                 {5, "Ann7_40_A_LA_"},     {0, "Ann7_40_A_LA_"}};
     for (const auto& [position, name] : cases) {
         f.cboNation.setListIndex(position);
+        SCOPED_TRACE(name);
         EXPECT_EQ(preview(), name);
         EXPECT_EQ(f.chkSea.value(), std::string(name).ends_with("SEA_") ? CheckBox::Checked : CheckBox::Unchecked);
     }
-}
-
-// A number shared by two rows: the first row decides, and the tag is written
-// once.
-TEST_F(Header, SeaTagFromTheFirstRowOfTheNumber) {
-    e.Nations[6] = {"MA", 12, "SEA", "Twin Sea"};
-    e.Nations[7] = {"MA", 40, "SEA", "Landia Again"};
-    f.cboEra.setListIndex(1);
-    EXPECT_EQ(preview(), "Ann7_12_A_MA_SEA_");
-    f.cboNation.setListIndex(1);
-    EXPECT_EQ(preview(), "Ann7_40_A_MA_");
-    EXPECT_EQ(f.chkSea.value(), CheckBox::Unchecked);
 }
 
 TEST_F(Header, AuthorAndIndexAsTyped) {

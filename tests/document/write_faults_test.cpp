@@ -34,57 +34,36 @@ std::set<std::string> entries(const std::string& folder) {
 }
 
 enum class Fault { Missing, NotWritable, DiskFull };
-const char* describe(Fault fault) {
-    switch (fault) {
-        case Fault::Missing:
-            return "folder missing";
-        case Fault::NotWritable:
-            return "folder not writable";
-        case Fault::DiskFull:
-            return "disk full";
-    }
-    return "";
-}
+const char* const kFaultNames[] = {"FolderMissing", "FolderNotWritable", "DiskFull"};
 
 // One fault on one folder for the lifetime of the object; the files the
 // test puts there first are written before the fault begins.
 class FolderFault {
 public:
     FolderFault(Fault fault, const std::string& folder, const std::map<std::string, std::string>& files) {
-        if (fault == Fault::Missing) {
-            fs::remove_all(folder);
-            error_ = ENOENT;
-            return;
-        }
-        fs::create_directories(folder);
-        if (fault == Fault::DiskFull) {
-            full_.emplace(folder);
-            if (!full_->active()) {
-                whyNot_ = full_->whyNot();
-                return;
-            }
-        }
-        for (const auto& [name, bytes] : files) writeFile(folder + "/" + name, bytes);
-        if (fault == Fault::DiskFull) {
-            if (!full_->fill()) {
-                whyNot_ = full_->whyNot();
-                return;
-            }
-            error_ = ENOSPC;
-        } else {
-            locked_.emplace(folder);
-            if (!locked_->active()) {
-                whyNot_ = locked_->whyNot();
-                return;
-            }
-            error_ = locked_->error();
-        }
+        error_ = make(fault, folder, files);
     }
     // 0 when the platform cannot make this fault (whyNot() says why).
     int error() const { return error_; }
     const std::string& whyNot() const { return whyNot_; }
 
 private:
+    int make(Fault fault, const std::string& folder, const std::map<std::string, std::string>& files) {
+        if (fault == Fault::Missing) {
+            fs::remove_all(folder);
+            return ENOENT;
+        }
+        fs::create_directories(folder);
+        if (fault == Fault::DiskFull && !full_.emplace(folder).active()) return cannot(full_->whyNot());
+        for (const auto& [name, bytes] : files) writeFile(folder + "/" + name, bytes);
+        if (fault == Fault::DiskFull) return full_->fill() ? ENOSPC : cannot(full_->whyNot());
+        return locked_.emplace(folder).active() ? locked_->error() : cannot(locked_->whyNot());
+    }
+    int cannot(const std::string& why) {
+        whyNot_ = why;
+        return 0;
+    }
+
     std::optional<FullFolder> full_;
     std::optional<UnwritableFolder> locked_;
     int error_ = 0;
@@ -185,11 +164,7 @@ TEST_P(SaveFaults, AddingToGodListKeepsItsLinesAndTheIndexButTheGodFileStays) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, SaveFaults, ::testing::Values(Fault::Missing, Fault::NotWritable, Fault::DiskFull),
-                         [](const auto& info) {
-                             std::string name = describe(info.param);
-                             std::erase(name, ' ');
-                             return name;
-                         });
+                         [](const auto& info) { return kFaultNames[static_cast<int>(info.param)]; });
 
 }  // namespace
 }  // namespace gs::test
