@@ -55,15 +55,15 @@ protected:
         e.Items[2] = {3, "Old Boots", "boots", 12, "E", 2, "-666", kAbsent};
         e.Items[3] = {4, "Firecoat", "armor", 0, "A", 2, "F", 1};
         e.Items[4] = {5, "Deep Charm", "misc", 0, "W", 4, "-666", kAbsent};
-        for (int r = 5; r < kItemRows - 1; ++r)
-            e.Items[r] = {static_cast<i16>(400 + r),
-                          "Filler Item " + std::to_string(r),
-                          "misc",
-                          0,
-                          "-666",
-                          kAbsent,
-                          "-666",
-                          kAbsent};
+        for (int r = 5; r < kItemRows - 1; ++r) {
+            e.Items[r] = {.Number = static_cast<i16>(400 + r),
+                          .Name = "Filler Item " + std::to_string(r),
+                          .Category = "misc",
+                          .Path1 = "-666",
+                          .Level1 = kAbsent,
+                          .Path2 = "-666",
+                          .Level2 = kAbsent};
+        }
 
         fill(f.cboEra, {"Early", "Middle", "Late"});  // refills the nations
         fill(f.cboMethod, {"Add", "Replace"});

@@ -93,7 +93,7 @@ TEST_F(Values, DominionChecksTheRoundedNumberAndKeepsTheText) {
     EXPECT_TRUE(p.messages.empty());
 }
 
-TEST_F(Values, DominionFailuresAreReported) {
+TEST_F(Values, FailuresAreReported) {
     for (const char* typed : {"ten", "5x", "40000"}) {
         f.txtDominion.setText(typed);
         f.cmdAddToDominionList.click();
@@ -101,13 +101,17 @@ TEST_F(Values, DominionFailuresAreReported) {
     EXPECT_EQ(f.lstDominionList.listCount(), 0);
     EXPECT_EQ(reports(), (std::vector<std::string>(3, "cmdAddToDominionList")));
 
-    // A valid value with no nation selected fails on the nation number.
+    // A valid value with no nation selected fails on the nation number, in
+    // both builders that write it.
     p.messages.clear();
     f.txtDominion.setText("3");
     f.cboNation.setListIndex(-1);
     f.cmdAddToDominionList.click();
-    EXPECT_EQ(f.lstDominionList.listCount(), 0);
-    EXPECT_EQ(reports(), (std::vector<std::string>{"cmdAddToDominionList"}));
+    choose(f.cboScales, "#scale_cold");
+    f.cmdAddToScalesList.click();
+    EXPECT_EQ(f.lstDominionList.listCount() + f.lstScalesList.listCount(), 0);
+    EXPECT_FALSE(f.cmdAddScales.enabled());
+    EXPECT_EQ(reports(), (std::vector<std::string>{"cmdAddToDominionList", "cmdAddToScalesList"}));
 }
 
 TEST_F(Values, EntriesKeepTheNationOfTheirMoment) {
@@ -149,15 +153,6 @@ TEST_F(Values, ScalesRangeAndSentinel) {
     f.cmdAddScales.click();
     EXPECT_EQ(garrison(),
               crlf({"@4 ", "#scale_chaos 12 -3", "#scale_chaos 12 0", "#scale_chaos 12 3", "-- no scales"}));
-}
-
-TEST_F(Values, ScalesWithoutNationAreReported) {
-    choose(f.cboScales, "#scale_cold");
-    f.cboNation.setListIndex(-1);
-    f.cmdAddToScalesList.click();
-    EXPECT_EQ(f.lstScalesList.listCount(), 0);
-    EXPECT_FALSE(f.cmdAddScales.enabled());
-    EXPECT_EQ(reports(), (std::vector<std::string>{"cmdAddToScalesList"}));
 }
 
 TEST_F(Values, ScalesEnabling) {
