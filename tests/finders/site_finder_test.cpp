@@ -92,27 +92,21 @@ TEST_F(SiteFinderTest, ApplyListsInTableOrderAndEndsOnNone) {
 
 TEST_F(SiteFinderTest, FullDescription) {
     SiteRecord& s = e.Sites[2] = blankSite(44, "Ashen Forge");
-    s.Extra2 = 9;
-    s.Frequency = 40;
     s.Mask32 = 123456;
-    s.Level = 2;
     s.MagicType = "Fire";
-    int v = 1;
-    for (i16* g : {&s.GemsFire, &s.GemsAir, &s.GemsWater, &s.GemsEarth, &s.GemsAstral, &s.GemsDeath, &s.GemsNature,
-                   &s.GemsBlood})
-        *g = static_cast<i16>(v++);
-    s.Gold = 50;
-    s.Resources = 2;
-    s.Supply = 3;
-    s.Unrest = 4;
-    s.Experience = 5;
+    const std::vector<i16 S::*> numbers = {&S::Extra2,    &S::Frequency,  &S::Level,     &S::GemsFire,
+                                           &S::GemsAir,   &S::GemsWater,  &S::GemsEarth, &S::GemsAstral,
+                                           &S::GemsDeath, &S::GemsNature, &S::GemsBlood, &S::Gold,
+                                           &S::Resources, &S::Supply,     &S::Unrest,    &S::Experience};
+    const int values[] = {9, 40, 2, 1, 2, 3, 4, 5, 6, 7, 8, 50, 2, 3, 4, 5};
+    for (std::size_t k = 0; k < numbers.size(); ++k) s.*numbers[k] = static_cast<i16>(values[k]);
     s.Laboratory = "TRUE";
     s.Fort = 1;
     s.SummonPath = "Fire";
     s.SumUnitValue[0] = 3;
     s.Scale1 = "heat";
     s.Scale2 = "order";
-    v = 1;
+    int v = 1;
     for (std::string* t :
          {&s.Conjuration, &s.Alteration, &s.Evocation, &s.Construction, &s.Enchantment, &s.Thaumaturgy,
           &s.BloodResearch, &s.Heal, &s.Disease, &s.Curse, &s.Horror, &s.HolyFire, &s.HolyPower, &s.Scry, &s.Adventure})

@@ -36,44 +36,25 @@ UnitRecord fullUnit() {
                    &U::Petrify,        &U::Eyeloss,       &U::Inquisitor,        &U::WinterStrength, &U::SpringStrength,
                    &U::SummerStrength, &U::FallStrength,  &U::Reanimator})
         u.*m = "x";
-    u.God = 1;
-    u.Extra7 = 9;
-    u.Size = 3;
-    u.HitPoints = 25;
-    u.Morale = 0;
-    u.MagicResistance = 14;
-    u.LeaderNormal = 40;
-    u.LeaderUndead = 10;
-    u.LeaderMagic = 5;
-    u.SlotsHand = 2;
-    u.SlotsHead = 1;
-    u.SlotsBody = 1;
-    u.SlotsFoot = 1;
-    u.SlotsMisc = 2;
-    int level = 1;
-    for (i16* p : {&u.PathFire, &u.PathAir, &u.PathWater, &u.PathEarth, &u.PathAstral, &u.PathDeath, &u.PathNature,
-                   &u.PathBlood, &u.PathHoly})
-        *p = static_cast<i16>(level++);
+    // Columns and their values, in pairs; without values the columns count 1, 2, 3...
+    const auto set = [&u](std::vector<i16 U::*> columns, std::vector<int> values = {}) {
+        for (std::size_t k = 0; k < columns.size(); ++k)
+            u.*columns[k] = static_cast<i16>(values.empty() ? k + 1 : values[k]);
+    };
+    set({&U::God,          &U::Extra7,       &U::Size,        &U::HitPoints, &U::Morale,    &U::MagicResistance,
+         &U::LeaderNormal, &U::LeaderUndead, &U::LeaderMagic, &U::SlotsHand, &U::SlotsHead, &U::SlotsBody,
+         &U::SlotsFoot,    &U::SlotsMisc,    &U::Stealth,     &U::Standard,  &U::Summon,    &U::SummonExtra,
+         &U::AutoSummon,   &U::BattleSummon, &U::DomSummon},
+        {1, 9, 3, 25, 0, 14, 40, 10, 5, 2, 1, 1, 1, 2, 40, 3, 1, 7, 2, 3, 4});
+    set({&U::PathFire, &U::PathAir, &U::PathWater, &U::PathEarth, &U::PathAstral, &U::PathDeath, &U::PathNature,
+         &U::PathBlood, &U::PathHoly});
+    set({&U::Awe, &U::Fear, &U::Berserk, &U::Chill, &U::Heat, &U::FireShield, &U::BanefireShield, &U::BloodVengeance,
+         &U::DiseaseCloud, &U::PoisonCloud});
+    set({&U::Pillage, &U::Patrol, &U::CastleDefence, &U::Siege, &U::Supply, &U::Sage, &U::BloodHunt,
+         &U::VoidSummoning});
+    set({&U::ShapeChange, &U::FirstShape, &U::SecondShape, &U::SecondTmpShape, &U::LandShape, &U::SeaShape});
     u.RandMagicTag[0] = "R1";
     u.RandMagicPaths[0] = "FA";
-    u.Stealth = 40;
-    u.Standard = 3;
-    int v = 1;
-    for (i16* p : {&u.Awe, &u.Fear, &u.Berserk, &u.Chill, &u.Heat, &u.FireShield, &u.BanefireShield, &u.BloodVengeance,
-                   &u.DiseaseCloud, &u.PoisonCloud})
-        *p = static_cast<i16>(v++);
-    v = 1;
-    for (i16* p :
-         {&u.Pillage, &u.Patrol, &u.CastleDefence, &u.Siege, &u.Supply, &u.Sage, &u.BloodHunt, &u.VoidSummoning})
-        *p = static_cast<i16>(v++);
-    u.Summon = 1;
-    u.SummonExtra = 7;
-    u.AutoSummon = 2;
-    u.BattleSummon = 3;
-    u.DomSummon = 4;
-    v = 1;
-    for (i16* p : {&u.ShapeChange, &u.FirstShape, &u.SecondShape, &u.SecondTmpShape, &u.LandShape, &u.SeaShape})
-        *p = static_cast<i16>(v++);
     u.UniqueName = "Grimbald";
     u.Special = "Hero of ash";
     return u;
