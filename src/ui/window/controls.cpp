@@ -7,9 +7,7 @@ namespace gs {
 
 Control::Control(Kind kind, std::string name, int index) : kind_(kind), name_(std::move(name)), index_(index) {}
 
-std::string Control::fullName() const {
-    return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";
-}
+std::string Control::fullName() const { return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")"; }
 
 void Control::place(Control* container, Geometry g, int page) {
     container_ = container;
@@ -166,9 +164,7 @@ void ListControl::setListIndex(int i) {
     if (i >= 0 && Click) Click();
 }
 
-std::string ListControl::text() const {
-    return listIndex_ >= 0 ? items_[listIndex_] : std::string();
-}
+std::string ListControl::text() const { return listIndex_ >= 0 ? items_[listIndex_] : std::string(); }
 
 void ListBox::dblClick() {
     if (enabled() && DblClick) DblClick();

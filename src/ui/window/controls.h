@@ -313,7 +313,7 @@ public:
     std::string fileName;
     std::string dialogTitle;
     std::string initDir;
-    std::string filter;  // "description|pattern|description|pattern..."
+    std::string filter;   // "description|pattern|description|pattern..."
     int filterIndex = 1;  // 1-based, as the dialogs count
 };
 
