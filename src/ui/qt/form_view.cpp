@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +31,10 @@ QFont defaultFont() {
     f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
                    QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")});
     f.setPointSizeF(8.25);
+    // The stand-ins are wider than MS Sans Serif: narrowed a little, the
+    // captions fit the widths of the reference layout ("Cmdr1:").
+    const QString family = QFontInfo(f).family();
+    if (!family.contains(QStringLiteral("Sans Serif"))) f.setStretch(92);
     return f;
 }
 
@@ -523,7 +528,10 @@ public:
 
 protected:
     void syncOwn() override {
-        lbl->setAlignment(alignment(model.align()) | Qt::AlignTop);
+        // A bordered label indents its caption by half an 'x' from the edges it
+        // is aligned to; aligned to the top, that pushes the one line of a
+        // number box, and its link underline, under the bottom border.
+        lbl->setAlignment(alignment(model.align()) | (model.bordered() ? Qt::AlignVCenter : Qt::AlignTop));
         lbl->setFrameStyle(model.bordered() ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
         const QString caption = fromCp1252(model.caption());
         if (lbl->text() != caption) {

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -285,6 +286,29 @@ TEST_F(BindingTest, LabelShowsCaptionLookAndTakesClicks) {
     EXPECT_EQ(label->toolTip(), QString::fromUtf8("Unit \u00E9"));
     QTest::mouseClick(label, Qt::LeftButton);
     EXPECT_EQ(clicks, 1);
+
+    // The border does not push the one line of a number box down under it:
+    // the link's underline stays in view.
+    auto inkRows = [&](bool bordered) {
+        w.lblUnit.setBordered(bordered);
+        QImage shot(label->size(), QImage::Format_RGB32);
+        shot.fill(Qt::white);
+        label->render(&shot);
+        int top = -1, bottom = -1;
+        for (int y = 2; y < shot.height() - 2; ++y)
+            for (int x = 2; x < shot.width() - 2; ++x)
+                if (shot.pixelColor(x, y).blue() > 150 && shot.pixelColor(x, y).red() < 100) {
+                    if (top < 0) top = y;
+                    bottom = y;
+                }
+        return std::pair{top, bottom};
+    };
+    w.lblUnit.setCaption("1822");
+    const auto [plainTop, plainBottom] = inkRows(false);
+    const auto [boxTop, boxBottom] = inkRows(true);
+    ASSERT_GE(plainTop, 0);
+    EXPECT_LE(boxTop - plainTop, 1);
+    EXPECT_LE(boxBottom - plainBottom, 1);
     w.lblUnit.setVisible(false);
     EXPECT_FALSE(shown(w.lblUnit));
 }

@@ -58,6 +58,17 @@ TEST(Windows, EveryControlHasItsWidgetByNameAtItsPlace) {
     EXPECT_EQ(v.splash.window()->size(), QSize(488, 119));
 }
 
+// Captions that cannot wrap (no blank) fit their label in the window font.
+TEST(Windows, OneWordCaptionsFitTheirLabels) {
+    Views v;
+    for (Control* c : v.app.form.allControls()) {
+        auto* label = qobject_cast<QLabel*>(v.main.widget(*c));
+        if (!label || label->text().contains(QLatin1Char(' '))) continue;
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width())
+            << c->fullName() << " \"" << label->text().toStdString() << "\"";
+    }
+}
+
 TEST(Windows, FloatingControlsStayOnEveryPage) {
     Views v;
     Form1& f = v.app.form;
