@@ -31,7 +31,10 @@ std::optional<std::string> fileDialog(const DialogRequest& request, QFileDialog:
         const int i = request.filterIndex - 1;
         if (i >= 0 && i < filters.size()) dialog.selectNameFilter(filters[i]);
     }
-    if (!request.fileName.empty()) dialog.selectFile(pathToQt(request.fileName));
+    // The initial name is window text (txtGanFileName), the folder a path.
+    // Qt's question before replacing an existing file stays: the user picked
+    // the name, but one slip would silently destroy another god file.
+    if (!request.fileName.empty()) dialog.selectFile(fromCp1252(request.fileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return pathFromQt(dialog.selectedFiles().front());
 }
