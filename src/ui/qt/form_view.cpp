@@ -423,6 +423,10 @@ public:
         : Binding(view, list, combo), list(list), combo(combo) {
         combo->setEditable(list.kind() == Kind::ComboEdit);
         combo->setInsertPolicy(QComboBox::NoInsert);
+        // Drop the list below the box with a scroll bar, rather than as a
+        // screen-high list over it: the unit picker holds nearly 2000 names.
+        combo->setStyleSheet("QComboBox { combobox-popup: 0; }");
+        combo->setMaxVisibleItems(16);
         QObject::connect(combo, &QComboBox::activated, [this](int i) {
             this->list.setListIndex(i);
             sync();
