@@ -150,9 +150,6 @@ private:
 class Window : public Control {
 public:
     explicit Window(std::string name) : Control(Kind::Form, std::move(name)) { setVisible(false); }
-    std::function<void()> Load;
-    std::function<void()> Unload;
-    std::function<void()> Activate;
     // Which control the keyboard focus is in (set by SetFocus, shown by the view).
     Control* focus() const { return focus_; }
     void setFocus(Control* c);
