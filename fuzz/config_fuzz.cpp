@@ -14,7 +14,7 @@
 #include "model/config.h"
 #include "model/editor.h"
 #include "model/number.h"
-#include "ui/window/forms.h"
+#include "window/forms.h"
 
 namespace {
 

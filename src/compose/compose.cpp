@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "model/number.h"
-#include "ui/window/shell.h"
+#include "window/shell.h"
 
 namespace gs {
 

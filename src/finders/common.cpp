@@ -1,6 +1,6 @@
 #include "finders/common.h"
 
-#include "ui/window/shell.h"
+#include "window/shell.h"
 
 namespace gs::finders {
 

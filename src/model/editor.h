@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "model/records.h"
-#include "ui/window/forms.h"
-#include "ui/window/platform.h"
+#include "window/forms.h"
+#include "window/platform.h"
 
 namespace gs {
 

@@ -10,7 +10,7 @@
 
 #include "compose/compose.h"
 #include "support/fake_platform.h"
-#include "ui/app.h"
+#include "app/app.h"
 
 namespace gs::test {
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "support/fake_platform.h"
-#include "ui/app.h"
+#include "app/app.h"
 
 namespace gs::test {
 namespace {

@@ -12,7 +12,7 @@
 #include <iterator>
 
 #include "support/fake_platform.h"
-#include "ui/app.h"
+#include "app/app.h"
 
 namespace fs = std::filesystem;
 

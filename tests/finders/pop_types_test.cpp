@@ -1,5 +1,5 @@
 #include "finder_fixture.h"
-#include "ui/window/references.h"
+#include "window/references.h"
 
 namespace gs::test {
 namespace {

@@ -4,8 +4,8 @@
 
 #include "support/fake_platform.h"
 #include "support/installation.h"
-#include "ui/app.h"
-#include "ui/window/references.h"
+#include "app/app.h"
+#include "window/references.h"
 
 namespace gs::test {
 namespace {

@@ -1,7 +1,7 @@
 #include "finder_fixture.h"
 #include "finders/finders.h"
 #include "model/paths.h"
-#include "ui/window/references.h"
+#include "window/references.h"
 
 namespace gs::test {
 namespace {

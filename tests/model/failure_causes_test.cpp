@@ -11,7 +11,7 @@
 
 #include "support/fake_platform.h"
 #include "support/installation.h"
-#include "ui/app.h"
+#include "app/app.h"
 
 namespace gs::test {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "model/records.h"
 #include "support/fake_platform.h"
-#include "ui/app.h"
+#include "app/app.h"
 
 namespace gs::test {
 namespace {

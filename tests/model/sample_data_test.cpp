@@ -13,7 +13,7 @@
 #include "model/tables.h"
 #include "support/fake_platform.h"
 #include "support/installation.h"
-#include "ui/app.h"
+#include "app/app.h"
 
 namespace gs::test {
 namespace {

@@ -8,7 +8,7 @@
 #include "model/columns.h"
 #include "support/fake_platform.h"
 #include "support/installation.h"
-#include "ui/app.h"
+#include "app/app.h"
 
 namespace gs::test {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/window/platform.h"
+#include "window/platform.h"
 
 namespace gs::test {
 

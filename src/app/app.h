@@ -1,0 +1,34 @@
+// The editor as a whole: its two windows, the working state and the wiring
+// of every control event to its handler.
+#pragma once
+
+#include "model/editor.h"
+#include "window/forms.h"
+#include "window/platform.h"
+
+namespace gs {
+
+class App {
+public:
+    explicit App(Platform& platform);
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    // The program's start: the splash loads and activates, which loads the
+    // main window and so runs the start-up sequence.
+    void start();
+    // The user closes the main window.
+    void close();
+
+    Form1 form;
+    Form2 splash;
+    Editor editor;
+};
+
+// Brings every control into its initial state and reads the configuration,
+// the name-list index and the data tables.
+void InitializeAll(Editor& e);
+// "Clear All".
+void cmdClearAll_Click(Editor& e);
+
+}  // namespace gs

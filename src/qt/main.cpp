@@ -1,0 +1,27 @@
+// The editor's executable: the window model shown through Qt.
+#include <QApplication>
+#include <QWidget>
+
+#include "app/app.h"
+#include "qt/form_view.h"
+#include "qt/qt_platform.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    application.setQuitOnLastWindowClosed(false);
+    gs::qt::QtPlatform platform;
+    gs::App app(platform);
+    gs::qt::FormView splash(app.splash);
+    gs::qt::FormView main(app.form);
+    splash.window()->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    main.window()->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    // Closing the main window ends the program; the splash goes with it.
+    main.onClose = [&] {
+        app.close();
+        splash.window()->hide();
+        QCoreApplication::quit();
+    };
+    app.start();
+    return application.exec();
+}

@@ -1,0 +1,91 @@
+#include "qt/qt_platform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QImage>
+#include <QImageReader>
+#include <QMessageBox>
+#include <QUrl>
+
+#include "qt/cp1252.h"
+
+namespace gs::qt {
+
+namespace {
+
+// File and folder names are the system's own bytes, not window text: the
+// editor opens them with exactly these bytes.
+QString pathToQt(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+std::string pathFromQt(const QString& path) { return QFile::encodeName(QDir::toNativeSeparators(path)).toStdString(); }
+
+std::optional<std::string> fileDialog(const DialogRequest& request, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(QApplication::activeWindow(), fromCp1252(request.title), pathToQt(request.initDir));
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    const QStringList filters = dialogFilters(request.filter);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        const int i = request.filterIndex - 1;
+        if (i >= 0 && i < filters.size()) dialog.selectNameFilter(filters[i]);
+    }
+    // The initial name is window text (txtGanFileName), the folder a path.
+    // Qt's question before replacing an existing file stays: the user picked
+    // the name, but one slip would silently destroy another god file.
+    if (!request.fileName.empty()) dialog.selectFile(fromCp1252(request.fileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return pathFromQt(dialog.selectedFiles().front());
+}
+
+}  // namespace
+
+QStringList dialogFilters(const std::string& filter) {
+    const QStringList parts = fromCp1252(filter).split(QLatin1Char('|'));
+    QStringList out;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString pattern = parts[i + 1];
+        pattern.replace(QLatin1Char(';'), QLatin1Char(' '));  // "*.god;*.txt" lists several patterns
+        const QString shown = QStringLiteral(" (") + pattern + QLatin1Char(')');
+        out << (parts[i].endsWith(shown.mid(1)) ? parts[i] : parts[i] + shown);
+    }
+    return out;
+}
+
+void QtPlatform::messageBox(const std::string& text, const std::string& title, const std::string& detail) {
+    QMessageBox box(QApplication::activeWindow());
+    box.setIcon(QMessageBox::NoIcon);
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowTitle(fromCp1252(title));
+    box.setText(fromCp1252Lines(text));
+    if (!detail.empty()) box.setInformativeText(fromCp1252Lines(detail));
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+std::optional<std::string> QtPlatform::openFileDialog(const DialogRequest& request) {
+    return fileDialog(request, QFileDialog::AcceptOpen);
+}
+
+std::optional<std::string> QtPlatform::saveFileDialog(const DialogRequest& request) {
+    return fileDialog(request, QFileDialog::AcceptSave);
+}
+
+void QtPlatform::openUrl(const std::string& address) { QDesktopServices::openUrl(QUrl(fromCp1252(address))); }
+
+std::optional<PictureSize> QtPlatform::pictureSize(const std::string& path) {
+    QSize size = QImageReader(pathToQt(path)).size();
+    if (size.isEmpty()) {
+        // Formats that only tell their size once read; a file that cannot be
+        // read gives a null image, whose size (0 x 0) is no picture.
+        const QImage image = QImageReader(pathToQt(path)).read();
+        if (image.isNull()) return std::nullopt;
+        size = image.size();
+    }
+    return PictureSize{size.width(), size.height()};
+}
+
+std::string QtPlatform::programFolder() { return pathFromQt(QCoreApplication::applicationDirPath()); }
+
+}  // namespace gs::qt

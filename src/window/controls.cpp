@@ -1,0 +1,204 @@
+#include "window/controls.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace gs {
+
+Control::Control(Kind kind, std::string name, int index) : kind_(kind), name_(std::move(name)), index_(index) {}
+
+std::string Control::fullName() const { return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")"; }
+
+void Control::place(Control* container, Geometry g, int page) {
+    container_ = container;
+    page_ = page;
+    geom_ = g;
+    if (container) container->children_.push_back(this);
+}
+
+void Control::notify() {
+    if (observer_) observer_();
+}
+
+void Control::setGeometry(Geometry g) {
+    geom_ = g;
+    notify();
+}
+
+void Control::move(int left, int top) {
+    geom_.left = left;
+    geom_.top = top;
+    notify();
+}
+
+void Control::setEnabled(bool on) {
+    if (enabled_ == on) return;
+    enabled_ = on;
+    notify();
+}
+
+void Control::setVisible(bool on) {
+    if (visible_ == on) return;
+    visible_ = on;
+    notify();
+}
+
+void Control::setCaption(const std::string& text) {
+    if (caption_ == text) return;
+    caption_ = text;
+    notify();
+    captionChanged();
+}
+
+void Control::setToolTip(const std::string& text) {
+    if (toolTip_ == text) return;
+    toolTip_ = text;
+    notify();
+}
+
+void Control::setForeColor(std::optional<Rgb> c) {
+    fore_ = c;
+    notify();
+}
+
+void Control::setBackColor(std::optional<Rgb> c) {
+    back_ = c;
+    notify();
+}
+
+void Control::setFont(Font f) {
+    font_ = f;
+    notify();
+}
+
+void Control::setUnderline(bool on) {
+    font_.underline = on;
+    notify();
+}
+
+void Control::setAlign(Align a) {
+    align_ = a;
+    notify();
+}
+
+void Control::setBordered(bool on) {
+    bordered_ = on;
+    notify();
+}
+
+void Control::setTransparent(bool on) {
+    transparent_ = on;
+    notify();
+}
+
+void Control::mouseMove() {
+    if (MouseMove) MouseMove();
+}
+
+void Window::setFocus(Control* c) {
+    focus_ = c;
+    notify();
+}
+
+void TabControl::setTab(int t) {
+    if (t == tab_) return;
+    const int previous = tab_;
+    tab_ = t;
+    notify();
+    if (Click) Click(previous);
+}
+
+void TabControl::setTabCaption(int t, const std::string& text) {
+    tabCaptions_.at(t) = text;
+    notify();
+}
+
+void TabControl::setTabCaptions(std::vector<std::string> captions) {
+    tabCaptions_ = std::move(captions);
+    notify();
+}
+
+void TextBox::setText(const std::string& text) {
+    if (text == text_) return;
+    text_ = text;
+    selStart_ = std::min<int>(selStart_, static_cast<int>(text_.size()));
+    notify();
+    if (Change) Change();
+}
+
+void TextBox::setSelStart(int pos) {
+    selStart_ = std::clamp<int>(pos, 0, static_cast<int>(text_.size()));
+    notify();
+}
+
+void ListControl::addItem(const std::string& text) {
+    items_.push_back(text);
+    notify();
+}
+
+void ListControl::addItems(const std::vector<std::string>& texts) {
+    items_.insert(items_.end(), texts.begin(), texts.end());
+    notify();
+}
+
+void ListControl::removeItem(int i) {
+    if (i < 0 || i >= listCount()) return;
+    items_.erase(items_.begin() + i);
+    if (listIndex_ == i)
+        listIndex_ = -1;
+    else if (listIndex_ > i)
+        --listIndex_;
+    notify();
+}
+
+void ListControl::clear() {
+    items_.clear();
+    listIndex_ = -1;
+    notify();
+}
+
+void ListControl::setListIndex(int i) {
+    if (i < -1 || i >= listCount()) return;
+    listIndex_ = i;
+    notify();
+    if (i >= 0 && Click) Click();
+}
+
+std::string ListControl::text() const { return listIndex_ >= 0 ? items_[listIndex_] : std::string(); }
+
+void ListBox::dblClick() {
+    if (enabled() && DblClick) DblClick();
+}
+
+void CheckBox::setValue(int v) {
+    if (v == value_) return;
+    value_ = v;
+    notify();
+    if (Click) Click();
+}
+
+void CheckBox::click() {
+    if (enabled()) setValue(value_ == Checked ? Unchecked : Checked);
+}
+
+void Button::click() {
+    if (enabled() && Click) Click();
+}
+
+void Label::click() {
+    if (enabled() && Click) Click();
+}
+
+void Label::captionChanged() {
+    if (Change) Change();
+}
+
+void PictureBox::setPicture(const std::string& path, int widthTwips, int heightTwips) {
+    path_ = path;
+    Geometry g = geometry();
+    g.width = widthTwips;
+    g.height = heightTwips;
+    setGeometry(g);
+}
+
+}  // namespace gs

@@ -1,0 +1,23 @@
+#include "window/shell.h"
+
+#include <cstdio>
+
+#include "window/references.h"
+
+namespace gs {
+
+void ReportError(Platform& platform, const std::string& name) {
+    platform.messageBox("Confirm that your input was a valid character or value for this field. Subroutine=" + name,
+                        "Error Report!");
+}
+
+void lblURL_Click(Form1& f, Platform& platform) { platform.openUrl(f.lblURL.caption()); }
+
+std::string unitReferenceAddress(int unitNumber) {
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%s%05d", unitNumber < 0 ? "-" : "",
+                  unitNumber < 0 ? -unitNumber : unitNumber);
+    return std::string(kUnitReferenceBase) + digits + ".png";
+}
+
+}  // namespace gs

@@ -1,0 +1,23 @@
+// Two small services of the main window: the common error report of the
+// commander-block buttons and the link opener.
+#pragma once
+
+#include <string>
+
+#include "window/forms.h"
+#include "window/platform.h"
+
+namespace gs {
+
+// "Confirm that your input was a valid character or value for this field.
+// Subroutine=" + name, titled "Error Report!".
+void ReportError(Platform& platform, const std::string& name);
+
+// Opens the address in lblURL's caption in the user's browser.
+void lblURL_Click(Form1& f, Platform& platform);
+
+// The unit-reference page of a unit: the base address, the number padded to
+// five digits, ".png".
+std::string unitReferenceAddress(int unitNumber);
+
+}  // namespace gs
