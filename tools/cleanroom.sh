@@ -14,7 +14,7 @@ set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 root=${1:-/tmp/godsmith-cleanroom}
 mirror=${2:-$(grep -rhoE '(URIs:|^deb) +http[^ ]*/debian( |$)' /etc/apt/sources.list /etc/apt/sources.list.d/ 2>/dev/null |
-  awk '{print $2}' | head -n1)}
+  awk '{print $2}' | head -n1 || true)}
 mirror=${mirror:-http://deb.debian.org/debian}
 
 [ "$(id -u)" -eq 0 ] || { echo "cleanroom: run as root" >&2; exit 1; }
