@@ -28,6 +28,8 @@ namespace gs::qt {
 
 int toPixels(int twips) { return qRound(twips / static_cast<double>(kTwipsPerPixel)); }
 
+namespace {
+
 // The window is drawn with Liberation Sans, carried in the executable, so it
 // looks the same whatever fonts the system has.
 QString embeddedFamily() {
@@ -41,6 +43,8 @@ QString embeddedFamily() {
     }();
     return family;
 }
+
+}  // namespace
 
 QFont defaultFont() {
     QFont f(embeddedFamily());
