@@ -40,6 +40,19 @@ std::string toCp1252(const QString& text) {
     return out;
 }
 
+QString storable(const QString& text, int* pos) {
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        const bool pair = c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        if (pair && pos && i + 1 < *pos) --*pos;  // two code units become one '?'
+        if (pair) ++i;
+        out += pair || (toByte(c.unicode()) == '?' && c != u'?') ? QChar(u'?') : c;
+    }
+    return out;
+}
+
 QString fromCp1252Lines(const std::string& bytes) {
     QString text = fromCp1252(bytes);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

@@ -14,6 +14,10 @@ QString fromCp1252(const std::string& bytes);
 // Characters outside Windows-1252 become '?'.
 std::string toCp1252(const QString& text);
 
+// The text with each character that Windows-1252 cannot store replaced by
+// one '?' in its place; *pos, a position in the text, moves with it.
+QString storable(const QString& text, int* pos = nullptr);
+
 // Multi-line boxes keep CR LF in the model and show "\n" line ends.
 QString fromCp1252Lines(const std::string& bytes);
 std::string toCp1252Lines(const QString& text);

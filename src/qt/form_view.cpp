@@ -4,12 +4,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
-#include <QFontInfo>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLinearGradient>
 #include <QListWidget>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -18,6 +19,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QTabBar>
+#include <QValidator>
 #include <algorithm>
 
 #include "qt/cp1252.h"
@@ -26,15 +28,30 @@ namespace gs::qt {
 
 int toPixels(int twips) { return qRound(twips / static_cast<double>(kTwipsPerPixel)); }
 
+namespace {
+
+// The window is drawn with Liberation Sans, carried in the executable, so it
+// looks the same whatever fonts the system has.
+QString embeddedFamily() {
+    static const QString family = [] {
+        QString name;
+        for (const char* style : {"Regular", "Bold", "Italic", "BoldItalic"}) {
+            const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-%1.ttf").arg(style));
+            if (name.isEmpty() && id >= 0) name = QFontDatabase::applicationFontFamilies(id).value(0);
+        }
+        return name;
+    }();
+    return family;
+}
+
+}  // namespace
+
 QFont defaultFont() {
-    QFont f;
-    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
-                   QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")});
+    QFont f(embeddedFamily());
     f.setPointSizeF(8.25);
-    // The stand-ins are wider than MS Sans Serif: narrowed a little, the
-    // captions fit the widths of the reference layout ("Cmdr1:").
-    const QString family = QFontInfo(f).family();
-    if (!family.contains(QStringLiteral("Sans Serif"))) f.setStretch(92);
+    // Narrowed a little, the captions fit the widths of the reference layout
+    // ("GBonus", "Cmdr1:").
+    f.setStretch(92);
     return f;
 }
 
@@ -145,6 +162,79 @@ protected:
     }
 };
 
+// Runs a function on the events of one type that reach an object; the
+// function says whether it has dealt with the event.
+class EventHook : public QObject {
+public:
+    EventHook(QObject* target, QEvent::Type type, std::function<bool(QEvent*)> f)
+        : QObject(target), type_(type), f_(std::move(f)) {
+        target->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override { return e->type() == type_ && f_(e); }
+
+private:
+    QEvent::Type type_;
+    std::function<bool(QEvent*)> f_;
+};
+
+// What the user enters into a text field is kept storable in the 8-bit file:
+// a character Windows-1252 lacks becomes '?' in its place. Typed characters
+// are changed before the field sees them, so its undo history holds what it
+// shows.
+class StorableKeys : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(e);
+            const QString text = storable(key->text());
+            if (text == key->text()) return false;
+            QKeyEvent copy(QEvent::KeyPress, key->key(), key->modifiers(), text, key->isAutoRepeat(), key->count());
+            QCoreApplication::sendEvent(watched, &copy);
+            return true;
+        }
+        if (e->type() == QEvent::InputMethod) {
+            auto* input = static_cast<QInputMethodEvent*>(e);
+            const QString text = storable(input->commitString());
+            if (text == input->commitString()) return false;
+            QInputMethodEvent copy(input->preeditString(), input->attributes());
+            copy.setCommitString(text, input->replacementStart(), input->replacementLength());
+            QCoreApplication::sendEvent(watched, &copy);
+            return true;
+        }
+        return false;
+    }
+};
+
+// Pasted and dropped text in a single-line field.
+class StorableValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override {
+        input = storable(input, &pos);
+        return Acceptable;
+    }
+};
+
+void keepStorable(QWidget* w) { w->installEventFilter(new StorableKeys(w)); }
+
+// A multi-line text field; pasted and dropped text is made storable.
+class TextArea : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    void insertFromMimeData(const QMimeData* source) override {
+        QMimeData text;
+        text.setText(storable(source->text()));
+        QPlainTextEdit::insertFromMimeData(&text);
+    }
+};
+
 // The built-in picture of image controls: a small map drawn at the
 // control's size, by night on a coloured window (the splash, whose captions
 // are light), on parchment otherwise (the captions over it are dark).
@@ -224,14 +314,15 @@ private:
             widget->setPalette(p);
             widget->setAutoFillBackground(back_ && !transparent_);
         }
-        if (!looked_ || font_ != model.font()) {
+        // Controls in the window's font inherit it; only the others get one.
+        if (font_ != model.font()) {
             font_ = model.font();
             QFont f = defaultFont();
             if (font_.size > 0) f.setPointSizeF(font_.size);
             f.setBold(font_.bold);
             f.setItalic(font_.italic);
             f.setUnderline(font_.underline);
-            widget->setFont(f);
+            widget->setFont(font_ == Font{} ? QFont() : f);
             // Underlined captions are links.
             if (font_.underline)
                 widget->setCursor(Qt::PointingHandCursor);
@@ -345,7 +436,9 @@ class TextBinding : public Binding {
 public:
     TextBinding(FormView& view, TextBox& box, QWidget* w)
         : Binding(view, box, w), box(box), line(qobject_cast<QLineEdit*>(w)), plain(qobject_cast<QPlainTextEdit*>(w)) {
+        keepStorable(w);
         if (line) {
+            line->setValidator(new StorableValidator(line));
             QObject::connect(line, &QLineEdit::textEdited, [this] { userEdited(); });
             QObject::connect(line, &QLineEdit::cursorPositionChanged, [this] { userMovedCaret(); });
         } else {
@@ -367,9 +460,10 @@ protected:
         } else {
             plain->setReadOnly(box.readOnly);
         }
-        if (textChanged || caret_ != box.selStart()) {
-            caret_ = box.selStart();
-            const int pos = box.multiLine ? shownPosition(box.text(), caret_) : caret_;
+        // A caret set from code moves the field's; what the user selected
+        // stays while the model only follows it.
+        if (textChanged || (!pushing_ && box.selStart() != caret())) {
+            const int pos = box.multiLine ? shownPosition(box.text(), box.selStart()) : box.selStart();
             if (line) {
                 line->setCursorPosition(pos);
             } else {
@@ -383,21 +477,41 @@ protected:
 private:
     QString shown() const { return line ? line->text() : plain->toPlainText(); }
     std::string stored() const { return box.multiLine ? toCp1252Lines(shown()) : toCp1252(shown()); }
-    int widgetCaret() const { return line ? line->cursorPosition() : plain->textCursor().position(); }
+    // The field's caret as the model counts it: the start of the selection,
+    // in bytes of the stored text.
+    int caret() const {
+        const int pos = line ? (line->hasSelectedText() ? line->selectionStart() : line->cursorPosition())
+                             : plain->textCursor().selectionStart();
+        return box.multiLine ? bytePosition(stored(), pos) : pos;
+    }
 
+    // The user's edit reaches the model as its Change, with the caret after it.
     void userEdited() {
-        box.setText(stored());
-        userMovedCaret();
+        const std::string text = stored();
+        const int pos = caret();
+        push([&] {
+            box.setText(text);
+            if (box.text() == text) box.setSelStart(pos);
+        });
     }
     void userMovedCaret() {
         if (stored() != box.text()) return;  // the edit itself follows
-        box.setSelStart(box.multiLine ? bytePosition(box.text(), widgetCaret()) : widgetCaret());
+        push([&] { box.setSelStart(caret()); });
+    }
+    // While the user's own state goes to the model, the field keeps its
+    // caret and selection.
+    template <class F>
+    void push(F f) {
+        const bool outer = pushing_;
+        pushing_ = true;
+        f();
+        pushing_ = outer;
     }
 
     TextBox& box;
     QLineEdit* line;
     QPlainTextEdit* plain;
-    int caret_ = -1;
+    bool pushing_ = false;
 };
 
 // Brings a widget's entries in line with the model's: new entries at the end
@@ -423,6 +537,11 @@ public:
         : Binding(view, list, combo), list(list), combo(combo) {
         combo->setEditable(list.kind() == Kind::ComboEdit);
         combo->setInsertPolicy(QComboBox::NoInsert);
+        if (combo->isEditable()) {
+            combo->setValidator(new StorableValidator(combo));
+            keepStorable(combo);
+            keepStorable(combo->lineEdit());
+        }
         // Drop the list below the box with a scroll bar, rather than as a
         // screen-high list over it: the unit picker holds nearly 2000 names.
         combo->setStyleSheet("QComboBox { combobox-popup: 0; }");
@@ -459,11 +578,16 @@ public:
             if (row >= 0 && row != this->list.listIndex()) this->list.setListIndex(row);
             sync();
         });
-        QObject::connect(lw, &QListWidget::itemDoubleClicked, [this](QListWidgetItem* item) {
-            const int row = lw->row(item);
-            if (row != this->list.listIndex()) this->list.setListIndex(row);
+        // A double-click anywhere in the list, on an entry or on its empty
+        // part, is the list's DblClick.
+        new EventHook(lw->viewport(), QEvent::MouseButtonDblClick, [this](QEvent* e) {
+            auto* mouse = static_cast<QMouseEvent*>(e);
+            if (mouse->button() != Qt::LeftButton) return false;
+            const int row = lw->row(lw->itemAt(mouse->position().toPoint()));
+            if (row >= 0 && row != this->list.listIndex()) this->list.setListIndex(row);
             this->list.dblClick();
             sync();
+            return true;
         });
     }
 
@@ -532,11 +656,14 @@ public:
 
 protected:
     void syncOwn() override {
-        // A bordered label indents its caption by half an 'x' from the edges it
-        // is aligned to; aligned to the top, that pushes the one line of a
-        // number box, and its link underline, under the bottom border.
-        lbl->setAlignment(alignment(model.align()) | (model.bordered() ? Qt::AlignVCenter : Qt::AlignTop));
+        // Captions start at the top. A bordered label keeps its caption two
+        // pixels off the side borders only: Qt's own indent, half an 'x' from
+        // every aligned edge, would push the one line of a number box, and
+        // its link underline, under the bottom border.
+        lbl->setAlignment(alignment(model.align()) | Qt::AlignTop);
         lbl->setFrameStyle(model.bordered() ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
+        lbl->setIndent(0);
+        lbl->setContentsMargins(model.bordered() ? QMargins(2, 0, 2, 0) : QMargins());
         const QString caption = fromCp1252(model.caption());
         if (lbl->text() != caption) {
             lbl->setText(caption);
@@ -603,6 +730,31 @@ FormView::FormView(Window& window) : model_(window), window_(std::make_unique<QW
         const_cast<Control*>(control)->setObserver([raw] { raw->sync(); });
     }
     for (auto& [control, b] : bindings_) b->sync();
+    orderTabs();
+}
+
+// Tab visits the controls of each container in reading order (rows from top
+// to bottom, left to right within a row), a container's controls together
+// where the container stands; a tab control's row of tabs before its pages.
+void FormView::orderTabs() {
+    std::vector<QWidget*> chain;
+    std::function<void(const Control&)> visit = [&](const Control& container) {
+        std::vector<Control*> inside = container.children();
+        std::stable_sort(inside.begin(), inside.end(), [](const Control* a, const Control* b) {
+            return std::pair(a->geometry().top, a->geometry().left) < std::pair(b->geometry().top, b->geometry().left);
+        });
+        for (Control* c : inside) {
+            QWidget* w = widget(*c);
+            if (!w) continue;
+            if (c->kind() == Kind::TabControl)
+                chain.push_back(static_cast<TabArea*>(w)->bar);
+            else if (w->focusPolicy() & Qt::TabFocus)
+                chain.push_back(w);
+            visit(*c);
+        }
+    };
+    visit(model_);
+    for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
 
 FormView::~FormView() {
@@ -647,7 +799,7 @@ void FormView::build(Control& c, QWidget* parent) {
         }
         case Kind::TextBox: {
             auto& box = static_cast<TextBox&>(c);
-            QWidget* w = box.multiLine ? static_cast<QWidget*>(new QPlainTextEdit(parent)) : new QLineEdit(parent);
+            QWidget* w = box.multiLine ? static_cast<QWidget*>(new TextArea(parent)) : new QLineEdit(parent);
             b = std::make_unique<TextBinding>(*this, box, w);
             break;
         }

@@ -46,6 +46,7 @@ protected:
 
 private:
     void build(Control& c, QWidget* parent);
+    void orderTabs();
 
     Window& model_;
     std::unordered_map<const Control*, std::unique_ptr<Binding>> bindings_;

@@ -9,6 +9,7 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     application.setQuitOnLastWindowClosed(false);
+    application.setFont(gs::qt::defaultFont());  // dialogs and tool tips too
     gs::qt::QtPlatform platform;
     gs::App app(platform);
     gs::qt::FormView splash(app.splash);
