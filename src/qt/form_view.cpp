@@ -21,6 +21,7 @@
 #include <algorithm>
 
 #include "qt/cp1252.h"
+#include "qt/hand_habits.h"
 
 namespace gs::qt {
 
@@ -603,6 +604,7 @@ FormView::FormView(Window& window) : model_(window), window_(std::make_unique<QW
         const_cast<Control*>(control)->setObserver([raw] { raw->sync(); });
     }
     for (auto& [control, b] : bindings_) b->sync();
+    addHandHabits(window_.get());
 }
 
 FormView::~FormView() {
