@@ -23,6 +23,7 @@
 #include <algorithm>
 
 #include "qt/cp1252.h"
+#include "qt/hand_habits.h"
 
 namespace gs::qt {
 
@@ -731,6 +732,7 @@ FormView::FormView(Window& window) : model_(window), window_(std::make_unique<QW
     }
     for (auto& [control, b] : bindings_) b->sync();
     orderTabs();
+    addHandHabits(window_.get());
 }
 
 // Tab visits the controls of each container in reading order (rows from top

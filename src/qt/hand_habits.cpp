@@ -1,0 +1,153 @@
+#include "qt/hand_habits.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QHash>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTabBar>
+#include <algorithm>
+
+namespace gs::qt {
+namespace {
+
+class HandHabits : public QObject {
+public:
+    // Not a child of the window, whose children are its controls in z-order;
+    // it goes with the window.
+    explicit HandHabits(QWidget* window) {
+        connect(window, &QObject::destroyed, [this] { delete this; });
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            if (auto* combo = qobject_cast<QComboBox*>(w)) {
+                combo->installEventFilter(this);
+                // The wheel would first give it the keyboard, then turn it.
+                if (combo->focusPolicy() == Qt::WheelFocus) combo->setFocusPolicy(Qt::StrongFocus);
+                for (QWidget* popup : combo->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                    watchPopup(combo, popup);
+            } else if (qobject_cast<QPushButton*>(w)) {
+                w->installEventFilter(this);
+            } else if (auto* bar = qobject_cast<QTabBar*>(w)) {
+                bar->installEventFilter(this);
+                // The controls of the pages share the tab row's parent.
+                for (QObject* page : bar->parentWidget()->children())
+                    if (page != bar && page->isWidgetType()) {
+                        page->installEventFilter(this);
+                        rows_.insert(page, bar);
+                    }
+            }
+        }
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::Wheel:
+                return holdWheel(watched, event);
+            case QEvent::KeyPress:
+                return pressOnEnter(watched, static_cast<QKeyEvent*>(event));
+            case QEvent::Hide:
+                keepKeyboardOnRow(watched);
+                return false;
+            case QEvent::ChildPolished:
+                watchPopup(watched, static_cast<QChildEvent*>(event)->child());
+                return false;
+            case QEvent::Show:
+                widenPopup(watched);
+                return false;
+            default:
+                return false;
+        }
+    }
+
+private:
+    // Tab rows never turn with the wheel, drop-down lists only with the
+    // keyboard; the ignored wheel goes on to what holds them.
+    static bool holdWheel(QObject* watched, QEvent* event) {
+        auto* combo = qobject_cast<QComboBox*>(watched);
+        if (!qobject_cast<QTabBar*>(watched) && !(combo && !combo->hasFocus())) return false;
+        event->ignore();
+        return true;
+    }
+
+    static bool pressOnEnter(QObject* watched, QKeyEvent* key) {
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (!button || (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)) return false;
+        if (!key->isAutoRepeat()) button->click();  // one press per stroke, as Space
+        return true;
+    }
+
+    // Runs as a page control hides, before the toolkit would move the
+    // keyboard on to the next control in the chain.
+    void keepKeyboardOnRow(QObject* watched) const {
+        QTabBar* bar = rows_.value(watched);
+        if (!bar || !bar->isVisible()) return;  // the whole window hides
+        auto* page = static_cast<QWidget*>(watched);
+        QWidget* focus = bar->window()->focusWidget();
+        if (focus && (focus == page || page->isAncestorOf(focus))) bar->setFocus(Qt::OtherFocusReason);
+    }
+
+    // A drop-down list's popup is a window of its own, created when first
+    // needed; it is watched from then on.
+    void watchPopup(QObject* watched, QObject* child) {
+        if (qobject_cast<QComboBox*>(watched) && child->isWidgetType() && static_cast<QWidget*>(child)->isWindow())
+            child->installEventFilter(this);
+    }
+
+    // The list has its place and height by now; it grows to the right (to the
+    // left at the screen's edge) to show its widest entry whole.
+    void widenPopup(QObject* watched) {
+        auto* popup = qobject_cast<QWidget*>(watched);
+        auto* combo = popup && popup->isWindow() ? qobject_cast<QComboBox*>(popup->parentWidget()) : nullptr;
+        if (!combo) return;
+        QAbstractItemView* view = combo->view();
+        const int scrollBar = combo->count() > combo->maxVisibleItems()
+                                  ? view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view)
+                                  : 0;
+        const int need = widestEntry(combo) + 2 * view->frameWidth() + scrollBar + (popup->width() - view->width());
+        if (popup->width() >= need) return;
+        QRect r = popup->geometry();
+        r.setWidth(need);
+        const QRect screen = popup->screen()->availableGeometry();
+        if (r.right() > screen.right()) r.moveRight(screen.right());
+        if (r.left() < screen.left()) r.moveLeft(screen.left());
+        popup->setGeometry(r);
+    }
+
+    // Measuring every entry takes a while in long lists (some 30 ms for two
+    // thousand): the width is kept until the entries or the font change.
+    int widestEntry(QComboBox* combo) {
+        Widest& w = widest_[combo];
+        if (w.model != combo->model()) {
+            w = {combo->model(), {}, -1};
+            auto forget = [this, combo] { widest_[combo].width = -1; };
+            connect(w.model, &QAbstractItemModel::rowsInserted, this, forget);
+            connect(w.model, &QAbstractItemModel::rowsRemoved, this, forget);
+            connect(w.model, &QAbstractItemModel::modelReset, this, forget);
+            connect(w.model, &QAbstractItemModel::dataChanged, this, forget);
+            connect(w.model, &QAbstractItemModel::layoutChanged, this, forget);
+        }
+        if (w.width < 0 || w.font != combo->view()->font()) {
+            w.font = combo->view()->font();
+            w.width = combo->view()->sizeHintForColumn(0);
+        }
+        return w.width;
+    }
+
+    struct Widest {
+        QPointer<QAbstractItemModel> model;
+        QFont font;
+        int width = -1;
+    };
+    QHash<const QObject*, QPointer<QTabBar>> rows_;
+    QHash<const QComboBox*, Widest> widest_;
+};
+
+}  // namespace
+
+void addHandHabits(QWidget* window) { new HandHabits(window); }
+
+}  // namespace gs::qt
