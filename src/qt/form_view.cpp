@@ -21,6 +21,7 @@
 #include <algorithm>
 
 #include "qt/cp1252.h"
+#include "qt/key_actions.h"
 
 namespace gs::qt {
 
@@ -686,6 +687,7 @@ void FormView::build(Control& c, QWidget* parent) {
     }
     byWidget_.insert(w, b.get());
     bindings_.emplace(&c, std::move(b));
+    addKeyActions(c, w);
     for (Control* child : c.children()) build(*child, w);
 }
 
