@@ -78,6 +78,7 @@ private:
             completer_->popup()->hide();
             return;
         }
+        completer_->popup()->setFont(completer_->widget()->font());  // the offers look like the drop-down's
         completer_->complete();
     }
 
@@ -86,7 +87,7 @@ private:
         const int row = static_cast<QAbstractProxyModel*>(completer_->completionModel())->mapToSource(offered).row();
         if (row < 0 || row >= list_.listCount()) return;
         list_.setListIndex(row);
-        // Picking the entry that was already selected leaves the box's text alone.
+        // The view keeps the typed text when the entry was selected already.
         const QString name = fromCp1252(list_.item(row));
         if (edit_->text() != name) edit_->setText(name);
     }
