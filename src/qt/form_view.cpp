@@ -24,6 +24,7 @@
 
 #include "qt/cp1252.h"
 #include "qt/hand_habits.h"
+#include "qt/key_actions.h"
 
 namespace gs::qt {
 
@@ -840,6 +841,7 @@ void FormView::build(Control& c, QWidget* parent) {
     }
     byWidget_.insert(w, b.get());
     bindings_.emplace(&c, std::move(b));
+    addKeyActions(c, w);
     for (Control* child : c.children()) build(*child, w);
 }
 

@@ -3,11 +3,14 @@
 #include <QWidget>
 
 #include "app/app.h"
+#include "qt/command_line.h"
 #include "qt/form_view.h"
 #include "qt/qt_platform.h"
 
 int main(int argc, char** argv) {
+    if (const auto answered = gs::qt::answerCommandLine(argc, argv)) return *answered;
     QApplication application(argc, argv);
+    gs::qt::describeApplication(application);
     application.setQuitOnLastWindowClosed(false);
     application.setFont(gs::qt::defaultFont());  // dialogs and tool tips too
     gs::qt::QtPlatform platform;

@@ -1,12 +1,15 @@
-// godsmith-sampledata <folder>: lays the sample installation out in <folder>
-// (the folder of the built editor): the data tables, RK.cfg when missing, the
-// demo Quillmap folder, and one drawn JPEG sprite per unit that has one.
+// godsmith-sampledata [--movable] <folder>: lays the sample installation out
+// in <folder> (the folder of the built editor): the data tables, RK.cfg when
+// missing, the demo Quillmap folder, and one drawn JPEG sprite per unit that
+// has one. With --movable, RK.cfg names the Quillmap folder relative to the
+// editor's folder, so that the folder can be packed and unpacked elsewhere.
 #include <QColor>
 #include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <cstdio>
 #include <exception>
+#include <string_view>
 
 #include "sample_data.h"
 
@@ -40,14 +43,15 @@ QImage drawSprite(const gs::sample::Sprite& s) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);  // finds the JPEG image plugin
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <folder beside the editor executable>\n", argv[0]);
+    const bool movable = argc == 3 && std::string_view(argv[1]) == "--movable";
+    if (argc != 2 && !movable) {
+        std::fprintf(stderr, "usage: %s [--movable] <folder beside the editor executable>\n", argv[0]);
         return 2;
     }
     try {
-        const std::filesystem::path folder = argv[1];
+        const std::filesystem::path folder = argv[argc - 1];
         const gs::sample::Tables tables = gs::sample::makeTables();
-        gs::sample::writeFiles(folder, tables);
+        gs::sample::writeFiles(folder, tables, movable);
         for (const auto& sprite : gs::sample::sprites(tables)) {
             const auto path = folder / "RKsprites" / sprite.file;
             if (!drawSprite(sprite).save(QString::fromStdString(path.string()), "JPG", 85)) {

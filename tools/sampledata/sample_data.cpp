@@ -303,7 +303,7 @@ std::string tableText(const std::vector<Row>& table) {
     return text;
 }
 
-void writeFiles(const fs::path& folder, const Tables& tables) {
+void writeFiles(const fs::path& folder, const Tables& tables, bool movable) {
     const fs::path root = fs::absolute(folder);
     writeFile(root / "RKdata" / "UnitData.txt", tableText(tables.units));
     writeFile(root / "RKdata" / "ItemData.txt", tableText(tables.items));
@@ -321,8 +321,8 @@ void writeFiles(const fs::path& folder, const Tables& tables) {
     fs::create_directories(quillmap / "GOD_BIN");
 
     // The user's own settings survive a rebuild.
-    writeIfMissing(root / "RK.cfg",
-                   cat({quillmap.string(), "\r\nSample Author\r\n1\r\nSpare Blades\r\nTower Relics\r\n"}));
+    writeIfMissing(root / "RK.cfg", cat({movable ? std::string("Quillmap") : quillmap.string(),
+                                         "\r\nSample Author\r\n1\r\nSpare Blades\r\nTower Relics\r\n"}));
 }
 
 }  // namespace gs::sample

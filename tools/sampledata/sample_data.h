@@ -35,6 +35,8 @@ std::string tableText(const std::vector<Row>& rows);
 // folder "Quillmap" (Quillmap.exe placeholder, LIST_CRATE/NameList.txt,
 // LIST_CRATE/GodList.txt only when missing, GOD_BIN/) into `folder`, and
 // creates RKsprites/. Throws std::runtime_error when a file cannot be written.
-void writeFiles(const std::filesystem::path& folder, const Tables& tables);
+// A movable installation's RK.cfg names the Quillmap folder relative to
+// `folder` (the editor works in its own folder), otherwise by its full path.
+void writeFiles(const std::filesystem::path& folder, const Tables& tables, bool movable = false);
 
 }  // namespace gs::sample

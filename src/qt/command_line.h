@@ -1,0 +1,20 @@
+// What the editor's executable does before its windows open.
+#pragma once
+
+#include <optional>
+
+class QApplication;
+
+namespace gs::qt {
+
+// Answers --help and --version on standard output, before any window system
+// is opened, and returns the exit code; returns nothing when the editor is
+// to start.
+std::optional<int> answerCommandLine(int argc, char** argv);
+
+// Gives the application its name, version and window icon, and makes the
+// program folder the working folder, so that a relative Quillmap folder in
+// RK.cfg lies beside the editor wherever the editor was started from.
+void describeApplication(QApplication& application);
+
+}  // namespace gs::qt

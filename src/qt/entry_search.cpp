@@ -1,0 +1,108 @@
+#include "qt/entry_search.h"
+
+#include <QAbstractItemView>
+#include <QAbstractProxyModel>
+#include <QComboBox>
+#include <QCompleter>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QStringListModel>
+
+#include "qt/cp1252.h"
+
+namespace gs::qt {
+
+namespace {
+
+class EntrySearch : public QObject {
+public:
+    EntrySearch(QComboBox* combo, ComboBox& list)
+        : QObject(combo),
+          edit_(combo->lineEdit()),
+          list_(list),
+          names_(new QStringListModel(this)),
+          completer_(new QCompleter(names_, this)) {
+        completer_->setFilterMode(Qt::MatchContains);
+        completer_->setCaseSensitivity(Qt::CaseInsensitive);
+        completer_->setCompletionMode(QCompleter::PopupCompletion);
+        completer_->setMaxVisibleItems(combo->maxVisibleItems());
+        // The box keeps the keyboard focus and hands keys to its edit field.
+        completer_->setWidget(combo);
+        // The drop-down's own completion would write the first name that
+        // starts with the typed text into the box.
+        combo->setCompleter(nullptr);
+        QObject::connect(edit_, &QLineEdit::textEdited, this, [this](const QString& text) { offer(text); });
+        QObject::connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
+                         [this](const QModelIndex& offered) { pick(offered); });
+        // Enter reaches the offers' list while it is open, the box otherwise.
+        completer_->popup()->installEventFilter(this);
+        combo->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+        QAbstractItemView* offers = completer_->popup();
+        if (watched == offers) {
+            const QModelIndex highlighted = offers->currentIndex();
+            offers->hide();
+            pick(highlighted.isValid() ? highlighted : completer_->completionModel()->index(0, 0));
+            return true;
+        }
+        // The list closed (Escape): Enter still picks the first offer.
+        if (edit_->text() == fromCp1252(list_.text())) return false;
+        setPrefix(edit_->text());
+        if (completer_->completionCount() > 0) pick(completer_->completionModel()->index(0, 0));
+        return true;
+    }
+
+private:
+    // The offers come from the list control's current entries, which Apply
+    // Filters may have replaced since the last search.
+    void setPrefix(const QString& text) {
+        if (shown_ != list_.items()) {
+            shown_ = list_.items();
+            QStringList names;
+            names.reserve(static_cast<qsizetype>(shown_.size()));
+            for (const std::string& item : shown_) names << fromCp1252(item);
+            names_->setStringList(names);
+        }
+        completer_->setCompletionPrefix(text);
+    }
+
+    void offer(const QString& text) {
+        setPrefix(text);
+        if (text.isEmpty() || completer_->completionCount() == 0) {
+            completer_->popup()->hide();
+            return;
+        }
+        completer_->popup()->setFont(completer_->widget()->font());  // the offers look like the drop-down's
+        completer_->complete();
+    }
+
+    void pick(const QModelIndex& offered) {
+        if (!offered.isValid()) return;
+        const int row = static_cast<QAbstractProxyModel*>(completer_->completionModel())->mapToSource(offered).row();
+        if (row < 0 || row >= list_.listCount()) return;
+        list_.setListIndex(row);
+        // The view keeps the typed text when the entry was selected already.
+        const QString name = fromCp1252(list_.item(row));
+        if (edit_->text() != name) edit_->setText(name);
+    }
+
+    QLineEdit* edit_;
+    ComboBox& list_;
+    QStringListModel* names_;
+    QCompleter* completer_;
+    std::vector<std::string> shown_;
+};
+
+}  // namespace
+
+void addEntrySearch(QComboBox* combo, ComboBox& list) {
+    if (combo->lineEdit()) new EntrySearch(combo, list);
+}
+
+}  // namespace gs::qt

@@ -1,0 +1,16 @@
+// Keyboard use that the window's controls offer beyond their mouse gestures:
+// the Delete key in a list box removes the selected entry exactly as a
+// double-click does (the list's DblClick), and an editable drop-down finds
+// its entries by typing (entry_search.h).
+#pragma once
+
+#include "window/controls.h"
+
+class QWidget;
+
+namespace gs::qt {
+
+// Called once for each control's new widget.
+void addKeyActions(Control& c, QWidget* widget);
+
+}  // namespace gs::qt

@@ -1,0 +1,106 @@
+// The editor's executable asked for its version and help on a machine
+// without a display, and the script that registers the unpacked folder in
+// the user's application menu.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+struct Result {
+    int exitCode = -1;
+    QString out, err;
+};
+
+Result run(const QString& program, const QStringList& args, const QProcessEnvironment& env) {
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(program, args);
+    p.waitForFinished(20000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+QString readText(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+TEST(CommandLine, VersionAndHelpAnswerWithoutADisplay) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
+    const QString help =
+        "Usage: godsmith [--help | --version]\n"
+        "\n"
+        "Godsmith composes god files for Velm's map generator Quillmap.\n"
+        "Start it without options to open the editor's window.\n"
+        "\n"
+        "It reads its files from the folder of its executable (" +
+        QFileInfo(GS_EDITOR).canonicalPath() +
+        "):\n"
+        "  RKdata/     the data tables UnitData.txt, ItemData.txt, SiteData.txt,\n"
+        "              NationData.txt and PopData.txt\n"
+        "  RKsprites/  one JPEG picture per unit, named by its number (0056.jpg)\n"
+        "  RK.cfg      Quillmap's folder (a relative one lies in that folder),\n"
+        "              author name, author index and Quillmap's item lists\n"
+        "\n"
+        "Options:\n"
+        "  --help     show this text and exit\n"
+        "  --version  show the version and exit\n";
+    const std::pair<QString, QString> cases[] = {
+        {"--version", "Godsmith " GS_VERSION "\n"}, {"--help", help}, {"-h", help}};
+    for (const auto& [option, text] : cases) {
+        const Result r = run(GS_EDITOR, {option}, env);
+        EXPECT_EQ(r.exitCode, 0) << option.toStdString() << r.err.toStdString();
+        EXPECT_EQ(r.out.toStdString(), text.toStdString());
+        EXPECT_EQ(r.err.toStdString(), "");
+    }
+}
+
+TEST(CommandLine, TheFolderRegistersItsDesktopEntryAndIconForTheUser) {
+    QTemporaryDir home, where;
+    // A folder name that needs the desktop entry's quoting.
+    const QString folder = where.path() + "/God smith $1 \"x\" 100%";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    for (const char* file : {"register-desktop.sh", "godsmith.desktop", "godsmith.svg", "godsmith.png"})
+        ASSERT_TRUE(QFile::copy(QString(GS_PACKAGING "/") + file, folder + "/" + file)) << file;
+    QFile::setPermissions(folder + "/register-desktop.sh", QFile::ReadOwner | QFile::ExeOwner);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", home.path());
+    env.remove("XDG_DATA_HOME");
+    const QString share = home.path() + "/.local/share";
+    const QString entry = share + "/applications/godsmith.desktop";
+    const QStringList icons = {share + "/icons/hicolor/scalable/apps/godsmith.svg",
+                               share + "/icons/hicolor/256x256/apps/godsmith.png"};
+
+    Result r = run(folder + "/register-desktop.sh", {}, env);
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, "Registered " + entry + "\n");
+    EXPECT_EQ(readText(entry).toStdString(),
+              "[Desktop Entry]\n"
+              "Type=Application\n"
+              "Path=" +
+                  where.path().toStdString() +
+                  "/God smith $1 \"x\" 100%\n"
+                  "Name=Godsmith\n"
+                  "GenericName=God File Editor\n"
+                  "Comment=Compose god files for Velm's map generator Quillmap\n"
+                  "Exec=\"" +
+                  where.path().toStdString() +
+                  "/God smith \\\\$1 \\\\\"x\\\\\" 100%%/godsmith\"\n"
+                  "Icon=godsmith\n"
+                  "Terminal=false\n"
+                  "Categories=Game;Utility;\n");
+    for (const QString& icon : icons) EXPECT_TRUE(QFileInfo::exists(icon)) << icon.toStdString();
+
+    r = run(folder + "/register-desktop.sh", {"--remove"}, env);
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(entry));
+    for (const QString& icon : icons) EXPECT_FALSE(QFileInfo::exists(icon)) << icon.toStdString();
+}
+
+}  // namespace

@@ -1,0 +1,140 @@
+// Finding a unit by typing into the Unit Finder's result list, with real
+// keys and clicks on the widgets of the started editor.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include "app/app.h"
+#include "qt/form_view.h"
+#include "support/fake_platform.h"
+#include "support/installation.h"
+
+namespace gs::qt {
+namespace {
+
+constexpr int kKolnar = 3;  // "Kölnar Captain", unit 11, picked before every search
+
+class EntrySearchTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        app.start();
+        main.window()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(main.window()));
+        combo()->setFocus();
+        f.cboUnitFound.setListIndex(kKolnar);
+        f.cboUnitFound.Click = [this, handler = f.cboUnitFound.Click] {
+            ++clicks;
+            handler();
+        };
+    }
+
+    QComboBox* combo() { return qobject_cast<QComboBox*>(main.widget(f.cboUnitFound)); }
+    // Where the window system delivers keys: to an open list of offers, else
+    // to the focused widget.
+    static QWidget* keyReceiver() {
+        if (QWidget* popup = QApplication::activePopupWidget())
+            return popup->focusWidget() ? popup->focusWidget() : popup;
+        return QApplication::focusWidget();
+    }
+    // Selects the box's text, as the user does before typing over it, and types.
+    static void search(const QString& text) {
+        QTest::keyClick(keyReceiver(), Qt::Key_A, Qt::ControlModifier);
+        for (QChar c : text) QTest::keyClicks(keyReceiver(), QString(c));
+    }
+    static void press(Qt::Key key) { QTest::keyClick(keyReceiver(), key); }
+    static QAbstractItemView* offerList() {
+        return qobject_cast<QAbstractItemView*>(QApplication::activePopupWidget());
+    }
+    static QStringList offers() {
+        QStringList out;
+        if (QAbstractItemView* list = offerList())
+            for (int r = 0; r < list->model()->rowCount(); ++r) out << list->model()->index(r, 0).data().toString();
+        return out;
+    }
+    // The entry the window model has selected, as the detail view shows it.
+    void expectShown(int entry, const std::string& number, int raised) {
+        EXPECT_EQ(f.cboUnitFound.listIndex(), entry);
+        EXPECT_EQ(f.lblUnitNumber.caption(), number);
+        EXPECT_EQ(f.txtUnitDescription.text().rfind(number + " " + f.cboUnitFound.item(entry) + "\r\n", 0), 0u);
+        EXPECT_EQ(clicks, raised);
+        EXPECT_EQ(combo()->currentIndex(), entry);
+        EXPECT_EQ(combo()->lineEdit()->text().toStdString(), combo()->itemText(entry).toStdString());
+        EXPECT_EQ(f.cboUnitFound.listCount(), combo()->count());  // typing adds nothing
+    }
+
+    test::FakePlatform platform{test::makeInstallation()};
+    App app{platform};
+    FormView splash{app.splash};
+    FormView main{app.form};
+    Form1& f = app.form;
+    int clicks = 0;
+};
+
+TEST_F(EntrySearchTest, TypedTextOffersTheEntriesContainingItAndEnterPicksOne) {
+    struct Case {
+        const char* typed;
+        QStringList offered;
+        std::vector<Qt::Key> keys;  // before Enter
+        int entry;
+        const char* number;
+    };
+    const Case cases[] = {
+        {"spear", {"Mossguard Spearman"}, {}, 2, "10"},  // any part of a name
+        {"GREY", {"Grey Oracle"}, {}, 5, "13"},          // any letter case
+        {"\u00e6THER", {"\u00c6ther Drake"}, {}, 1, "1822"},
+        {"an", {"Mossguard Spearman", "Wrenna the Lantern"}, {}, 2, "10"},  // none highlighted: the first
+        {"an", {"Mossguard Spearman", "Wrenna the Lantern"}, {Qt::Key_Down, Qt::Key_Down}, 4, "12"},
+        {"an", {"Mossguard Spearman", "Wrenna the Lantern"}, {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}, 2, "10"},
+        {"an", {"Mossguard Spearman", "Wrenna the Lantern"}, {Qt::Key_Escape}, 2, "10"},  // list closed
+        {"lant", {"Wrenna the Lantern"}, {}, 4, "12"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        f.cboUnitFound.setListIndex(kKolnar);
+        clicks = 0;
+        search(QString::fromUtf8(c.typed));
+        EXPECT_EQ(offers(), c.offered);
+        EXPECT_EQ(f.cboUnitFound.listIndex(), kKolnar);  // typing alone picks nothing
+        for (Qt::Key key : c.keys) press(key);
+        press(Qt::Key_Return);
+        EXPECT_EQ(offerList(), nullptr);
+        expectShown(c.entry, c.number, 1);
+    }
+}
+
+TEST_F(EntrySearchTest, TextThatMatchesNothingChangesNothing) {
+    search("zq");
+    EXPECT_EQ(offerList(), nullptr);
+    press(Qt::Key_Return);
+    EXPECT_EQ(f.cboUnitFound.listIndex(), kKolnar);
+    EXPECT_EQ(f.lblUnitNumber.caption(), "11");
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(f.cboUnitFound.listCount(), 1984);
+    EXPECT_EQ(combo()->count(), 1984);
+}
+
+TEST_F(EntrySearchTest, AClickOnAnOfferPicksIt) {
+    search("an");
+    QAbstractItemView* list = offerList();
+    ASSERT_NE(list, nullptr);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(1, 0)).center());
+    expectShown(4, "12", 1);
+}
+
+TEST_F(EntrySearchTest, AfterApplyFiltersTheSearchOffersFromTheNewList) {
+    f.chkUFemale.setValue(CheckBox::Checked);
+    f.cmdUApplyFilters.click();
+    ASSERT_EQ(f.cboUnitFound.items(), (std::vector<std::string>{"None", "K\xF6lnar Captain"}));
+    search("A");
+    EXPECT_EQ(offers(), QStringList{"K\u00f6lnar Captain"});
+    press(Qt::Key_Enter);
+    expectShown(1, "11", 1);
+}
+
+}  // namespace
+}  // namespace gs::qt
