@@ -102,7 +102,7 @@ private:
     void widenPopup(QObject* watched) {
         auto* popup = qobject_cast<QWidget*>(watched);
         auto* combo = popup && popup->isWindow() ? qobject_cast<QComboBox*>(popup->parentWidget()) : nullptr;
-        if (!combo) return;
+        if (!combo || !popup->isAncestorOf(combo->view())) return;  // not the list (a completer's)
         QAbstractItemView* view = combo->view();
         const int scrollBar = combo->count() > combo->maxVisibleItems()
                                   ? view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view)
