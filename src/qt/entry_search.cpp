@@ -51,8 +51,9 @@ protected:
             pick(highlighted.isValid() ? highlighted : completer_->completionModel()->index(0, 0));
             return true;
         }
-        // The list closed (Escape): Enter still picks the first offer.
-        if (edit_->text() == fromCp1252(list_.text())) return false;
+        // The list closed (Escape): Enter still picks the first offer. An
+        // empty box or the selected entry's own name offers nothing.
+        if (edit_->text().isEmpty() || edit_->text() == fromCp1252(list_.text())) return false;
         setPrefix(edit_->text());
         if (completer_->completionCount() > 0) pick(completer_->completionModel()->index(0, 0));
         return true;

@@ -1,11 +1,15 @@
 // The editor's executable asked for its version and help on a machine
 // without a display, and the script that registers the unpacked folder in
 // the user's application menu.
+#include "qt/command_line.h"
+
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QIcon>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -59,6 +63,16 @@ TEST(CommandLine, VersionAndHelpAnswerWithoutADisplay) {
         EXPECT_EQ(r.out.toStdString(), text.toStdString());
         EXPECT_EQ(r.err.toStdString(), "");
     }
+}
+
+TEST(CommandLine, TheStartedEditorNamesItselfShowsItsIconAndWorksInItsFolder) {
+    const QString before = QDir::currentPath();
+    gs::qt::describeApplication(*qApp);
+    EXPECT_EQ(QApplication::applicationName().toStdString(), "Godsmith");
+    EXPECT_EQ(QApplication::applicationVersion().toStdString(), GS_VERSION);
+    EXPECT_EQ(QApplication::windowIcon().pixmap(64).size(), QSize(64, 64));
+    EXPECT_EQ(QDir::currentPath(), QApplication::applicationDirPath());
+    QDir::setCurrent(before);
 }
 
 TEST(CommandLine, TheFolderRegistersItsDesktopEntryAndIconForTheUser) {
