@@ -62,7 +62,7 @@ void AssembleFinalText(Editor& e) {
     const int p = f.cboPopType.listIndex();
     if (p >= 1 && p <= static_cast<int>(e.PopTypes.size())) {
         const PopTypeRecord& r = e.PopTypes[static_cast<std::size_t>(p - 1)];
-        out += "#poptype " + plainNumber(r.Number) + " --" + r.Name + kCrLf;
+        out += "#poptype " + plainNumber(r.Number) + " --" + std::string(r.Name) + kCrLf;
     }
 
     if (f.chkKillFeatures.value() == CheckBox::Checked) out += std::string("#killfeatures") + kCrLf;

@@ -159,7 +159,7 @@ void appendFragments(std::string& out, const R& r, std::span<const Fragment<R>> 
 // The first line of a description: number, one blank, name, CR LF.
 template <class R>
 std::string headLine(const R& r) {
-    return plainNumber(r.Number) + " " + r.Name + "\r\n";
+    return plainNumber(r.Number) + " " + std::string(r.Name) + "\r\n";
 }
 
 }  // namespace gs::finders

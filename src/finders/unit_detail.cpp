@@ -20,7 +20,7 @@ namespace {
 using U = UnitRecord;
 using F = Fragment<UnitRecord>;
 
-const std::string& randMagicTag(const UnitRecord& u) { return u.RandMagicTag[0]; }
+const text& randMagicTag(const UnitRecord& u) { return u.RandMagicTag[0]; }
 
 // Everything after the first line; each line break is written always.
 const F kUnitFragments[] = {

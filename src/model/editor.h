@@ -27,6 +27,8 @@ struct Editor {
     std::vector<SiteRecord> Sites = std::vector<SiteRecord>(kSiteRows);
     std::vector<NationRecord> Nations = std::vector<NationRecord>(kNationRows);
     std::vector<PopTypeRecord> PopTypes = std::vector<PopTypeRecord>(kPopTypeRows);
+    // The bytes their text cells view.
+    TableBytes UnitBytes, ItemBytes, SiteBytes, NationBytes, PopTypeBytes;
 
     // Picker position -> record number.
     std::vector<std::int16_t> UnitIndex = std::vector<std::int16_t>(kUnitRows);

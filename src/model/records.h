@@ -1,11 +1,17 @@
 // The records of the five data tables. Fields are named and ordered as the
 // data files' columns; -666 / "-666" marks an empty cell and -999 / "-999" a
 // "*" cell (where the table replaces them).
+//
+// A text field is a view of the bytes its table was read from, which the
+// Editor keeps (TableBytes), or of a fixed text such as "-666": a table costs
+// its file's bytes and one view per text cell, and an empty cell builds nothing.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <string>
+#include <string_view>
 
 namespace gs {
 
@@ -21,7 +27,22 @@ inline constexpr std::int16_t kStar = -999;    // "*" cell
 inline constexpr const char* kAbsentText = "-666";
 
 using i16 = std::int16_t;
-using text = std::string;
+
+// A text cell. It is made from a fixed text or, explicitly, from a view of
+// bytes that outlive it; never implicitly from a std::string, whose bytes
+// may go before the cell does. Where a std::string is wanted, it gives a copy.
+class text : public std::string_view {
+public:
+    constexpr text() = default;
+    constexpr text(const char* fixed) : std::string_view(fixed) {}
+    constexpr explicit text(std::string_view kept) : std::string_view(kept) {}
+    operator std::string() const { return std::string(*this); }
+};
+
+// The bytes one table's text cells view: the file as last read and, while
+// rows still view them, earlier reads (a read that fails half-way leaves the
+// rows after the failing line as they were).
+using TableBytes = std::deque<std::string>;
 
 struct UnitRecord {
     i16 Number = 0;                                                                 // 0

@@ -37,7 +37,7 @@ class Cells {
 public:
     Cells(const std::vector<std::string_view>& fields, CellRule rule) : fields_(fields), rule_(rule) {}
 
-    std::string_view text() { return replaced(fields_[next_++]); }
+    gs::text text() { return gs::text(replaced(fields_[next_++])); }
     std::int16_t i16() { return static_cast<std::int16_t>(number(toInt16(peek()))); }
     std::int32_t i32() { return static_cast<std::int32_t>(number(toInt32(peek()))); }
 

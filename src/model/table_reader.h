@@ -47,7 +47,8 @@ inline constexpr TableFormat kNationFormat{kNationRows - 1, 4, CellRule::AbsentA
 inline constexpr TableFormat kPopTypeFormat{kPopTypeRows - 1, 11, CellRule::None, true};
 
 // Each fills rows 0 .. format.lines - 1 of `rows` (which must have room)
-// from `bytes`; `path` only names the file in a failure's cause.
+// from `bytes`, whose text cells then view `bytes`: they must outlive the
+// rows. `path` only names the file in a failure's cause.
 LoadStatus parseUnits(std::string_view bytes, const std::string& path, std::vector<UnitRecord>& rows);
 LoadStatus parseItems(std::string_view bytes, const std::string& path, std::vector<ItemRecord>& rows);
 LoadStatus parseSites(std::string_view bytes, const std::string& path, std::vector<SiteRecord>& rows);

@@ -7,15 +7,25 @@ namespace gs {
 
 namespace {
 
-// Reads a file of the program folder's RKdata into `rows`.
+// The one place the data files and the name-list index are read.
+LoadStatus readFile(const std::string& path, std::string& bytes) { return readWholeFile(path, bytes); }
+
+// Reads a file of the program folder's RKdata into `rows`, whose text cells
+// view the bytes kept in `kept`. Once every row views the new bytes, the
+// earlier ones go.
 template <class Record>
 LoadStatus readTable(Editor& e, std::string_view relative,
                      LoadStatus (*parse)(std::string_view, const std::string&, std::vector<Record>&),
-                     std::vector<Record>& rows) {
+                     std::vector<Record>& rows, TableBytes& kept) {
     const std::string path = appendPath(e.platform.programFolder(), relative);
-    std::string bytes;
-    if (LoadStatus status = readWholeFile(path, bytes); !status) return status;
-    return parse(bytes, path, rows);
+    std::string& bytes = kept.emplace_back();
+    if (LoadStatus status = readFile(path, bytes); !status) {
+        kept.pop_back();
+        return status;
+    }
+    LoadStatus status = parse(bytes, path, rows);
+    if (status) kept.erase(kept.begin(), kept.end() - 1);
+    return status;
 }
 
 // A picker of `first` and then every row's name; with an index, entry k of
@@ -24,15 +34,15 @@ LoadStatus readTable(Editor& e, std::string_view relative,
 template <class Record>
 LoadStatus loadPicker(Editor& e, ComboBox& picker, const char* first, std::string_view relative,
                       LoadStatus (*parse)(std::string_view, const std::string&, std::vector<Record>&),
-                      std::vector<Record>& rows, std::vector<std::int16_t>* index, int count) {
+                      std::vector<Record>& rows, TableBytes& kept, std::vector<std::int16_t>* index, int count) {
     picker.clear();
     picker.addItem(first);
     if (index) (*index)[0] = -1;
-    if (LoadStatus status = readTable(e, relative, parse, rows); !status) return status;
+    if (LoadStatus status = readTable(e, relative, parse, rows, kept); !status) return status;
     std::vector<std::string> names;
     names.reserve(count);
     for (int r = 0; r < count; ++r) {
-        names.push_back(rows[r].Name);
+        names.emplace_back(rows[r].Name);
         if (index) (*index)[r + 1] = rows[r].Number;
     }
     picker.addItems(names);
@@ -42,14 +52,16 @@ LoadStatus loadPicker(Editor& e, ComboBox& picker, const char* first, std::strin
 
 }  // namespace
 
-LoadStatus loadNations(Editor& e) { return readTable(e, "\\RKdata\\NationData.txt", parseNations, e.Nations); }
+LoadStatus loadNations(Editor& e) {
+    return readTable(e, "\\RKdata\\NationData.txt", parseNations, e.Nations, e.NationBytes);
+}
 
 LoadStatus loadNameList(Editor& e) {
     ComboBox& picker = e.f.cboNameDataList;
     picker.clear();
     picker.addItem("Let Velm name the province.");
     std::string bytes;
-    if (LoadStatus status = readWholeFile(appendPath(e.QuillmapFolder, "\\LIST_CRATE\\NameList.txt"), bytes); !status)
+    if (LoadStatus status = readFile(appendPath(e.QuillmapFolder, "\\LIST_CRATE\\NameList.txt"), bytes); !status)
         return status;
     picker.addItems(parseNameList(bytes));
     picker.setEnabled(true);
@@ -59,7 +71,7 @@ LoadStatus loadNameList(Editor& e) {
 
 LoadStatus loadPopTypes(Editor& e) {
     LoadStatus status = loadPicker(e, e.f.cboPopType, "None", "\\RKdata\\PopData.txt", parsePopTypes, e.PopTypes,
-                                   nullptr, kPopTypeFormat.lines);
+                                   e.PopTypeBytes, nullptr, kPopTypeFormat.lines);
     if (!status) return status;
     for (int k = 0; k < 4; ++k) {
         e.f.lblPTCmdr[k].setCaption("-1");
@@ -69,17 +81,17 @@ LoadStatus loadPopTypes(Editor& e) {
 }
 
 LoadStatus loadSites(Editor& e) {
-    return loadPicker(e, e.f.cboFeature, "None", "\\RKdata\\SiteData.txt", parseSites, e.Sites, &e.SiteIndex,
+    return loadPicker(e, e.f.cboFeature, "None", "\\RKdata\\SiteData.txt", parseSites, e.Sites, e.SiteBytes, &e.SiteIndex,
                       kSiteFormat.lines);
 }
 
 LoadStatus loadItems(Editor& e) {
-    return loadPicker(e, e.f.cboItem, "No Item", "\\RKdata\\ItemData.txt", parseItems, e.Items, &e.ItemIndex,
+    return loadPicker(e, e.f.cboItem, "No Item", "\\RKdata\\ItemData.txt", parseItems, e.Items, e.ItemBytes, &e.ItemIndex,
                       kItemFormat.lines);
 }
 
 LoadStatus loadUnits(Editor& e) {
-    return loadPicker(e, e.f.cboUnitFound, "None", "\\RKdata\\UnitData.txt", parseUnits, e.Units, &e.UnitIndex,
+    return loadPicker(e, e.f.cboUnitFound, "None", "\\RKdata\\UnitData.txt", parseUnits, e.Units, e.UnitBytes, &e.UnitIndex,
                       kUnitFormat.lines);
 }
 

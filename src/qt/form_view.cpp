@@ -123,6 +123,19 @@ protected:
     }
 };
 
+// A drop-down list that opens below its box with a scroll bar, rather than as
+// a screen-high list over it: the unit picker holds nearly 2000 names. The
+// style sheet that says so is set when the list first opens; set any earlier,
+// it would make every box build its list at once.
+class DropDown : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+    void showPopup() override {
+        if (styleSheet().isEmpty()) setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+        QComboBox::showPopup();
+    }
+};
+
 // The tab row of a tab control: tabs share the width equally, in one row.
 class TabRow : public QTabBar {
 public:
@@ -300,10 +313,12 @@ protected:
     virtual void syncOwn() {}
 
 private:
+    // Colours and fonts are set only where they differ from what the widget
+    // inherits from its window: setting them makes a combo box build its
+    // drop-down list at once.
     void syncLook() {
         widget->setToolTip(fromCp1252(model.toolTip()));
-        if (!looked_ || fore_ != model.foreColor() || back_ != model.backColor() ||
-            transparent_ != model.transparent()) {
+        if (fore_ != model.foreColor() || back_ != model.backColor() || transparent_ != model.transparent()) {
             fore_ = model.foreColor();
             back_ = model.backColor();
             transparent_ = model.transparent();
@@ -317,14 +332,14 @@ private:
             widget->setAutoFillBackground(back_ && !transparent_);
         }
         // Controls in the window's font inherit it; only the others get one.
-        if (font_ != model.font()) {
+        if (font_ != model.font() || (!looked_ && !inheritsWindowFont())) {
             font_ = model.font();
             QFont f = defaultFont();
             if (font_.size > 0) f.setPointSizeF(font_.size);
             f.setBold(font_.bold);
             f.setItalic(font_.italic);
             f.setUnderline(font_.underline);
-            widget->setFont(font_ == Font{} ? QFont() : f);
+            widget->setFont(inheritsWindowFont() ? QFont() : f);
             // Underlined captions are links.
             if (font_.underline)
                 widget->setCursor(Qt::PointingHandCursor);
@@ -332,6 +347,12 @@ private:
                 widget->unsetCursor();
         }
         looked_ = true;
+    }
+    // The window's font reaches the widget: no container between has a font of its own.
+    bool inheritsWindowFont() const {
+        for (const Control* c = model.container(); c && c->container(); c = c->container())
+            if (c->font() != Font{}) return false;
+        return model.font() == Font{};
     }
 
     bool looked_ = false;
@@ -537,16 +558,13 @@ class ComboBinding : public Binding {
 public:
     ComboBinding(FormView& view, ComboBox& list, QComboBox* combo)
         : Binding(view, list, combo), list(list), combo(combo) {
-        combo->setEditable(list.kind() == Kind::ComboEdit);
+        if (list.kind() == Kind::ComboEdit) combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
         if (combo->isEditable()) {
             combo->setValidator(new StorableValidator(combo));
             keepStorable(combo);
             keepStorable(combo->lineEdit());
         }
-        // Drop the list below the box with a scroll bar, rather than as a
-        // screen-high list over it: the unit picker holds nearly 2000 names.
-        combo->setStyleSheet("QComboBox { combobox-popup: 0; }");
         combo->setMaxVisibleItems(16);
         QObject::connect(combo, &QComboBox::activated, [this](int i) {
             this->list.setListIndex(i);
@@ -808,7 +826,7 @@ void FormView::build(Control& c, QWidget* parent) {
         }
         case Kind::ComboList:
         case Kind::ComboEdit:
-            b = std::make_unique<ComboBinding>(*this, static_cast<ComboBox&>(c), new QComboBox(parent));
+            b = std::make_unique<ComboBinding>(*this, static_cast<ComboBox&>(c), new DropDown(parent));
             break;
         case Kind::ListBox:
             b = std::make_unique<ListBinding>(*this, static_cast<ListBox&>(c), new QListWidget(parent));

@@ -10,6 +10,7 @@
 
 #include "compose/compose.h"
 #include "support/fake_platform.h"
+#include "support/kept_text.h"
 #include "app/app.h"
 
 namespace gs::test {
@@ -55,9 +56,14 @@ protected:
         e.Items[2] = {3, "Old Boots", "boots", 12, "E", 2, "-666", kAbsent};
         e.Items[3] = {4, "Firecoat", "armor", 0, "A", 2, "F", 1};
         e.Items[4] = {5, "Deep Charm", "misc", 0, "W", 4, "-666", kAbsent};
+        static const std::vector<std::string> fillerNames = [] {  // the cells view them
+            std::vector<std::string> names;
+            for (int r = 0; r < kItemRows; ++r) names.push_back("Filler Item " + std::to_string(r));
+            return names;
+        }();
         for (int r = 5; r < kItemRows - 1; ++r) {
             e.Items[r] = {.Number = static_cast<i16>(400 + r),
-                          .Name = "Filler Item " + std::to_string(r),
+                          .Name = text(fillerNames[r]),
                           .Category = "misc",
                           .Path1 = "-666",
                           .Level1 = kAbsent,
@@ -108,7 +114,7 @@ protected:
 
     void setUnit(int row, int number, const std::string& name) {
         e.Units[row].Number = static_cast<i16>(number);
-        e.Units[row].Name = name;
+        e.Units[row].Name = kept(name);
     }
 
     // The entries of a list, in order.

@@ -13,11 +13,14 @@ namespace {
 // Tables of filler rows as the loaders read them from files of empty cells.
 template <class Record, class Parse>
 const std::vector<Record>& fillers(int rows, Row (*row)(int, const std::string&), int firstNumber, Parse parse) {
-    static const std::vector<Record> table = [&] {
+    static const std::string bytes = [&] {  // the cells view them
         std::vector<Row> lines;
         for (int r = 0; r < rows - 1; ++r) lines.push_back(row(firstNumber + r, kFiller));
+        return tableText(lines);
+    }();
+    static const std::vector<Record> table = [&] {
         std::vector<Record> out(rows);
-        if (!parse(tableText(lines), "filler table", out)) throw std::runtime_error("filler table");
+        if (!parse(bytes, "filler table", out)) throw std::runtime_error("filler table");
         return out;
     }();
     return table;
@@ -30,14 +33,14 @@ const std::vector<SiteRecord>& fillerSites() { return fillers<SiteRecord>(kSiteR
 UnitRecord blankUnit(int number, const std::string& name) {
     UnitRecord u = fillerUnits()[0];
     u.Number = static_cast<i16>(number);
-    u.Name = name;
+    u.Name = kept(name);
     return u;
 }
 
 SiteRecord blankSite(int number, const std::string& name) {
     SiteRecord s = fillerSites()[0];
     s.Number = static_cast<i16>(number);
-    s.Name = name;
+    s.Name = kept(name);
     return s;
 }
 

@@ -12,6 +12,7 @@
 
 #include "support/fake_platform.h"
 #include "support/installation.h"
+#include "support/kept_text.h"
 #include "app/app.h"
 
 namespace gs::test {
@@ -59,7 +60,7 @@ protected:
         const auto key = [&](const FilterCase<Record>& c) { return (f.*c.box).name() + "|" + c.item; };
         for (std::size_t i = 0; i < cases.size(); ++i) {
             table[i].Number = static_cast<i16>(i + 1);
-            table[i].Name = "row " + std::to_string(i);
+            table[i].Name = kept("row " + std::to_string(i));
             cases[i].give(table[i]);
             expected[key(cases[i])].push_back(table[i].Name);
         }

@@ -20,9 +20,9 @@ using Case = FilterCase<S>;
 
 std::vector<Case> cases() {
     std::vector<Case> c;
-    auto text = [](std::string S::*m, std::string v) { return [m, v](S& s) { s.*m = v; }; };
+    auto text = [](gs::text S::*m, std::string v) { return [m, v](S& s) { s.*m = kept(v); }; };
     auto number = [](i16 S::*m, int v) { return [m, v](S& s) { s.*m = static_cast<i16>(v); }; };
-    const std::vector<std::pair<std::string, std::string S::*>> terrain = {
+    const std::vector<std::pair<std::string, gs::text S::*>> terrain = {
         {"Plains", &S::TerrainPlains}, {"Forest", &S::TerrainForest}, {"Mountain", &S::TerrainMountain},
         {"Waste", &S::TerrainWaste},   {"Farm", &S::TerrainFarm},     {"Sea", &S::TerrainSea},
         {"Coast", &S::TerrainCoast},   {"Swamp", &S::TerrainSwamp},   {"DeepSea", &S::TerrainDeepSea},
@@ -107,10 +107,10 @@ TEST_F(SiteFinderTest, FullDescription) {
     s.Scale1 = "heat";
     s.Scale2 = "order";
     int v = 1;
-    for (std::string* t :
+    for (text* t :
          {&s.Conjuration, &s.Alteration, &s.Evocation, &s.Construction, &s.Enchantment, &s.Thaumaturgy,
           &s.BloodResearch, &s.Heal, &s.Disease, &s.Curse, &s.Horror, &s.HolyFire, &s.HolyPower, &s.Scry, &s.Adventure})
-        *t = "c" + std::to_string(v++);
+        *t = kept("c" + std::to_string(v++));
     s.TerrainForest = "Yes";
     s.Unique = "Yes";
     EXPECT_EQ(describe(2),

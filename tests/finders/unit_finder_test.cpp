@@ -23,11 +23,11 @@ std::vector<Case> cases() {
         }
         EXPECT_EQ(items, "") << "more entries than columns";
     };
-    using Texts = std::vector<std::string U::*>;
+    using Texts = std::vector<text U::*>;
     using Numbers = std::vector<i16 U::*>;
     // The cell holds the entry's own word; any text; 1; 0 (only the empty-cell sentinel means absent).
-    const auto word = [](U& u, std::string U::*m, const std::string& item) { u.*m = item; };
-    const auto mark = [](U& u, std::string U::*m, const std::string&) { u.*m = "x"; };
+    const auto word = [](U& u, text U::*m, const std::string& item) { u.*m = kept(item); };
+    const auto mark = [](U& u, text U::*m, const std::string&) { u.*m = "x"; };
     const auto one = [](U& u, i16 U::*m, const std::string&) { u.*m = 1; };
     const auto zero = [](U& u, i16 U::*m, const std::string&) { u.*m = 0; };
 
@@ -42,7 +42,7 @@ std::vector<Case> cases() {
     // the four random-magic entries is searched, anywhere in the text.
     for (int i = 0; i < 9; ++i)
         c.push_back({&Form1::chkURMagic, &Form1::cboURMagic, c[7 + i].item,
-                     [i](U& u) { u.RandMagicPaths[i % 4] = std::string("x") + "FAWESDNBH"[i]; }});
+                     [i](U& u) { u.RandMagicPaths[i % 4] = kept(std::string("x") + "FAWESDNBH"[i]); }});
     add(&Form1::chkULead, &Form1::cboULead, "Normal|Magic|Undead",
         Numbers{&U::LeaderNormal, &U::LeaderMagic, &U::LeaderUndead}, one);
     add(&Form1::chkUCType, &Form1::cboUCType, "Undead|Demon|Magic being|Animal",
@@ -86,7 +86,7 @@ std::vector<Case> cases() {
               &U::MoveSailing},
         word);
     add(&Form1::chkUHero, &Form1::cboUHero, "Is", Texts{&U::Special},
-        [](U& u, std::string U::*m, const std::string&) { u.*m = "Hero of the Fen"; });
+        [](U& u, text U::*m, const std::string&) { u.*m = "Hero of the Fen"; });
     for (auto [box, m] : {std::pair{&Form1::chkUMounted, &U::Mounted},
                           {&Form1::chkUUnique, &U::Unique},
                           {&Form1::chkUHoly, &U::Sacred},
