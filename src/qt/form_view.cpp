@@ -38,7 +38,8 @@ QString embeddedFamily() {
     static const QString family = [] {
         QString name;
         for (const char* style : {"Regular", "Bold", "Italic", "BoldItalic"}) {
-            const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-%1.ttf").arg(style));
+            const int id =
+                QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-%1.ttf").arg(style));
             if (name.isEmpty() && id >= 0) name = QFontDatabase::applicationFontFamilies(id).value(0);
         }
         return name;
