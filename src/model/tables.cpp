@@ -1,5 +1,6 @@
 #include "model/tables.h"
 
+#include "model/file_access.h"
 #include "model/paths.h"
 #include "model/table_reader.h"
 
@@ -14,7 +15,7 @@ LoadStatus readTable(Editor& e, std::string_view relative,
                      std::vector<Record>& rows) {
     const std::string path = appendPath(e.platform.programFolder(), relative);
     std::string bytes;
-    if (LoadStatus status = readWholeFile(path, bytes); !status) return status;
+    if (LoadStatus status = readRegularFile(path, kTableReadLimit, bytes); !status) return status;
     return parse(bytes, path, rows);
 }
 
@@ -49,7 +50,8 @@ LoadStatus loadNameList(Editor& e) {
     picker.clear();
     picker.addItem("Let Velm name the province.");
     std::string bytes;
-    if (LoadStatus status = readWholeFile(appendPath(e.QuillmapFolder, "\\LIST_CRATE\\NameList.txt"), bytes); !status)
+    const std::string path = appendPath(e.QuillmapFolder, "\\LIST_CRATE\\NameList.txt");
+    if (LoadStatus status = readRegularFile(path, kTableReadLimit, bytes); !status)
         return status;
     picker.addItems(parseNameList(bytes));
     picker.setEnabled(true);
