@@ -37,6 +37,7 @@ bool isFolder(const Stat& st) { return (st.st_mode & _S_IFMT) == _S_IFDIR; }
 bool readOnly(const Stat& st) { return (st.st_mode & _S_IWRITE) == 0; }
 int writeAccess(const std::string& path) { return _access(path.c_str(), 2) == 0 ? 0 : errno; }
 long long fileSize(int fd) { return _lseeki64(fd, 0, SEEK_END); }
+long long seekStart(int fd) { return _lseeki64(fd, 0, SEEK_SET); }
 int truncateFile(int fd, long long size) { return _chsize_s(fd, size) == 0 ? 0 : -1; }
 unsigned processId() { return static_cast<unsigned>(_getpid()); }
 std::string finalTarget(const std::string& path) { return path; }
@@ -67,6 +68,7 @@ bool isFolder(const Stat& st) { return S_ISDIR(st.st_mode); }
 bool readOnly(const Stat& st) { return (st.st_mode & 0222) == 0; }
 int writeAccess(const std::string& path) { return ::access(path.c_str(), W_OK) == 0 ? 0 : errno; }
 long long fileSize(int fd) { return ::lseek(fd, 0, SEEK_END); }
+long long seekStart(int fd) { return ::lseek(fd, 0, SEEK_SET); }
 int truncateFile(int fd, long long size) { return ::ftruncate(fd, static_cast<off_t>(size)); }
 unsigned processId() { return static_cast<unsigned>(::getpid()); }
 // The file a path finally names, its links followed, so that a link is
@@ -144,6 +146,26 @@ int createTemporary(const std::string& target, std::string& temp) {
     return -1;
 }
 
+// A folder that refuses new files but holds a writable target (a read-only
+// program folder with a writable RK.cfg): the target is rewritten in place,
+// its earlier bytes kept in memory and put back when the write fails.
+// 0 or the system's error.
+int rewriteInPlace(const std::string& target, std::string_view bytes) {
+    std::string old;
+    if (!readRegularFile(target, kTableReadLimit, old)) return EACCES;
+    const int fd = openFile(target, kWriteFlags);
+    if (fd < 0) return errno;
+    const auto put = [fd](std::string_view b) {
+        if (seekStart(fd) < 0) return errno;
+        if (const int err = writeAll(fd, b)) return err;
+        return truncateFile(fd, static_cast<long long>(b.size())) == 0 && syncFile(fd) == 0 ? 0 : errno;
+    };
+    int err = put(bytes);
+    if (err != 0) put(old);
+    if (closeFile(fd) != 0 && err == 0) err = errno;
+    return err;
+}
+
 }  // namespace
 
 bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string* why) {
@@ -156,7 +178,13 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes, std::s
     }
     std::string temp;
     const int fd = createTemporary(target, temp);
-    if (fd < 0) return fail(why, errno);
+    if (fd < 0) {
+        const int err = errno;
+        const bool folderRefuses = err == EACCES || err == EPERM || err == EROFS;
+        if (!exists || !folderRefuses) return fail(why, err);
+        if (const int inPlace = rewriteInPlace(target, bytes)) return fail(why, inPlace == EACCES ? err : inPlace);
+        return true;
+    }
     if (exists) keepOwnerAndMode(fd, old);
     int err = writeAll(fd, bytes);
     if (closeFile(fd) != 0 && err == 0) err = errno;

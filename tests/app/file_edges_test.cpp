@@ -11,6 +11,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -21,6 +22,7 @@
 #include "model/installation_lock.h"
 #include "support/fake_platform.h"
 #include "support/installation.h"
+#include "support/write_faults.h"
 
 namespace fs = std::filesystem;
 
@@ -314,6 +316,25 @@ TEST(SaveEdgesAfterFailedConfig, NothingOverwritesTheFileThatFailed) {
         EXPECT_EQ(readFile(s.at("{Q}/LIST_CRATE/GodList.txt")), "");
         EXPECT_TRUE(fs::is_empty(s.outside));
     }
+}
+
+// A program folder that takes no new file, with a writable RK.cfg in it:
+// RK.cfg is rewritten in place and nothing else appears there.
+TEST(SaveEdgesReadOnlyFolder, ConfigIsRewrittenInPlace) {
+    const Site s;
+    FakePlatform platform(s.inst);
+    platform.dialogAnswers = {s.at("{Q}/GOD_BIN/God.god")};
+    App app(platform);
+    app.start();
+    app.form.txtGanFileFinal.setText("#x");
+    const std::vector<std::string> before = entries(s.inst);
+    if (const int err = setImmutable(s.inst, true)) GTEST_SKIP() << "no immutable folder: " << std::strerror(err);
+    app.form.cmdSaveAs.click();
+    setImmutable(s.inst, false);
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(readFile(s.at("{I}/RK.cfg")), s.at(kNextCfg));
+    EXPECT_EQ(readFile(s.at("{Q}/GOD_BIN/God.god")), kGod);
+    EXPECT_EQ(entries(s.inst), before);
 }
 
 // ---- One editor per installation ---------------------------------------------
