@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/config.h"
+#include "model/file_access.h"
 #include "model/table_reader.h"
 #include "model/tables.h"
 #include "sample_data.h"
@@ -59,7 +60,7 @@ BENCHMARK(BM_InitializeAll)->Unit(benchmark::kMillisecond);
 // The reading layer alone, on the unit file's bytes in memory.
 void BM_ParseUnits(benchmark::State& state) {
     std::string bytes;
-    readWholeFile(sampleFolder() + "/RKdata/UnitData.txt", bytes);
+    readRegularFile(sampleFolder() + "/RKdata/UnitData.txt", kTableReadLimit, bytes);
     std::vector<UnitRecord> rows(kUnitRows);
     for (auto _ : state) benchmark::DoNotOptimize(parseUnits(bytes, "UnitData.txt", rows));
 }

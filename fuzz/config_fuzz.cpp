@@ -13,6 +13,7 @@
 #include "check.h"
 #include "model/config.h"
 #include "model/editor.h"
+#include "model/file_access.h"
 #include "model/number.h"
 #include "window/forms.h"
 
@@ -22,6 +23,9 @@ namespace {
 class NoPlatform : public gs::Platform {
 public:
     void messageBox(const std::string&, const std::string&, const std::string&) override {}
+    bool questionBox(const std::string&, const std::string&, const std::string&, const std::string&) override {
+        return false;
+    }
     std::optional<std::string> openFileDialog(const gs::DialogRequest&) override { return {}; }
     std::optional<std::string> saveFileDialog(const gs::DialogRequest&) override { return {}; }
     void openUrl(const std::string&) override {}
@@ -45,6 +49,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const gs::LoadStatus status = gs::parseConfig(bytes, "C", e);
     const std::vector<std::string_view> lines = splitLines(bytes);
     GS_CHECK(status.cause.size() <= 1 + kLongestCause);
+    GS_CHECK(e.ConfigReadWhole == status.ok);
+    if (!lines.empty() && !gs::pathFault(lines[0]).empty()) {
+        GS_CHECK(!status.ok && status.cause == "C: line 1: the path holds a control character");
+        GS_CHECK(e.QuillmapFolder == kept && e.AuthorName == kept && e.AuthorIndex == -4321);
+        return 0;
+    }
     GS_CHECK(e.QuillmapFolder == (lines.size() >= 1 ? lines[0] : kept));
     GS_CHECK(e.AuthorName == (lines.size() >= 2 ? lines[1] : kept));
     if (lines.size() < 3) {

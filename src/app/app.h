@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/editor.h"
+#include "model/installation_lock.h"
 #include "window/forms.h"
 #include "window/platform.h"
 
@@ -15,11 +16,14 @@ public:
     App& operator=(const App&) = delete;
 
     // The program's start: the splash loads and activates, which loads the
-    // main window and so runs the start-up sequence.
-    void start();
+    // main window and so runs the start-up sequence. When another editor
+    // has this installation open, the user first chooses to quit (false is
+    // returned, nothing is shown or read) or to open it anyway.
+    bool start();
     // The user closes the main window.
     void close();
 
+    InstallationLock lock;
     Form1 form;
     Form2 splash;
     Editor editor;

@@ -225,11 +225,16 @@ void cmdClearAll_Click(Editor& e) {
     e.splash.setVisible(false);
 }
 
-void App::start() {
+bool App::start() {
+    if (!lock.acquire(editor.platform.programFolder()) &&
+        !editor.platform.questionBox("This installation is already open in another window.", kProgramTitle,
+                                     "Open Anyway", "Quit"))
+        return false;
+
     // The splash window loads first and, once active, shows the main window.
     splash.setVisible(true);
     splash.lblBusy.setCaption("Initializing...");
-    if (form.visible()) return;
+    if (form.visible()) return true;
 
     // The main window's load handler.
     editor.Loading = true;
@@ -242,11 +247,13 @@ void App::start() {
     splash.setVisible(false);
     form.setFocus(&form.txtAuthor);
     editor.Loading = false;
+    return true;
 }
 
 void App::close() {
     form.setVisible(false);
     splash.setVisible(false);
+    lock.release();
 }
 
 }  // namespace gs

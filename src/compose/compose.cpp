@@ -52,7 +52,8 @@ std::int16_t nationNumber(const Editor& e) {
     return e.NationIndex[position];
 }
 
-void appendLine(Editor& e, const std::string& line) { e.f.txtGarrison.setText(e.f.txtGarrison.text() + line + kCrLf); }
+void appendText(Editor& e, const std::string& text) { e.f.txtGarrison.setText(e.f.txtGarrison.text() + text); }
+void appendLine(Editor& e, const std::string& line) { appendText(e, line + kCrLf); }
 
 // How a builder's list becomes garrison lines.
 struct SubmitRule {
@@ -66,21 +67,31 @@ struct SubmitRule {
     std::function<std::optional<std::string>()> fallback = nullptr;
 };
 
+// The list's lines go into txtGarrison in one change, so that a long list
+// costs one rewrite of the garrison text rather than one per line; the
+// lines made before a failing one are still appended.
 void submit(Editor& e, const SubmitRule& r) {
-    const int n = r.list.listCount();
-    const auto line = [&](int i) { return r.entryLine ? r.entryLine(r.list.item(i)) : r.list.item(i); };
-    if (n == 0) {
-        if (!r.fallback) return;
-        if (const auto text = r.fallback()) appendLine(e, *text);
-        return;
+    std::string lines;
+    const auto add = [&lines](const std::string& line) { (lines += line) += kCrLf; };
+    try {
+        const int n = r.list.listCount();
+        const auto line = [&](int i) { return r.entryLine ? r.entryLine(r.list.item(i)) : r.list.item(i); };
+        if (n == 0) {
+            if (r.fallback)
+                if (const auto text = r.fallback()) add(*text);
+        } else if (n == 1) {
+            if (r.blankLineFirst) add("");
+            add(r.single + line(0));
+        } else {
+            if (r.blankLineFirst) add("");
+            add("@" + plainNumber(n) + r.header);
+            for (int i = 0; i < n; ++i) add(line(i));
+        }
+    } catch (...) {
+        if (!lines.empty()) appendText(e, lines);
+        throw;
     }
-    if (r.blankLineFirst) appendLine(e, "");
-    if (n == 1) {
-        appendLine(e, r.single + line(0));
-        return;
-    }
-    appendLine(e, "@" + plainNumber(n) + r.header);
-    for (int i = 0; i < n; ++i) appendLine(e, line(i));
+    if (!lines.empty()) appendText(e, lines);
 }
 
 // The three builders that name a unit by its number: commander, body guards

@@ -4,6 +4,7 @@
 
 #include "model/atomic_file.h"
 #include "model/config.h"
+#include "model/file_access.h"
 #include "model/paths.h"
 
 namespace gs {
@@ -47,7 +48,7 @@ void cmdSaveAs_Click(Editor& e) {
     }
     std::string why;
     if (!writeFileAtomically(*path, godFileBytes(e.f.txtGanFileFinal.text()), &why)) {
-        report(e, kNotSaved, *path + ": " + why);
+        report(e, kNotSaved, shownPath(*path) + ": " + why);
         return;
     }
     WriteConfig(e);
@@ -59,15 +60,19 @@ void cmdSaveAndAdd_Click(Editor& e) {
         report(e, kNotSaved, kUnsafeName);
         return;
     }
-    const std::string path = appendPath(e.QuillmapFolder, "\\GOD_BIN\\") + name + ".god";
+    // The name is the editor's Windows-1252 text: on disk it is named in the
+    // file system's encoding, as "Save As" names it; the message shows it as typed.
+    const std::string folder = appendPath(e.QuillmapFolder, "\\GOD_BIN\\");
+    const std::string path = folder + name + ".god";
     std::string why;
-    if (!writeFileAtomically(path, godFileBytes(e.f.txtGanFileFinal.text()), &why)) {
-        report(e, kNotSaved, path + ": " + why);
+    if (!writeFileAtomically(folder + fileNameFromText(name) + ".god", godFileBytes(e.f.txtGanFileFinal.text()),
+                             &why)) {
+        report(e, kNotSaved, shownPath(path) + ": " + why);
         return;
     }
     const std::string list = appendPath(e.QuillmapFolder, "\\LIST_CRATE\\GodList.txt");
     if (!appendFileAtomically(list, name + "\r\n", &why)) {
-        report(e, kNotAdded, list + ": " + why);
+        report(e, kNotAdded, shownPath(list) + ": " + why);
         return;
     }
     WriteConfig(e);

@@ -5,6 +5,7 @@
 #include <functional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/editor.h"
@@ -135,6 +136,14 @@ bool shown(const Fragment<R>& fr, const R& r) {
     return false;
 }
 
+// A cell as a description shows it: one far longer than any real cell keeps
+// its start and "...", so that a hostile table cannot make the description
+// box take minutes to lay out.
+inline std::string shownCell(std::string_view cell) {
+    constexpr std::size_t kShown = 1000;
+    return cell.size() <= kShown ? std::string(cell) : std::string(cell.substr(0, kShown)) + "...";
+}
+
 template <class R>
 void appendFragments(std::string& out, const R& r, std::span<const Fragment<R>> list) {
     for (const auto& fr : list) {
@@ -150,7 +159,7 @@ void appendFragments(std::string& out, const R& r, std::span<const Fragment<R>> 
                 out += plainNumber(fr.field.numberOf(r));
                 break;
             case Value::Text:
-                out += fr.field.textOf(r);
+                out += shownCell(fr.field.textOf(r));
                 break;
         }
     }
@@ -159,7 +168,7 @@ void appendFragments(std::string& out, const R& r, std::span<const Fragment<R>> 
 // The first line of a description: number, one blank, name, CR LF.
 template <class R>
 std::string headLine(const R& r) {
-    return plainNumber(r.Number) + " " + std::string(r.Name) + "\r\n";
+    return plainNumber(r.Number) + " " + shownCell(r.Name) + "\r\n";
 }
 
 }  // namespace gs::finders

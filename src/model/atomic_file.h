@@ -1,7 +1,12 @@
 // Writing a file so that a failure half-way never leaves it truncated: the
-// bytes go to a temporary file in the same folder, which is renamed over the
-// target only once it is completely written and closed. An existing file of
-// that name is therefore either fully replaced or left exactly as it was.
+// bytes go to a temporary file (a short name of fixed length) in the target's
+// own folder, which is renamed over the target only once it is completely
+// written and closed. An existing file of that name is therefore either fully
+// replaced or left exactly as it was. A link is written through to the file
+// it names; a read-only target, a FIFO, device or folder, and a path holding
+// a control character are refused; the replacement keeps the permission bits
+// of the file it replaces. In a folder that refuses new files, a writable
+// target is rewritten in place, its old bytes put back if that fails.
 #pragma once
 
 #include <string>
@@ -14,7 +19,8 @@ namespace gs {
 // system's reason.
 bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string* why);
 
-// Appends `bytes` to `path` in place, creating it when missing. Earlier
+// Appends `bytes` to `path` in place, creating it when missing; only a
+// regular file that is not read-only is appended to. Earlier
 // contents are never touched; when the write fails the file is cut back to its
 // earlier length (or removed again when this call created it), so it never
 // holds half of the new bytes.

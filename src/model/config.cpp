@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "model/atomic_file.h"
+#include "model/file_access.h"
 #include "model/number.h"
 #include "model/paths.h"
 #include "model/table_reader.h"
@@ -47,14 +48,18 @@ std::vector<std::string> quillmapItemLists(const Editor& e) {
 LoadStatus readConfig(Editor& e) {
     const std::string path = configPath(e);
     std::string bytes;
-    if (LoadStatus status = readWholeFile(path, bytes); !status) return status;
+    e.ConfigReadWhole = false;
+    if (LoadStatus status = readRegularFile(path, kConfigReadLimit, bytes); !status) return status;
     return parseConfig(bytes, path, e);
 }
 
 LoadStatus parseConfig(std::string_view bytes, const std::string& path, Editor& e) {
+    e.ConfigReadWhole = false;
     const std::vector<std::string> lines = splitLines(bytes);
 
     if (lines.size() < 1) return LoadStatus::failure(path + ": ends after 0 of 3 lines");
+    if (const std::string fault = pathFault(lines[0]); !fault.empty())
+        return LoadStatus::failure(path + ": line 1: " + fault);
     e.QuillmapFolder = lines[0];
     if (lines.size() < 2) return LoadStatus::failure(path + ": ends after 1 of 3 lines");
     e.AuthorName = lines[1];
@@ -66,6 +71,7 @@ LoadStatus parseConfig(std::string_view bytes, const std::string& path, Editor& 
     std::string collector;
     for (std::size_t i = 3; i < lines.size(); ++i) collector += lines[i] + '\t';
     e.QuillmapItems = collector;
+    e.ConfigReadWhole = true;
     return LoadStatus::success();
 }
 
@@ -73,6 +79,10 @@ void WriteConfig(Editor& e) {
     const auto fail = [&e](const std::string& why) {
         e.platform.messageBox("Unable to update RK.cfg", "Unable to update configuration!", why);
     };
+    if (!e.ConfigReadWhole) {
+        fail("RK.cfg was not read whole, so it is kept as it is.");
+        return;
+    }
     if (e.AuthorIndex == INT16_MAX) {
         fail("The author index " + plainNumber(e.AuthorIndex) + " cannot be advanced any further.");
         return;
@@ -86,7 +96,7 @@ void WriteConfig(Editor& e) {
     const std::string path = configPath(e);
     std::string why;
     if (!writeFileAtomically(path, bytes, &why)) {
-        fail(path + ": " + why);
+        fail(shownPath(path) + ": " + why);
         return;
     }
     e.f.txtAuthorIndex.setText(next);
@@ -104,8 +114,9 @@ void LocateQuillmap(Editor& e) {
 
     const std::string marker = appendPath("", "\\Quillmap.exe");
     const std::size_t at = chosen ? chosen->find(marker) : std::string::npos;
-    if (at == std::string::npos) {
-        e.platform.messageBox("Quillmap path not retrieved!", "Path not retrieved!");
+    const std::string fault = chosen ? pathFault(*chosen) : std::string();
+    if (at == std::string::npos || !fault.empty()) {
+        e.platform.messageBox("Quillmap path not retrieved!", "Path not retrieved!", fault);
         return;
     }
     e.QuillmapFolder = chosen->substr(0, at);

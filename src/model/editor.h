@@ -41,6 +41,9 @@ struct Editor {
     std::string AuthorName;
     std::int16_t AuthorIndex = 0;
     std::string QuillmapItems;  // extra item lists, each followed by a Tab
+    // True once RK.cfg has been read whole; only then may it be rewritten,
+    // so a file that failed to load is never replaced by half of it.
+    bool ConfigReadWhole = false;
 
     // Main-window flags.
     bool Loading = false;

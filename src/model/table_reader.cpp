@@ -1,9 +1,5 @@
 #include "model/table_reader.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <memory>
 
 #include "model/columns.h"
 #include "model/number.h"
@@ -271,16 +267,6 @@ std::string numberFailure(std::string_view cell, NumberError error) {
     constexpr std::size_t kShown = 40;
     const std::string shown = cell.size() <= kShown ? std::string(cell) : std::string(cell.substr(0, kShown)) + "...";
     return "\"" + shown + (error == NumberError::OutOfRange ? "\" is out of range" : "\" is not a number");
-}
-
-LoadStatus readWholeFile(const std::string& path, std::string& bytes) {
-    bytes.clear();
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
-    if (!file) return LoadStatus::failure(path + ": cannot be opened: " + std::strerror(errno));
-    char buffer[1 << 16];
-    while (const std::size_t got = std::fread(buffer, 1, sizeof buffer, file.get())) bytes.append(buffer, got);
-    if (std::ferror(file.get())) return LoadStatus::failure(path + ": cannot be read: " + std::strerror(errno));
-    return LoadStatus::success();
 }
 
 static_assert(col::unit::Count == kUnitFormat.fields && col::unit::Special == 132 && col::unit::Undead == 45);

@@ -64,7 +64,4 @@ std::vector<std::string> parseNameList(std::string_view bytes);
 // cut, so that a cause stays short whatever the file holds.
 std::string numberFailure(std::string_view cell, NumberError error);
 
-// A whole file into `bytes`; the failure names the path and the system's reason.
-LoadStatus readWholeFile(const std::string& path, std::string& bytes);
-
 }  // namespace gs

@@ -1,5 +1,6 @@
 #include "model/tables.h"
 
+#include "model/file_access.h"
 #include "model/paths.h"
 #include "model/table_reader.h"
 
@@ -8,7 +9,7 @@ namespace gs {
 namespace {
 
 // The one place the data files and the name-list index are read.
-LoadStatus readFile(const std::string& path, std::string& bytes) { return readWholeFile(path, bytes); }
+LoadStatus readFile(const std::string& path, std::string& bytes) { return readRegularFile(path, kTableReadLimit, bytes); }
 
 // Reads a file of the program folder's RKdata into `rows`, whose text cells
 // view the bytes kept in `kept`. Once every row views the new bytes, the

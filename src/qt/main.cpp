@@ -50,6 +50,6 @@ int main(int argc, char** argv) {
         splash.window()->hide();
         QCoreApplication::quit();
     };
-    app.start();
+    if (!app.start()) return 0;
     return application.exec();
 }

@@ -8,8 +8,10 @@
 #include <QImage>
 #include <QImageReader>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QUrl>
 
+#include "model/file_access.h"
 #include "qt/cp1252.h"
 
 namespace gs::qt {
@@ -64,6 +66,21 @@ void QtPlatform::messageBox(const std::string& text, const std::string& title, c
     box.exec();
 }
 
+bool QtPlatform::questionBox(const std::string& text, const std::string& title, const std::string& accept,
+                             const std::string& reject) {
+    QMessageBox box(QApplication::activeWindow());
+    box.setIcon(QMessageBox::NoIcon);
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowTitle(fromCp1252(title));
+    box.setText(fromCp1252Lines(text));
+    QPushButton* yes = box.addButton(fromCp1252(accept), QMessageBox::AcceptRole);
+    QPushButton* no = box.addButton(fromCp1252(reject), QMessageBox::RejectRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
 std::optional<std::string> QtPlatform::openFileDialog(const DialogRequest& request) {
     return fileDialog(request, QFileDialog::AcceptOpen);
 }
@@ -75,6 +92,8 @@ std::optional<std::string> QtPlatform::saveFileDialog(const DialogRequest& reque
 void QtPlatform::openUrl(const std::string& address) { QDesktopServices::openUrl(QUrl(fromCp1252(address))); }
 
 std::optional<PictureSize> QtPlatform::pictureSize(const std::string& path) {
+    // Only a regular file is opened: a FIFO or device would hold the editor up.
+    if (!isRegularFile(path)) return std::nullopt;
     QSize size = QImageReader(pathToQt(path)).size();
     if (size.isEmpty()) {
         // Formats that only tell their size once read; a file that cannot be

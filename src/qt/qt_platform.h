@@ -14,6 +14,8 @@ QStringList dialogFilters(const std::string& filter);
 class QtPlatform : public Platform {
 public:
     void messageBox(const std::string& text, const std::string& title, const std::string& detail = {}) override;
+    bool questionBox(const std::string& text, const std::string& title, const std::string& accept,
+                     const std::string& reject) override;
     std::optional<std::string> openFileDialog(const DialogRequest& request) override;
     std::optional<std::string> saveFileDialog(const DialogRequest& request) override;
     void openUrl(const std::string& address) override;

@@ -119,8 +119,14 @@ void TabControl::setTabCaptions(std::vector<std::string> captions) {
 }
 
 void TextBox::setText(const std::string& text) {
-    if (text == text_) return;
-    text_ = text;
+    // A single-line box holds one line: a pasted line break and what follows
+    // it are dropped, as a single-line box on Windows does.
+    const std::string_view kept = multiLine ? text : std::string_view(text).substr(0, text.find_first_of("\r\n"));
+    if (kept == text_) {
+        if (kept.size() != text.size()) notify();  // a view showing the dropped part shows it no more
+        return;
+    }
+    text_ = kept;
     selStart_ = std::min<int>(selStart_, static_cast<int>(text_.size()));
     notify();
     if (Change) Change();

@@ -185,7 +185,8 @@ public:
     explicit TextBox(std::string name) : Control(Kind::TextBox, std::move(name)) {}
     // Text as bytes; multi-line boxes keep CR LF line ends.
     const std::string& text() const { return text_; }
-    // Raises Change when the text differs from the current one.
+    // Raises Change when the text differs from the current one. A box that
+    // is not multi-line keeps the text's first line only.
     void setText(const std::string& text);
     // Caret position (SelStart), in bytes of text().
     int selStart() const { return selStart_; }

@@ -28,6 +28,10 @@ public:
     // A modal box with an OK button and no icon. `detail` (may be empty) is
     // shown below the text as the box's informative text.
     virtual void messageBox(const std::string& text, const std::string& title, const std::string& detail = {}) = 0;
+    // A modal question with two buttons, `accept` and `reject` (the default,
+    // also what closing the box means); true when the user chose `accept`.
+    virtual bool questionBox(const std::string& text, const std::string& title, const std::string& accept,
+                             const std::string& reject) = 0;
     // The Open and Save dialogs; nullopt when the user cancels.
     virtual std::optional<std::string> openFileDialog(const DialogRequest& request) = 0;
     virtual std::optional<std::string> saveFileDialog(const DialogRequest& request) = 0;

@@ -47,6 +47,7 @@ protected:
         e.QuillmapFolder = quillmap.string();
         e.AuthorName = "Ann";
         e.QuillmapItems = "Spare Blades\t";
+        e.ConfigReadWhole = true;  // as after a start that read RK.cfg
         f.txtAuthorIndex.setText("7");
         e.AuthorIndex = 7;
         write(config, kConfig);
@@ -128,7 +129,7 @@ TEST_F(SavingTest, EmptyQuillmapFolderLooksForGodBinAtTheRoot) {
 }
 
 TEST_F(SavingTest, NameThatWouldLeaveGodBinOrBreakTheIndexIsRefused) {
-    for (const std::string name : {"../escape", "sub/dir", "back\\slash", "..", "two\r\nlines", "tab\tname"}) {
+    for (const std::string name : {"../escape", "sub/dir", "back\\slash", "..", "bell\x07name", "tab\tname"}) {
         platform.messages.clear();
         f.txtGanFileName.setText(name);
         f.cmdSaveAndAdd.click();

@@ -25,6 +25,16 @@ public:
     void messageBox(const std::string& text, const std::string& title, const std::string& detail) override {
         messages.push_back({text, title, detail});
     }
+    // Recorded in questions (detail: "accept|reject"); answered from
+    // questionAnswers, else accepted.
+    bool questionBox(const std::string& text, const std::string& title, const std::string& accept,
+                     const std::string& reject) override {
+        questions.push_back({text, title, accept + "|" + reject});
+        if (questionAnswers.empty()) return true;
+        const bool a = questionAnswers.front();
+        questionAnswers.pop_front();
+        return a;
+    }
     std::optional<std::string> openFileDialog(const DialogRequest& request) override {
         openRequests.push_back(request);
         return answer();
@@ -46,12 +56,15 @@ public:
 
     std::string folder;
     std::vector<Message> messages;
+    std::vector<Message> questions;
     std::vector<DialogRequest> openRequests;
     std::vector<DialogRequest> saveRequests;
     std::vector<std::string> openedUrls;
     // Answers for the next dialogs, in order; nullopt = the user cancels.
     // With no answer left, a dialog is cancelled.
     std::deque<std::optional<std::string>> dialogAnswers;
+    // Answers for the next question boxes (true = accept), in order.
+    std::deque<bool> questionAnswers;
     // Picture sizes by path; a path not listed is read from a file whose first
     // line holds "width height" (see writePicture), or is unreadable.
     std::map<std::string, PictureSize> pictures;

@@ -14,10 +14,6 @@
 
 namespace gs::test {
 
-namespace {
-
-// Sets or clears the immutable attribute of a file or folder; the system's
-// error or 0.
 int setImmutable(const std::string& path, bool on) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return errno;
@@ -30,6 +26,8 @@ int setImmutable(const std::string& path, bool on) {
     ::close(fd);
     return err;
 }
+
+namespace {
 
 // The error that a write into `folder` meets: creating and writing a new
 // file, or opening one of `files` for writing. 0 when all of them succeed

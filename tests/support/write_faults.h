@@ -9,6 +9,11 @@
 
 namespace gs::test {
 
+// Sets or clears the immutable attribute of a file or folder (an immutable
+// folder takes no new file, while the files in it stay writable); the
+// system's error or 0.
+int setImmutable(const std::string& path, bool on);
+
 // A folder in which nothing can be written while this object lives: no new
 // file, no rename, no change to a file already there. Made by the immutable
 // attribute on the folder and its files, else a read-only bind mount over

@@ -1,0 +1,41 @@
+// The editor's edge to the file system: which paths it uses, which files it
+// opens, how much it reads, how a path is named in a failure's cause, and
+// how a name typed in the editor becomes a file name on disk.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "model/load.h"
+
+namespace gs {
+
+// Far above any real file: a table or the name-list index, and RK.cfg.
+inline constexpr std::size_t kTableReadLimit = std::size_t{64} << 20;
+inline constexpr std::size_t kConfigReadLimit = std::size_t{1} << 20;
+
+// Empty when the editor may use the path; otherwise why not ("the path holds
+// a control character"). A NUL would end the path early and a line break
+// would split RK.cfg's lines, so no control character is let through.
+std::string pathFault(std::string_view path);
+
+// A path as a failure's cause shows it: a long one keeps its start and its
+// end with "..." between, so that a box stays short whatever the path holds.
+std::string shownPath(std::string_view path);
+
+// The whole of a regular file, of at most `limit` bytes. Opening never waits
+// (a FIFO without a writer), and a FIFO, device or folder is refused, as is
+// a longer file. Failures: "<path>: cannot be opened: <reason>" or
+// "<path>: cannot be read: <reason>", <reason> being the system's, "not a
+// regular file" or "too large (over 64 MiB)".
+LoadStatus readRegularFile(const std::string& path, std::size_t limit, std::string& bytes);
+
+// True when `path` names a regular file (after links); never blocks.
+bool isRegularFile(const std::string& path);
+
+// A name typed in the editor (Windows-1252) as a file name on disk: UTF-8,
+// the file system's encoding (Windows keeps the bytes, its code page).
+std::string fileNameFromText(std::string_view text);
+
+}  // namespace gs
