@@ -42,7 +42,7 @@ void pickHugeUnit(benchmark::State& state) {
     UnitRecord& u = ed.app.editor.Units[0];
     const std::string cell(static_cast<std::size_t>(state.range(0)), 'w');
     u.Number = 1;
-    u.Name = u.UniqueName = u.Special = cell;
+    u.Name = u.UniqueName = u.Special = text(cell);  // cell outlives the loop
     for (auto _ : state) {
         ShowUnitDetail(ed.app.editor, -1);
         ShowUnitDetail(ed.app.editor, 0);

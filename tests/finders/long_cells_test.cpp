@@ -16,10 +16,10 @@ TEST_F(LongCellsTest, DescriptionsCutLongCells) {
     const std::string big(1 << 20, 'w'), shown = std::string(1000, 'w') + "...";
     const std::string edge(1000, 'e');  // a cell of exactly the kept length stays whole
     e.Units[0] = blankUnit(8, big);
-    e.Units[0].UniqueName = edge;
-    e.Units[0].Special = big;
+    e.Units[0].UniqueName = kept(edge);
+    e.Units[0].Special = kept(big);
     e.Sites[0] = blankSite(9, big);
-    e.Sites[0].MagicType = big;
+    e.Sites[0].MagicType = kept(big);
     f.cmdUApplyFilters.click();
     pickUnit(big);
     EXPECT_EQ(f.txtUnitDescription.text(),
