@@ -97,18 +97,4 @@ void FinderTest::clearFilters() {
         b->setValue(CheckBox::Unchecked);
 }
 
-void FinderTest::expectEmpty(const Label& l) {
-    EXPECT_EQ(l.caption(), "-1") << l.fullName();
-    EXPECT_EQ(l.foreColor(), std::nullopt) << l.fullName();
-    EXPECT_FALSE(l.font().underline) << l.fullName();
-    EXPECT_EQ(l.toolTip(), "") << l.fullName();
-}
-
-void FinderTest::expectLink(const Label& l, const std::string& number, const std::string& name) {
-    EXPECT_EQ(l.caption(), number) << l.fullName();
-    EXPECT_EQ(l.foreColor(), (Rgb{0, 0, 255})) << l.fullName();
-    EXPECT_TRUE(l.font().underline) << l.fullName();
-    EXPECT_EQ(l.toolTip(), name) << l.fullName();
-}
-
 }  // namespace gs::test

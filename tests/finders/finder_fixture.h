@@ -12,6 +12,7 @@
 
 #include "support/fake_platform.h"
 #include "support/installation.h"
+#include "support/session.h"
 #include "app/app.h"
 
 namespace gs::test {
@@ -75,9 +76,13 @@ protected:
         return expected.size();
     }
 
-    // A unit link label in its empty and its link state.
-    static void expectEmpty(const Label& l);
-    static void expectLink(const Label& l, const std::string& number, const std::string& name);
+    // The states of link labels, "|" after each.
+    template <class Labels>
+    static std::string links(const Labels& labels) {
+        std::string out;
+        for (const auto& l : labels) out += state(l) + "|";
+        return out;
+    }
 
     // The program folder, with an empty RKsprites folder.
     std::string folder = makeTempFolder();

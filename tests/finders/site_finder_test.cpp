@@ -80,9 +80,8 @@ TEST_F(SiteFinderTest, ApplyListsInTableOrderAndEndsOnNone) {
     EXPECT_EQ((std::vector<i16>{e.SiteIndex[0], e.SiteIndex[1], e.SiteIndex[2], e.SiteIndex[565]}),
               (std::vector<i16>{-1, 7, 8, 3000 + 564}));
     EXPECT_EQ(f.cboFeature.listIndex(), 0);
-    EXPECT_EQ(f.txtSiteDescription.text(), "NO SITE SELECTED.");
-    for (const auto& l : f.lblRecUnit) expectEmpty(l);
-    for (const auto& l : f.lblSumUnit) expectEmpty(l);
+    EXPECT_EQ(f.txtSiteDescription.text() + links(f.lblRecUnit) + links(f.lblSumUnit),
+              "NO SITE SELECTED.-1|-1|-1|-1|-1|-1|-1|");
 
     f.chkSGBonus.setValue(CheckBox::Checked);
     f.chkSRUnits.setValue(CheckBox::Checked);
@@ -150,41 +149,29 @@ TEST_F(SiteFinderTest, DescriptionEdgeRows) {
     EXPECT_EQ(foundSites(), std::vector<std::string>{});
 }
 
+// Units with a number above 0 link to their reference page; the last row
+// with the site's number is the one shown.
 TEST_F(SiteFinderTest, LinkLabelsAndTheirAddresses) {
     e.Sites[0] = blankSite(5, "Fen Shrine");
     e.Sites[0].RecUnitNumber = {0, 10, -1, 12345, 99};
     e.Sites[0].RecUnitName = {"Nobody", "Mossguard Spearman", "Ghost", "Far Scout", "Hidden"};
     e.Sites[0].SumUnitNumber = {1822, -666, 7, 4};
-    e.Sites[0].SumUnitName = {"Æther Drake", "-666", "Marsh Wisp", "Hidden"};
-    // The last row with the site's number is shown.
+    e.Sites[0].SumUnitName = {"Drake", "-666", "Marsh Wisp", "Hidden"};
     e.Sites[3] = e.Sites[0];
     e.Sites[3].Name = "Fen Shrine (later row)";
-    f.cmdSApplyFilters.click();
-    pickSite("Fen Shrine");
-    EXPECT_EQ(f.txtSiteDescription.text().substr(0, 26), "5 Fen Shrine (later row)\r\n");
-    expectEmpty(f.lblRecUnit[0]);
-    expectLink(f.lblRecUnit[1], "10", "Mossguard Spearman");
-    expectEmpty(f.lblRecUnit[2]);
-    expectLink(f.lblRecUnit[3], "12345", "Far Scout");
-    expectLink(f.lblSumUnit[0], "1822", "Æther Drake");
-    expectEmpty(f.lblSumUnit[1]);
-    expectLink(f.lblSumUnit[2], "7", "Marsh Wisp");
-
-    f.lblRecUnit[0].click();
-    EXPECT_TRUE(platform.openedUrls.empty());
-    f.lblRecUnit[1].click();
-    f.lblRecUnit[3].click();
-    f.lblSumUnit[0].click();
-    f.lblSumUnit[1].click();
+    EXPECT_EQ(describe(0).substr(0, 26), "5 Fen Shrine (later row)\r\n");
+    const std::string link = " (underlined) (colour 0000FF) (tip ";
+    EXPECT_EQ(links(f.lblRecUnit) + links(f.lblSumUnit),
+              "-1|10" + link + "Mossguard Spearman)|-1|12345" + link + "Far Scout)|1822" + link + "Drake)|-1|7" +
+                  link + "Marsh Wisp)|");
+    for (Label* l : {&f.lblRecUnit[0], &f.lblRecUnit[1], &f.lblRecUnit[3], &f.lblSumUnit[0], &f.lblSumUnit[1]})
+        l->click();
     const std::string base = kUnitReferenceBase;
     EXPECT_EQ(platform.openedUrls,
               (std::vector<std::string>{base + "00010.png", base + "12345.png", base + "01822.png"}));
-    EXPECT_EQ(f.lblURL.caption(), base + "01822.png");
-
     f.cboFeature.setListIndex(0);
-    EXPECT_EQ(f.txtSiteDescription.text(), "NO SITE SELECTED.");
-    for (const auto& l : f.lblRecUnit) expectEmpty(l);
-    for (const auto& l : f.lblSumUnit) expectEmpty(l);
+    EXPECT_EQ(f.txtSiteDescription.text() + links(f.lblRecUnit) + links(f.lblSumUnit),
+              "NO SITE SELECTED.-1|-1|-1|-1|-1|-1|-1|");
 }
 
 }  // namespace

@@ -118,86 +118,39 @@ TEST_F(UnitDetailTest, LastRowWithTheNumberWinsAndNoneClearsTheView) {
     EXPECT_EQ(f.lblUnitNumber.toolTip(), "");
 }
 
-TEST_F(UnitDetailTest, SpriteIsLoadedByItsPaddedNumber) {
-    e.Units[0] = blankUnit(56, "Small");
-    e.Units[1] = blankUnit(12345, "Many digits");
-    writePicture(sprite("0056.jpg"), 64, 32);
-    writePicture(sprite("12345.jpg"), 128, 128);
-    show("Small");
-    EXPECT_EQ(f.picUnit.picturePath(), sprite("0056.jpg"));
-    EXPECT_EQ(f.picUnit.geometry().width, 64 * 15);
-    EXPECT_EQ(f.picUnit.geometry().height, 32 * 15);
-    show("Many digits");
-    EXPECT_EQ(f.picUnit.picturePath(), sprite("12345.jpg"));
-
-    // A missing sprite, and "None", keep the picture and its place, silently.
-    const Geometry before = f.picUnit.geometry();
-    e.Units[2] = blankUnit(77, "No sprite");
-    show("No sprite");
-    EXPECT_EQ(f.picUnit.picturePath(), sprite("12345.jpg"));
-    EXPECT_EQ(f.picUnit.geometry().left, before.left);
-    f.cboUnitFound.setListIndex(0);
-    EXPECT_EQ(f.picUnit.picturePath(), sprite("12345.jpg"));
-    EXPECT_TRUE(platform.messages.empty());
-}
-
-TEST_F(UnitDetailTest, SpritesSitOnTheFrameBottomCentredByWidth) {
+// Sprites are found by the number padded to four digits after its sign; a
+// quarter, half or the whole frame width is centred on the frame's bottom,
+// any other width keeps the previous left edge; a missing sprite keeps the
+// picture, silently.
+TEST_F(UnitDetailTest, SpritesAreFoundByPaddedNumberAndSitOnTheFrameBottom) {
     f.shpUnit.setGeometry({1000, 2000, 1920, 1920});  // 128 pixels wide
     struct Sprite {
         int number, width, height, left;
+        const char* file;
     };
-    // A quarter, half and the whole frame width are centred; any other width
-    // keeps the previous left edge.
-    const Sprite sprites[] = {{1, 32, 40, 1000 + 720}, {2, 64, 64, 1000 + 480}, {3, 128, 100, 1000},
-                              {4, 50, 30, 1000},       {5, 32, 32, 1720},       {6, 100, 10, 1720}};
-    for (Sprite s : sprites) {
-        e.Units[s.number] = blankUnit(s.number, "sprite " + std::to_string(s.number));
-        writePicture(sprite("000" + std::to_string(s.number) + ".jpg"), s.width, s.height);
+    const Sprite sprites[] = {{1, 32, 40, 1720, "0001.jpg"},    {2, 64, 64, 1480, "0002.jpg"},
+                              {3, 128, 100, 1000, "0003.jpg"},  {4, 50, 30, 1000, "0004.jpg"},
+                              {5, 32, 32, 1720, "0005.jpg"},    {-666, 100, 10, 1720, "-0666.jpg"},
+                              {12345, 16, 16, 1720, "12345.jpg"}, {77, 0, 0, 0, nullptr}};
+    for (int i = 0; i < 8; ++i) {
+        e.Units[i] = blankUnit(sprites[i].number, "sprite " + std::to_string(i));
+        if (sprites[i].file) writePicture(sprite(sprites[i].file), sprites[i].width, sprites[i].height);
     }
     f.cmdUApplyFilters.click();
-    for (Sprite s : sprites) {
-        pickUnit("sprite " + std::to_string(s.number));
-        EXPECT_EQ(f.picUnit.geometry().left, s.left) << s.number;
-        EXPECT_EQ(f.picUnit.geometry().top, 2000 + 1920 - s.height * 15) << s.number;
+    for (int i = 0; i < 8; ++i) {
+        const Sprite& s = sprites[i].file ? sprites[i] : sprites[i - 1];
+        pickUnit("sprite " + std::to_string(i));
+        EXPECT_EQ(f.picUnit.picturePath(), sprite(s.file)) << i;
+        EXPECT_EQ(std::vector<int>({f.picUnit.geometry().left, f.picUnit.geometry().top, f.picUnit.geometry().width}),
+                  std::vector<int>({s.left, 2000 + 1920 - s.height * 15, s.width * 15}))
+            << i;
     }
-}
-
-TEST_F(UnitDetailTest, NumberLinksToTheReferencePage) {
-    e.Units[0] = blankUnit(56, "Small");
-    e.Units[1] = blankUnit(12345, "Many digits");
-    f.cmdUApplyFilters.click();
-    f.lblUnitNumber.click();  // nothing shown yet
-    EXPECT_TRUE(platform.openedUrls.empty());
-
-    pickUnit("Small");
     f.lblUnitNumber.click();
-    pickUnit("Many digits");
+    EXPECT_EQ(platform.openedUrls, std::vector<std::string>{std::string(kUnitReferenceBase) + "00077.png"});
+    pickUnit("sprite 5");
     f.lblUnitNumber.click();
-    const std::string base = kUnitReferenceBase;
-    EXPECT_EQ(platform.openedUrls, (std::vector<std::string>{base + "00056.png", base + "12345.png"}));
-    EXPECT_EQ(f.lblURL.caption(), base + "12345.png");
-}
-
-TEST_F(UnitDetailTest, ANegativeNumberIsPaddedAfterItsSign) {
-    // A row whose number cell was empty carries the sentinel as its number.
-    e.Units[0] = blankUnit(-666, "Nameless");
-    writePicture(sprite("-0666.jpg"), 16, 16);
-    show("Nameless");
-    EXPECT_EQ(f.lblUnitNumber.caption(), "-666");
-    EXPECT_EQ(f.picUnit.picturePath(), sprite("-0666.jpg"));
-    f.lblUnitNumber.click();
-    EXPECT_EQ(platform.openedUrls, std::vector<std::string>{std::string(kUnitReferenceBase) + "-00666.png"});
-}
-
-TEST_F(UnitDetailTest, RpsPanelShowsOnlyOnTheFirstBuilderPage) {
-    f.SSTab2.setTabCaptions({"Pretender", "Cmdr Name", "Items"});
-    f.SSTab2.setTab(1);
-    EXPECT_FALSE(f.fraBeginSiege.visible());
-    f.SSTab2.setTab(2);
-    EXPECT_FALSE(f.fraBeginSiege.visible());
-    f.SSTab2.setTab(0);
-    EXPECT_TRUE(f.fraBeginSiege.visible());
-    EXPECT_EQ(f.lblRPSvalue.caption(), "1347");
+    EXPECT_EQ(platform.openedUrls.back(), std::string(kUnitReferenceBase) + "-00666.png");
+    EXPECT_TRUE(platform.messages.empty());
 }
 
 }  // namespace

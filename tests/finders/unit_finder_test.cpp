@@ -103,18 +103,6 @@ TEST_F(UnitFinderTest, EachFilterEntryReadsItsOwnColumn) {
               1u + 6 + 9 + 9 + 3 + 4 + 5 + 4 + 51 + 4 + 6 + 1 + 4);
 }
 
-TEST_F(UnitFinderTest, NoFilterListsEveryRowInTableOrderWithItsNumber) {
-    e.Units[0] = blankUnit(77, "Twin");
-    e.Units[1] = blankUnit(78, "Twin");
-    f.cmdUApplyFilters.click();
-    ASSERT_EQ(f.cboUnitFound.listCount(), 1 + 1983);
-    EXPECT_EQ(f.cboUnitFound.item(0), "None");
-    EXPECT_EQ(f.cboUnitFound.item(2), "Twin");
-    EXPECT_EQ((std::vector<i16>{e.UnitIndex[0], e.UnitIndex[1], e.UnitIndex[2], e.UnitIndex[1983]}),
-              (std::vector<i16>{-1, 77, 78, 5000 + 1982}));
-    EXPECT_EQ(f.cboUnitFound.listIndex(), -1);
-}
-
 TEST_F(UnitFinderTest, NoMatchLeavesOnlyNoneAndKeepsTheDescription) {
     e.Units[0] = blankUnit(77, "Plain");
     f.cmdUApplyFilters.click();
