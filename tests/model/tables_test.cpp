@@ -32,60 +32,6 @@ protected:
     std::unique_ptr<App> app;
 };
 
-// ---- Pickers --------------------------------------------------------------
-
-struct PickerCase {
-    const char* file;
-    LoadStatus (*load)(Editor&);
-    ComboBox Form1::*picker;
-    std::vector<std::int16_t> Editor::*index;  // nullptr: the table has none
-    int rows;
-    const char* first;
-    const char* second;
-    const char* last;
-    std::int16_t lastNumber;
-};
-
-// Each picker holds its first entry and every row's name, selects the first
-// entry (raising Click once) and maps positions to numbers; a reload replaces
-// the entries, and a failed load leaves the first entry alone.
-TEST_F(Tables, PickersListEveryRowAfterTheFirstEntry) {
-    const PickerCase cases[] = {
-        {kUnitFile, loadUnits, &Form1::cboUnitFound, &Editor::UnitIndex, kUnitRows, "None", "\xC6ther Drake",
-         "Filler Unit 1982", 3000 + 1982},
-        {kItemFile, loadItems, &Form1::cboItem, &Editor::ItemIndex, kItemRows, "No Item", "Emberbrand",
-         "Filler Item 311", 400 + 311},
-        {kSiteFile, loadSites, &Form1::cboFeature, &Editor::SiteIndex, kSiteRows, "None", "Glimmering Fen",
-         "Filler Site 564", 1000 + 564},
-        {kPopTypeFile, loadPopTypes, &Form1::cboPopType, nullptr, kPopTypeRows, "None", "Marsh Folk", "Filler Pop 65",
-         0},
-    };
-    for (const PickerCase& c : cases) {
-        SCOPED_TRACE(c.file);
-        install();
-        ComboBox& picker = f().*c.picker;
-        int clicks = 0;
-        picker.Click = [&] { ++clicks; };
-        ASSERT_TRUE(c.load(e()));
-        ASSERT_TRUE(c.load(e()));
-        EXPECT_EQ(clicks, 2);
-        ASSERT_EQ(picker.listCount(), c.rows);
-        EXPECT_EQ(picker.item(0), c.first);
-        EXPECT_EQ(picker.item(1), c.second);
-        EXPECT_EQ(picker.item(c.rows - 1), c.last);
-        EXPECT_EQ(picker.listIndex(), 0);
-        if (c.index) {
-            EXPECT_EQ((e().*c.index)[0], -1);
-            EXPECT_EQ((e().*c.index)[c.rows - 1], c.lastNumber);
-        }
-
-        std::string text = readFile(path(c.file));
-        writeFile(path(c.file), text.substr(0, text.size() / 2));
-        EXPECT_FALSE(c.load(e()));
-        EXPECT_EQ(picker.items(), std::vector<std::string>{c.first});
-    }
-}
-
 // ---- Units ----------------------------------------------------------------
 
 TEST_F(Tables, UnitCellsFollowTheReplacementRules) {
@@ -108,42 +54,6 @@ TEST_F(Tables, UnitCellsFollowTheReplacementRules) {
                          r.Extra7, r.Name),
               std::tuple("-666", -666, -999, "-999", "  ", " Unique ", 2, 4, -32768, "\xC6ther Drake"));
     EXPECT_EQ(e().Units[kUnitRows - 1].Name, "");  // the last row stays empty
-}
-
-TEST_F(Tables, UnitColumnsFillTheRecordIncludingInterleavedRandomMagic) {
-    Row row(col::unit::Count);
-    for (int c = 0; c < col::unit::Count; ++c) row[c] = std::to_string(c);
-    row.push_back("ignored extra field");
-    auto rows = defaultUnitRows();
-    rows[5] = row;
-    install(kUnitFile, tableText(rows));
-
-    ASSERT_TRUE(loadUnits(e()));
-    // The first and the last field of every run of numbers or texts.
-    using U = UnitRecord;
-    const std::pair<i16 U::*, int> numbers[] = {{&U::Number, 0},         {&U::God, 6},           {&U::HitPoints, 9},
-                                                {&U::Morale, 10},        {&U::LeaderNormal, 12}, {&U::LeaderMagic, 14},
-                                                {&U::SlotsHand, 15},     {&U::SlotsMisc, 19},    {&U::PathFire, 20},
-                                                {&U::PathHoly, 28},      {&U::Stealth, 52},      {&U::Standard, 64},
-                                                {&U::Awe, 66},           {&U::PoisonCloud, 75},  {&U::Pillage, 77},
-                                                {&U::VoidSummoning, 84}, {&U::Summon, 117},      {&U::SeaShape, 130}};
-    const std::pair<text U::*, int> texts[] = {{&U::Name, 1},         {&U::Female, 5},           {&U::Undead, 45},
-                                               {&U::Glamour, 51},     {&U::ResistLightning, 53}, {&U::ResistPoison, 56},
-                                               {&U::DarkVision, 57},  {&U::Insane, 63},          {&U::Extra65, 65},
-                                               {&U::IceArmor, 76},    {&U::SurviveForest, 85},   {&U::MoveSailing, 94},
-                                               {&U::ColdBlooded, 95}, {&U::Reanimator, 116},     {&U::UniqueName, 131},
-                                               {&U::Special, 132}};
-    const UnitRecord& r = e().Units[5];
-    for (const auto& [field, column] : numbers) EXPECT_EQ(r.*field, column) << "field " << column;
-    for (const auto& [field, column] : texts) EXPECT_EQ(r.*field, std::to_string(column)) << "field " << column;
-    for (int j = 0; j < 4; ++j) {
-        EXPECT_EQ(r.RandMagicTag[j], std::to_string(29 + 4 * j));
-        EXPECT_EQ(r.RandMagicNum1[j], 30 + 4 * j);
-        EXPECT_EQ(r.RandMagicNum2[j], 31 + 4 * j);
-        EXPECT_EQ(r.RandMagicPaths[j], std::to_string(32 + 4 * j));
-    }
-    EXPECT_EQ(r.RandMagicTag[4], "");
-    EXPECT_EQ(r.RandMagicNum1[4], 0);
 }
 
 TEST_F(Tables, UnitLinesAfterTheCountAreNeverReadAndTheLastNeedsNoLineEnd) {
