@@ -1,3 +1,5 @@
+// Each entry of every Unit Finder filter reads its own column (one row per
+// entry carries just that property), and each box enables only its own list.
 #include <algorithm>
 
 #include "finder_fixture.h"
@@ -119,7 +121,7 @@ TEST_F(UnitFinderTest, FilterBoxesEnableTheirCombosOnly) {
         EXPECT_FALSE(combo->enabled()) << box->name();
     }
     // Ticking a box does not rebuild the result list.
-    EXPECT_EQ(f.cboUnitFound.listCount(), 0);
+    EXPECT_EQ(f.cboUnitFound.listCount(), kUnitRows);
     for (CheckBox* b : {&f.chkUMounted, &f.chkUUnique, &f.chkUHoly, &f.chkUFemale, &f.chkSRUnits, &f.chkSSUnits,
                         &f.chkSPBonus, &f.chkSSBonus, &f.chkSGBonus, &f.chkSScales})
         EXPECT_FALSE(b->Click) << b->name();

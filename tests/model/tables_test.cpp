@@ -1,3 +1,6 @@
+// The table readers: which cells are replaced (empty, one blank, a star),
+// halves rounded to even, lines past the count never read, and a failing row
+// that keeps the rows before it.
 #include "model/tables.h"
 
 #include <gtest/gtest.h>
@@ -166,28 +169,6 @@ TEST_F(Tables, PopTypesTakeTheLastCommanderAfterTheLastTab) {
     rows[3][4] = "";
     install(kPopTypeFile, tableText(rows));
     EXPECT_EQ(loadPopTypes(e()).cause, path(kPopTypeFile) + ": line 4, field 4: \"\" is not a number");
-}
-
-// ---- Name list ------------------------------------------------------------
-
-TEST_F(Tables, NameListOffersTheDataTwoLines) {
-    install(kNameListFile,
-            "Marsh Names_DATA2\r\nMarsh Names\r\nLower_data2\r\n_DATA2\r\nDATA2\r\n\r\n"
-            "Hill \xD6_DATA2\nTail_DATA2_\r\nLast_DATA2");
-    e().QuillmapFolder = quillmapFolderOf(root);
-    f().cboNameDataList.setEnabled(false);
-    int clicks = 0;
-    f().cboNameDataList.Click = [&] { ++clicks; };
-    ASSERT_TRUE(loadNameList(e()));
-    EXPECT_EQ(f().cboNameDataList.items(),
-              (std::vector<std::string>{"Let Velm name the province.", "Marsh Names", "", "Hill \xD6", "Last"}));
-    EXPECT_TRUE(f().cboNameDataList.enabled());
-    EXPECT_EQ(f().cboNameDataList.listIndex(), 0);
-    EXPECT_EQ(clicks, 1);
-
-    e().QuillmapFolder = "";
-    EXPECT_EQ(loadNameList(e()).cause, "/LIST_CRATE/NameList.txt: cannot be opened: No such file or directory");
-    EXPECT_EQ(f().cboNameDataList.items(), std::vector<std::string>{"Let Velm name the province."});
 }
 
 }  // namespace
