@@ -60,47 +60,6 @@ TEST(Reset, ReturnsEveryControlToTheStartAndRereadsTheFiles) {
     EXPECT_EQ(layoutOf(s), dataFile("started.layout"));
 }
 
-// Each failure region shows its message, keeps what was filled before it and
-// runs nothing after it; the start picture may be missing silently.
-TEST(StartUp, AFailingStepStopsTheRestOfTheStartWithItsMessage) {
-    struct Case {
-        const char* missing;
-        const char* message;  // "" = none
-        const char* filled;   // the last list filled: scales, author, name lists, pop types, sites, items, units
-    };
-    const Case cases[] = {
-        {kNationFile, "RKdata not found!", "none"},     {kConfigFile, "RK.cfg not found!", "scales"},
-        {kNameListFile, "NameList.txt not found!", "author"}, {kPopTypeFile, "RKdata not found!", "name lists"},
-        {kSiteFile, "RKdata not found!", "pop types"},   {kItemFile, "RKdata not found!", "sites"},
-        {kUnitFile, "RKdata not found!", "items"},       {kSpriteFile, "", "units"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.missing);
-        Started s({{{c.missing, std::nullopt}}});
-        const Form1& f = s.f;
-        const bool filled[] = {f.cboScales.listCount() > 0,      f.txtAuthor.text() == "Test Author",
-                               f.cboNameDataList.listCount() > 1, f.cboPopType.listCount() > 1,
-                               f.cboFeature.listCount() > 1,      f.cboItem.listCount() > 1,
-                               f.cboUnitFound.listCount() > 1};
-        const char* names[] = {"scales", "author", "name lists", "pop types", "sites", "items", "units"};
-        std::string last = "none";
-        for (int i = 0; i < 7 && filled[i]; ++i) last = names[i];
-        EXPECT_EQ(last, c.filled);
-        EXPECT_EQ(f.cboEra.listCount(), 3);
-        EXPECT_TRUE(f.visible());
-        EXPECT_FALSE(s.app.splash.visible());
-        if (!*c.message) {
-            EXPECT_TRUE(s.platform.messages.empty());
-            EXPECT_EQ(f.picUnit.picturePath(), "");
-            continue;
-        }
-        ASSERT_EQ(s.platform.messages.size(), 1u);
-        EXPECT_EQ(s.platform.messages[0].text, c.message);
-        EXPECT_EQ(s.platform.messages[0].title, "Godsmith");
-        EXPECT_NE(s.platform.messages[0].detail.find("cannot be opened"), std::string::npos);
-    }
-}
-
 // The era's handler does nothing while the main window loads (the start
 // fills the nations itself); a reset runs it and refills them.
 TEST(Reset, RunsTheEraHandlerWhichTheFirstStartSkips) {
