@@ -20,45 +20,31 @@ TEST(SampleData, EveryFinderAndFilterChoiceFindsSomeRowsButNotAll) {
     EXPECT_EQ(f.cboNameDataList.items(), (std::vector<std::string>{"Let Velm name the province.", "Fenlands",
                                                                    "Highland Cairns", "Saltmarsh Ports",
                                                                    "M\xF8rkwood Hamlets"}));
-    struct Filter {
-        CheckBox& box;
-        ComboBox* choices;
-        Button* apply;
-        ComboBox& results;
-    };
-    Button* u = &f.cmdUApplyFilters;
-    Button* s = &f.cmdSApplyFilters;
-    ComboBox &units = f.cboUnitFound, &sites = f.cboFeature, &items = f.cboItem;
-    const Filter filters[] = {
-        {f.chkUGod, &f.cboUGod, u, units},         {f.chkUSize, &f.cboUSize, u, units},
-        {f.chkUMagic, &f.cboUMagic, u, units},     {f.chkURMagic, &f.cboURMagic, u, units},
-        {f.chkULead, &f.cboULead, u, units},       {f.chkUCType, &f.cboUCType, u, units},
-        {f.chkUStealth, &f.cboUStealth, u, units}, {f.chkUResist, &f.cboUResist, u, units},
-        {f.chkUMisc, &f.cboUMisc, u, units},       {f.chkUSurvival, &f.cboUSurvival, u, units},
-        {f.chkUMove, &f.cboUMove, u, units},       {f.chkUHero, &f.cboUHero, u, units},
-        {f.chkUMounted, nullptr, u, units},        {f.chkUUnique, nullptr, u, units},
-        {f.chkUHoly, nullptr, u, units},           {f.chkUFemale, nullptr, u, units},
-        {f.chkSTerrain, &f.cboSTerrain, s, sites}, {f.chkSType, &f.cboSType, s, sites},
-        {f.chkSGems, &f.cboSGems, s, sites},       {f.chkSStruct, &f.cboSStruct, s, sites},
-        {f.chkSRUnits, nullptr, s, sites},         {f.chkSSUnits, nullptr, s, sites},
-        {f.chkSPBonus, nullptr, s, sites},         {f.chkSSBonus, nullptr, s, sites},
-        {f.chkSGBonus, nullptr, s, sites},         {f.chkSScales, nullptr, s, sites},
-        {f.chkIP1, &f.cboIP1, nullptr, items},     {f.chkIP2, &f.cboIP2, nullptr, items},
-        {f.chkIArtifacts, nullptr, nullptr, items}, {f.chkISpecial, nullptr, nullptr, items},
-    };
-    for (const Filter& filter : filters) {
-        if (filter.apply) filter.apply->click();
-        const int all = filter.results.listCount();
-        filter.box.click();
-        for (int i = 0; i < (filter.choices ? filter.choices->listCount() : 1); ++i) {
-            if (filter.choices) filter.choices->setListIndex(i);
-            if (filter.apply) filter.apply->click();
-            const int found = filter.results.listCount() - 1;
-            EXPECT_GT(found, 0) << filter.box.name() << " " << i;
-            EXPECT_LT(found, all - 1) << filter.box.name() << " " << i;
+    // Every filter box of both finders and the item filter, with its list of
+    // choices when it has one ("chkUGod" and "cboUGod").
+    int boxes = 0;
+    for (Control* c : f.allControls()) {
+        const std::string frame = c->container()->name();
+        if (c->kind() != Kind::CheckBox || (frame != "fraUnitFinder" && frame != "fraFeatures" && frame != "Frame11") ||
+            c->name().find("No") != std::string::npos || c == &f.chkKillFeatures)
+            continue;
+        auto& box = static_cast<CheckBox&>(*c);
+        auto* choices = static_cast<ComboBox*>(f.find("cbo" + c->name().substr(3)));
+        Button* apply = frame == "fraUnitFinder" ? &f.cmdUApplyFilters : frame == "fraFeatures" ? &f.cmdSApplyFilters : nullptr;
+        ComboBox& results = frame == "fraUnitFinder" ? f.cboUnitFound : frame == "fraFeatures" ? f.cboFeature : f.cboItem;
+        ++boxes;
+        if (apply) apply->click();
+        const int all = results.listCount();
+        box.click();
+        for (int i = 0; i < (choices ? choices->listCount() : 1); ++i) {
+            if (choices) choices->setListIndex(i);
+            if (apply) apply->click();
+            EXPECT_GT(results.listCount() - 1, 0) << box.name() << " " << i;
+            EXPECT_LT(results.listCount(), all) << box.name() << " " << i;
         }
-        filter.box.click();
+        box.click();
     }
+    EXPECT_EQ(boxes, 16 + 10 + 6);
 }
 
 TEST(SampleData, RewritingKeepsTheUsersConfigurationAndGodList) {
