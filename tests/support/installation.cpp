@@ -42,12 +42,14 @@ void replaceAll(std::string& s, const std::string& from, const std::string& to) 
 
 }  // namespace
 
+namespace {
 Row numberedRow(int fields, int number, const std::string& name) {
     Row row(fields);
     row[0] = std::to_string(number);
     row[1] = name;
     return row;
 }
+}  // namespace
 
 Row unitRow(int number, const std::string& name) { return numberedRow(col::unit::Count, number, name); }
 
@@ -157,17 +159,6 @@ std::vector<Row> defaultPopTypeRows() {
     });
 }
 
-std::string configText(const std::string& quillmapFolder, const std::string& author, const std::string& index,
-                       const std::vector<std::string>& itemLists) {
-    std::string text = quillmapFolder + "\r\n" + author + "\r\n" + index + "\r\n";
-    for (const auto& list : itemLists) text += list + "\r\n";
-    return text;
-}
-
-std::string quillmapFolderOf(const std::string& installation) {
-    return (fs::path(installation) / kQuillmapDir).string();
-}
-
 void writeFile(const std::string& path, const std::string& bytes) {
     fs::create_directories(fs::path(path).parent_path());
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -189,7 +180,7 @@ std::string makeTempFolder() {
 
 std::string makeInstallation(const InstallationOptions& options) {
     const fs::path root = makeTempFolder();
-    const std::string quillmap = quillmapFolderOf(root.string());
+    const std::string quillmap = (root / kQuillmapDir).string();
 
     std::map<std::string, std::optional<std::string>> files = {
         {kUnitFile, tableText(defaultUnitRows())},
@@ -197,7 +188,7 @@ std::string makeInstallation(const InstallationOptions& options) {
         {kSiteFile, tableText(defaultSiteRows())},
         {kNationFile, tableText(defaultNationRows())},
         {kPopTypeFile, tableText(defaultPopTypeRows())},
-        {kConfigFile, configText("{QUILLMAP}", "Test Author", "1", {"Spare Blades", "Tower Relics"})},
+        {kConfigFile, "{QUILLMAP}\r\nTest Author\r\n1\r\nSpare Blades\r\nTower Relics\r\n"},
         {kNameListFile, "Marsh Names_DATA2\r\nMarsh Names\r\nHill Names_DATA2\r\nreadme.txt\r\n"},
         {kGodListFile, ""},
     };

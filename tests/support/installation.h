@@ -28,9 +28,7 @@ namespace gs::test {
 // One line of a data table as its fields.
 using Row = std::vector<std::string>;
 
-// A row of `fields` empty cells with the number and name in columns 0 and 1
-// (the shape of units, items and sites).
-Row numberedRow(int fields, int number, const std::string& name);
+// Rows of the five tables, every cell empty but those given.
 Row unitRow(int number, const std::string& name);  // 133 fields
 Row itemRow(int number, const std::string& name, const std::string& category, int classCode,
             const std::string& path1 = "", const std::string& level1 = "", const std::string& path2 = "",
@@ -50,9 +48,6 @@ std::vector<Row> defaultSiteRows();
 std::vector<Row> defaultNationRows();
 std::vector<Row> defaultPopTypeRows();
 
-// RK.cfg's text: folder, author, index, then each extra item list (CR LF after every line).
-std::string configText(const std::string& quillmapFolder, const std::string& author, const std::string& index,
-                       const std::vector<std::string>& itemLists = {});
 
 // Relative paths of the files of an installation (with "/").
 inline constexpr const char* kUnitFile = "RKdata/UnitData.txt";
@@ -82,8 +77,6 @@ std::string makeInstallation(const InstallationOptions& options = {});
 // A fresh empty temporary folder, removed when the test program ends.
 std::string makeTempFolder();
 
-// The absolute Quillmap folder of an installation made above.
-std::string quillmapFolderOf(const std::string& installation);
 
 // Writes bytes to a file, creating its folders; replaces any content.
 void writeFile(const std::string& path, const std::string& bytes);
