@@ -5,8 +5,10 @@
 // Each case checks the exact message, the files' bytes and modes afterwards,
 // and that nothing was written outside the installation.
 #include <fcntl.h>
+#include <linux/fs.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -22,7 +24,6 @@
 #include "model/installation_lock.h"
 #include "support/fake_platform.h"
 #include "support/installation.h"
-#include "support/write_faults.h"
 
 namespace fs = std::filesystem;
 
@@ -34,7 +35,7 @@ namespace {
 // "{X}" for a folder outside it.
 struct Site {
     std::string inst = makeInstallation();
-    std::string q = quillmapFolderOf(inst);
+    std::string q = (fs::path(inst) / kQuillmapDir).string();
     std::string outside = makeTempFolder();
 
     std::string at(std::string text) const {
@@ -53,6 +54,19 @@ struct Site {
     }
     void mode(const std::string& path, int bits) const { ASSERT_EQ(::chmod(at(path).c_str(), bits), 0); }
 };
+
+// Sets or clears a folder's immutable attribute (which holds even for root);
+// 0 or the error.
+int setImmutable(const std::string& path, bool on) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return errno;
+    int flags = 0;
+    int err = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 ? 0 : errno;
+    flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+    if (err == 0 && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) != 0) err = errno;
+    ::close(fd);
+    return err;
+}
 
 struct Shown {
     std::string text, detail;

@@ -1,170 +1,110 @@
-// Saving when the disk refuses: each write fails for real (a missing
-// folder, a folder that refuses writes even to root, a full file system)
-// and afterwards the message names the fault and no file has lost a byte:
-// an existing god file keeps its bytes, GodList.txt keeps its lines, RK.cfg
-// and the author index stay, and no temporary file is left behind.
-#include "support/write_faults.h"
-
+// Saving when the system refuses, for real: a missing folder, a folder in the
+// file's place, or a write that stops half-way as on a full disk (the file
+// size limit). Afterwards the message names the file and the system's
+// reason, no file has lost a byte (an existing god file, GodList.txt's lines,
+// RK.cfg), the author index stays and no temporary file is left behind.
 #include <gtest/gtest.h>
-#include <unistd.h>
+#include <sys/resource.h>
 
-#include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
-#include <map>
-#include <optional>
-#include <set>
 
-#include "support/fake_platform.h"
-#include "support/installation.h"
-#include "app/app.h"
+#include "support/session.h"
 
 namespace fs = std::filesystem;
 
 namespace gs::test {
 namespace {
 
-// The names in a folder (none when it is missing), without the filler.
-std::set<std::string> entries(const std::string& folder) {
-    std::set<std::string> names;
-    if (!fs::exists(folder)) return names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
-    names.erase(FullFolder::kFiller);
+// While it lives, no file may grow beyond `bytes`: a longer write fails with EFBIG.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        handler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, handler_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*handler_)(int) = nullptr;
+};
+
+// The names in a folder, "" when it is missing.
+std::string entries(const std::string& folder) {
+    std::string names;
+    if (fs::exists(folder))
+        for (const auto& entry : fs::directory_iterator(folder)) names += entry.path().filename().string() + " ";
     return names;
 }
 
-enum class Fault { Missing, NotWritable, DiskFull };
-const char* const kFaultNames[] = {"FolderMissing", "FolderNotWritable", "DiskFull"};
+enum class Fault { MissingFolder, FolderInPlace, WriteStopsHalfWay };
 
-// One fault on one folder for the lifetime of the object; the files the
-// test puts there first are written before the fault begins.
-class FolderFault {
-public:
-    FolderFault(Fault fault, const std::string& folder, const std::map<std::string, std::string>& files) {
-        error_ = make(fault, folder, files);
-    }
-    // 0 when the platform cannot make this fault (whyNot() says why).
-    int error() const { return error_; }
-    const std::string& whyNot() const { return whyNot_; }
-
-private:
-    int make(Fault fault, const std::string& folder, const std::map<std::string, std::string>& files) {
-        if (fault == Fault::Missing) {
-            fs::remove_all(folder);
-            return ENOENT;
+TEST(WriteFaults, AFailedSaveKeepsEveryFileWholeAndTheIndex) {
+    struct Case {
+        const char* action;  // "add", "as", "list" (GodList.txt), "cfg" (RK.cfg after Save As)
+        Fault fault;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"add", Fault::MissingFolder, "File not saved!"},   {"add", Fault::FolderInPlace, "File not saved!"},
+        {"add", Fault::WriteStopsHalfWay, "File not saved!"}, {"as", Fault::MissingFolder, "File not saved!"},
+        {"as", Fault::WriteStopsHalfWay, "File not saved!"},  {"list", Fault::MissingFolder, "File not Added to GodList!"},
+        {"list", Fault::FolderInPlace, "File not Added to GodList!"},
+        {"list", Fault::WriteStopsHalfWay, "File not Added to GodList!"},
+        {"cfg", Fault::FolderInPlace, "Unable to update RK.cfg"},
+        {"cfg", Fault::WriteStopsHalfWay, "Unable to update RK.cfg"},
+    };
+    const std::string earlier = "Older1_5_A_EA_\r\nOlder2_5_A_EA_\r\n";
+    const std::string old = "#population 7\r\n" + std::string(40, '#') + "\r\n";
+    for (const Case& c : cases) {
+        const std::string action = c.action;
+        SCOPED_TRACE(action + " " + std::to_string(static_cast<int>(c.fault)));
+        Session s;
+        s.run("start");
+        const std::string godBin = s.folder + "/Quillmap/GOD_BIN", list = s.folder + "/" + kGodListFile;
+        const std::string cfg = s.folder + "/RK.cfg", oldCfg = readFile(cfg);
+        writeFile(list, earlier);
+        const std::string target = action == "add"    ? godBin + "/x.god"
+                                   : action == "as"   ? s.folder + "/chosen/x.god"
+                                   : action == "list" ? list
+                                                      : cfg;
+        const std::string folder = fs::path(target).parent_path().string();
+        if (action != "list" && action != "cfg") writeFile(target, old);
+        if (c.fault == Fault::MissingFolder) fs::remove_all(folder);
+        if (c.fault == Fault::FolderInPlace) fs::remove(target), fs::create_directories(target + "/inside");
+        const std::string before = entries(folder);
+        if (action == "as" || action == "cfg") s.platform.dialogAnswers.push_back(action == "as" ? target : godBin + "/y.god");
+        // The new god file is longer than the old one; the limit lets only the
+        // write under test fail.
+        const bool longText = action == "add" || action == "as";
+        s.run("type txtGanFileName x");
+        s.run("type txtGanFileFinal #population 100" + (longText ? "\\r\\n" + std::string(60, '#') : ""));
+        {
+            std::optional<FileSizeLimit> limit;
+            if (c.fault == Fault::WriteStopsHalfWay)
+                limit.emplace(action == "list" ? earlier.size() + 1 : action == "cfg" ? 40 : old.size() + 4);
+            s.run(action == "add" || action == "list" ? "click cmdSaveAndAdd" : "click cmdSaveAs");
         }
-        fs::create_directories(folder);
-        if (fault == Fault::DiskFull && !full_.emplace(folder).active()) return cannot(full_->whyNot());
-        for (const auto& [name, bytes] : files) writeFile(folder + "/" + name, bytes);
-        if (fault == Fault::DiskFull) return full_->fill() ? ENOSPC : cannot(full_->whyNot());
-        return locked_.emplace(folder).active() ? locked_->error() : cannot(locked_->whyNot());
+        const int err = c.fault == Fault::MissingFolder ? ENOENT : c.fault == Fault::FolderInPlace ? EISDIR : EFBIG;
+        ASSERT_EQ(s.platform.messages.size(), 1u);
+        EXPECT_EQ(s.platform.messages[0].text, c.message);
+        EXPECT_EQ(s.platform.messages[0].detail, target + ": " + std::strerror(err));
+        EXPECT_EQ(entries(folder), before);
+        if (c.fault == Fault::WriteStopsHalfWay) { EXPECT_EQ(readFile(target), action == "cfg" ? oldCfg : action == "list" ? earlier : old); }
+        if (action != "list" && c.fault != Fault::MissingFolder) { EXPECT_EQ(readFile(list), earlier); }
+        if (action != "cfg") { EXPECT_EQ(readFile(cfg), oldCfg); }
+        if (action == "list") { EXPECT_EQ(readFile(godBin + "/x.god"), "#population 100\r\n"); }
+        EXPECT_EQ(s.f.txtAuthorIndex.text(), "1");
     }
-    int cannot(const std::string& why) {
-        whyNot_ = why;
-        return 0;
-    }
-
-    std::optional<FullFolder> full_;
-    std::optional<UnwritableFolder> locked_;
-    int error_ = 0;
-    std::string whyNot_;
-};
-
-class SaveFaults : public ::testing::TestWithParam<Fault> {
-protected:
-    void SetUp() override {
-        app.start();
-        ASSERT_TRUE(platform.messages.empty());
-        writeFile(godList, earlier);
-        f.txtGanFileName.setText(kName);
-        f.txtGanFileFinal.setText("#population 100\r\n#units 5 12");
-    }
-
-    bool missing() const { return GetParam() == Fault::Missing; }
-    void expectMessage(const char* text, const std::string& path, int err) {
-        ASSERT_EQ(platform.messages.size(), 1u);
-        EXPECT_EQ(platform.messages[0].text, text);
-        EXPECT_EQ(platform.messages[0].title, text);
-        EXPECT_EQ(platform.messages[0].detail, path + ": " + std::strerror(err));
-    }
-    void expectIndexNotAdvanced() {
-        EXPECT_EQ(readFile(config), oldConfig);
-        EXPECT_EQ(f.txtAuthorIndex.text(), "1");
-        EXPECT_EQ(app.editor.AuthorIndex, 1);
-    }
-
-    static constexpr const char* kName = "Test1_5_A_EA_";
-    static constexpr const char* kOldGodFile = "#population 7\r\n";
-    static constexpr const char* kNewGodFile = "#population 100\r\n#units 5 12\r\n";
-
-    // Earlier lines of GodList.txt that end 5 bytes before a page of the file
-    // system ends: on a full disk the start of a new line still fits into the
-    // file's last page and the rest does not, so the half-written line must
-    // be taken back.
-    static std::string earlierLines() {
-        const std::size_t size = 2 * static_cast<std::size_t>(::sysconf(_SC_PAGESIZE)) - 5;
-        std::string lines;
-        for (int n = 1; lines.size() + 40 < size; ++n) lines += "Older" + std::to_string(n) + "_5_A_EA_\r\n";
-        return lines + std::string(size - lines.size() - 2, 'x') + "\r\n";
-    }
-
-    std::string earlier = earlierLines();
-    std::string root = makeInstallation();
-    std::string godBin = root + "/" + kGodBinDir;
-    std::string listCrate = root + "/Quillmap/LIST_CRATE";
-    std::string godFile = godBin + "/" + kName + ".god";
-    std::string godList = root + "/" + kGodListFile;
-    std::string config = root + "/" + kConfigFile;
-    std::string oldConfig = readFile(config);
-    FakePlatform platform{root};
-    App app{platform};
-    Form1& f = app.form;
-};
-
-TEST_P(SaveFaults, SaveAndAddKeepsAnExistingGodFileTheIndexAndTheConfiguration) {
-    FolderFault fault(GetParam(), godBin, {{std::string(kName) + ".god", kOldGodFile}});
-    if (!fault.error()) GTEST_SKIP() << fault.whyNot();
-    const std::set<std::string> before = entries(godBin);
-    f.cmdSaveAndAdd.click();
-
-    expectMessage("File not saved!", godFile, fault.error());
-    EXPECT_EQ(readFile(godFile), missing() ? "" : kOldGodFile);
-    EXPECT_EQ(entries(godBin), before);
-    EXPECT_EQ(readFile(godList), earlier);
-    expectIndexNotAdvanced();
 }
-
-TEST_P(SaveFaults, SaveAsKeepsAnExistingFileAndTheConfiguration) {
-    const std::string folder = root + "/chosen";
-    const std::string chosen = folder + "/mine.god";
-    FolderFault fault(GetParam(), folder, {{"mine.god", kOldGodFile}});
-    if (!fault.error()) GTEST_SKIP() << fault.whyNot();
-    const std::set<std::string> before = entries(folder);
-    platform.dialogAnswers.push_back(chosen);
-    f.cmdSaveAs.click();
-
-    expectMessage("File not saved!", chosen, fault.error());
-    EXPECT_EQ(readFile(chosen), missing() ? "" : kOldGodFile);
-    EXPECT_EQ(entries(folder), before);
-    EXPECT_EQ(readFile(godList), earlier);
-    expectIndexNotAdvanced();
-}
-
-TEST_P(SaveFaults, AddingToGodListKeepsItsLinesAndTheIndexButTheGodFileStays) {
-    FolderFault fault(GetParam(), listCrate, {{"GodList.txt", earlier}});
-    if (!fault.error()) GTEST_SKIP() << fault.whyNot();
-    const std::set<std::string> before = entries(listCrate);
-    f.cmdSaveAndAdd.click();
-
-    expectMessage("File not Added to GodList!", godList, fault.error());
-    EXPECT_EQ(readFile(godFile), kNewGodFile);
-    EXPECT_EQ(readFile(godList), missing() ? "" : earlier);
-    EXPECT_EQ(entries(listCrate), before);
-    expectIndexNotAdvanced();
-}
-
-INSTANTIATE_TEST_SUITE_P(Faults, SaveFaults, ::testing::Values(Fault::Missing, Fault::NotWritable, Fault::DiskFull),
-                         [](const auto& info) { return kFaultNames[static_cast<int>(info.param)]; });
 
 }  // namespace
 }  // namespace gs::test

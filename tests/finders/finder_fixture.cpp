@@ -1,117 +1,20 @@
 #include "finder_fixture.h"
 
-#include <algorithm>
-#include <filesystem>
-#include <stdexcept>
-
-#include "model/fixed_lists.h"
 #include "model/table_reader.h"
 
 namespace gs::test {
-namespace {
-
-// Tables of filler rows as the loaders read them from files of empty cells.
-template <class Record, class Parse>
-const std::vector<Record>& fillers(int rows, Row (*row)(int, const std::string&), int firstNumber, Parse parse) {
-    static const std::string bytes = [&] {  // the cells view them
-        std::vector<Row> lines;
-        for (int r = 0; r < rows - 1; ++r) lines.push_back(row(firstNumber + r, kFiller));
-        return tableText(lines);
-    }();
-    static const std::vector<Record> table = [&] {
-        std::vector<Record> out(rows);
-        if (!parse(bytes, "filler table", out)) throw std::runtime_error("filler table");
-        return out;
-    }();
-    return table;
-}
-const std::vector<UnitRecord>& fillerUnits() { return fillers<UnitRecord>(kUnitRows, unitRow, 5000, parseUnits); }
-const std::vector<SiteRecord>& fillerSites() { return fillers<SiteRecord>(kSiteRows, siteRow, 3000, parseSites); }
-
-}  // namespace
-
-UnitRecord blankUnit(int number, const std::string& name) {
-    UnitRecord u = fillerUnits()[0];
-    u.Number = static_cast<i16>(number);
-    u.Name = kept(name);
-    return u;
-}
-
-SiteRecord blankSite(int number, const std::string& name) {
-    SiteRecord s = fillerSites()[0];
-    s.Number = static_cast<i16>(number);
-    s.Name = kept(name);
-    return s;
-}
 
 FinderTest::FinderTest() {
-    std::filesystem::create_directories(folder + "/RKsprites");
-    e.Units = fillerUnits();
-    e.Sites = fillerSites();
-    // The filter combos as start-up leaves them.
-    for (auto [combo, items] : {std::pair{&f.cboSTerrain, &lists::STerrain},
-                                {&f.cboSType, &lists::SType},
-                                {&f.cboSGems, &lists::SGems},
-                                {&f.cboSStruct, &lists::SStruct},
-                                {&f.cboUGod, &lists::UGod},
-                                {&f.cboUSize, &lists::USize},
-                                {&f.cboUMagic, &lists::UMagic},
-                                {&f.cboURMagic, &lists::URMagic},
-                                {&f.cboULead, &lists::ULead},
-                                {&f.cboUCType, &lists::UCType},
-                                {&f.cboUStealth, &lists::UStealth},
-                                {&f.cboUResist, &lists::UResist},
-                                {&f.cboUMisc, &lists::UMisc},
-                                {&f.cboUSurvival, &lists::USurvival},
-                                {&f.cboUMove, &lists::UMove},
-                                {&f.cboUHero, &lists::UHero}}) {
-        combo->clear();
-        combo->addItems(*items);
-        combo->setListIndex(0);
-        combo->setEnabled(false);
-    }
-}
-
-std::vector<std::string> FinderTest::found(const ComboBox& results) {
-    std::vector<std::string> out;
-    for (int i = 1; i < results.listCount(); ++i)
-        if (results.item(i) != kFiller) out.push_back(results.item(i));
-    return out;
-}
-
-void FinderTest::pick(ComboBox& combo, const std::string& item) {
-    const auto& items = combo.items();
-    const auto it = std::find(items.begin(), items.end(), item);
-    ASSERT_NE(it, items.end()) << item;
-    combo.setListIndex(static_cast<int>(it - items.begin()));
-}
-
-void FinderTest::pick(CheckBox& box, ComboBox& combo, const std::string& item) {
-    box.setValue(CheckBox::Checked);
-    pick(combo, item);
-}
-
-void FinderTest::clearFilters() {
-    for (CheckBox* b :
-         {&f.chkUGod,    &f.chkUSize,   &f.chkUMagic,    &f.chkURMagic, &f.chkULead,  &f.chkUCType,   &f.chkUStealth,
-          &f.chkUResist, &f.chkUMisc,   &f.chkUSurvival, &f.chkUMove,   &f.chkUHero,  &f.chkUMounted, &f.chkUUnique,
-          &f.chkUHoly,   &f.chkUFemale, &f.chkSTerrain,  &f.chkSType,   &f.chkSGems,  &f.chkSStruct,  &f.chkSRUnits,
-          &f.chkSSUnits, &f.chkSPBonus, &f.chkSSBonus,   &f.chkSGBonus, &f.chkSScales})
-        b->setValue(CheckBox::Unchecked);
-}
-
-void FinderTest::expectEmpty(const Label& l) {
-    EXPECT_EQ(l.caption(), "-1") << l.fullName();
-    EXPECT_EQ(l.foreColor(), std::nullopt) << l.fullName();
-    EXPECT_FALSE(l.font().underline) << l.fullName();
-    EXPECT_EQ(l.toolTip(), "") << l.fullName();
-}
-
-void FinderTest::expectLink(const Label& l, const std::string& number, const std::string& name) {
-    EXPECT_EQ(l.caption(), number) << l.fullName();
-    EXPECT_EQ(l.foreColor(), (Rgb{0, 0, 255})) << l.fullName();
-    EXPECT_TRUE(l.font().underline) << l.fullName();
-    EXPECT_EQ(l.toolTip(), name) << l.fullName();
+    app.start();
+    // Tables of filler rows as the loaders read them from files of empty cells.
+    std::vector<Row> units, sites;
+    for (int r = 0; r < kUnitRows - 1; ++r) units.push_back(unitRow(5000 + r, "filler"));
+    for (int r = 0; r < kSiteRows - 1; ++r) sites.push_back(siteRow(3000 + r, "filler"));
+    // The rows view these bytes, so they live as long as the fixture.
+    unitBytes = tableText(units);
+    siteBytes = tableText(sites);
+    EXPECT_TRUE(parseUnits(unitBytes, "units", e.Units));
+    EXPECT_TRUE(parseSites(siteBytes, "sites", e.Sites));
 }
 
 }  // namespace gs::test

@@ -1,28 +1,21 @@
-// An editor whose tables the finder tests write themselves: every unit and
-// site row starts as a filler with every cell empty, and the filter combos
-// hold their fixed entries.
+// A started editor whose unit and site tables the finder tests write
+// themselves: every row starts as a filler with every cell empty.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "app/app.h"
 #include "support/fake_platform.h"
 #include "support/installation.h"
 #include "support/kept_text.h"
-#include "app/app.h"
 
 namespace gs::test {
-
-// A unit with every cell empty ("-666" / -666) but its number and name.
-UnitRecord blankUnit(int number, const std::string& name);
-// A site with every cell empty but its number and name.
-SiteRecord blankSite(int number, const std::string& name);
-
-inline constexpr const char* kFiller = "filler";
 
 // One filter setting and the one property a row needs to pass it.
 template <class Record>
@@ -37,21 +30,9 @@ class FinderTest : public ::testing::Test {
 protected:
     FinderTest();
 
-    // Entries of cboUnitFound / cboFeature after "None" that are not fillers.
-    static std::vector<std::string> found(const ComboBox& results);
-    std::vector<std::string> foundUnits() const { return found(f.cboUnitFound); }
-    std::vector<std::string> foundSites() const { return found(f.cboFeature); }
-    // Selects the entry with this text, as the user picks it (ticking the box first).
-    static void pick(ComboBox& combo, const std::string& item);
-    static void pick(CheckBox& box, ComboBox& combo, const std::string& item);
-    void pickUnit(const std::string& name) { pick(f.cboUnitFound, name); }
-    void pickSite(const std::string& name) { pick(f.cboFeature, name); }
-    // Unticks every filter box of both finders.
-    void clearFilters();
-
     // Row i of `table` becomes "row i" with the property of case i; then each
-    // case's filter alone must find exactly the rows made for its box and
-    // entry. Returns the number of distinct box and entry settings.
+    // case's filter alone, set as the user sets it, must find exactly the rows
+    // made for its box and entry. Returns the number of distinct settings.
     template <class Record>
     std::size_t expectEachFilterReadsItsOwnColumn(std::vector<Record>& table,
                                                   const std::vector<FilterCase<Record>>& cases, Button& apply,
@@ -65,24 +46,24 @@ protected:
             expected[key(cases[i])].push_back(table[i].Name);
         }
         for (const auto& c : cases) {
-            clearFilters();
-            if (c.combo)
-                pick(f.*c.box, f.*c.combo, c.item);
-            else
-                (f.*c.box).setValue(CheckBox::Checked);
+            for (Control* box : f.allControls())
+                if (box->kind() == Kind::CheckBox) static_cast<CheckBox*>(box)->setValue(CheckBox::Unchecked);
+            (f.*c.box).click();
+            if (c.combo) {
+                const auto& items = (f.*c.combo).items();
+                (f.*c.combo).setListIndex(static_cast<int>(std::find(items.begin(), items.end(), c.item) - items.begin()));
+            }
             apply.click();
-            EXPECT_EQ(found(results), expected[key(c)]) << key(c);
+            std::vector<std::string> found;
+            for (int i = 1; i < results.listCount(); ++i)
+                if (results.item(i) != "filler") found.push_back(results.item(i));
+            EXPECT_EQ(found, expected[key(c)]) << key(c);
         }
         return expected.size();
     }
 
-    // A unit link label in its empty and its link state.
-    static void expectEmpty(const Label& l);
-    static void expectLink(const Label& l, const std::string& number, const std::string& name);
-
-    // The program folder, with an empty RKsprites folder.
-    std::string folder = makeTempFolder();
-    FakePlatform platform{folder};
+    std::string unitBytes, siteBytes;
+    FakePlatform platform{makeInstallation()};
     App app{platform};
     Editor& e = app.editor;
     Form1& f = app.form;

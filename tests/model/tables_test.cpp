@@ -1,3 +1,6 @@
+// The table readers: which cells are replaced (empty, one blank, a star),
+// halves rounded to even, lines past the count never read, and a failing row
+// that keeps the rows before it.
 #include "model/tables.h"
 
 #include <gtest/gtest.h>
@@ -32,60 +35,6 @@ protected:
     std::unique_ptr<App> app;
 };
 
-// ---- Pickers --------------------------------------------------------------
-
-struct PickerCase {
-    const char* file;
-    LoadStatus (*load)(Editor&);
-    ComboBox Form1::*picker;
-    std::vector<std::int16_t> Editor::*index;  // nullptr: the table has none
-    int rows;
-    const char* first;
-    const char* second;
-    const char* last;
-    std::int16_t lastNumber;
-};
-
-// Each picker holds its first entry and every row's name, selects the first
-// entry (raising Click once) and maps positions to numbers; a reload replaces
-// the entries, and a failed load leaves the first entry alone.
-TEST_F(Tables, PickersListEveryRowAfterTheFirstEntry) {
-    const PickerCase cases[] = {
-        {kUnitFile, loadUnits, &Form1::cboUnitFound, &Editor::UnitIndex, kUnitRows, "None", "\xC6ther Drake",
-         "Filler Unit 1982", 3000 + 1982},
-        {kItemFile, loadItems, &Form1::cboItem, &Editor::ItemIndex, kItemRows, "No Item", "Emberbrand",
-         "Filler Item 311", 400 + 311},
-        {kSiteFile, loadSites, &Form1::cboFeature, &Editor::SiteIndex, kSiteRows, "None", "Glimmering Fen",
-         "Filler Site 564", 1000 + 564},
-        {kPopTypeFile, loadPopTypes, &Form1::cboPopType, nullptr, kPopTypeRows, "None", "Marsh Folk", "Filler Pop 65",
-         0},
-    };
-    for (const PickerCase& c : cases) {
-        SCOPED_TRACE(c.file);
-        install();
-        ComboBox& picker = f().*c.picker;
-        int clicks = 0;
-        picker.Click = [&] { ++clicks; };
-        ASSERT_TRUE(c.load(e()));
-        ASSERT_TRUE(c.load(e()));
-        EXPECT_EQ(clicks, 2);
-        ASSERT_EQ(picker.listCount(), c.rows);
-        EXPECT_EQ(picker.item(0), c.first);
-        EXPECT_EQ(picker.item(1), c.second);
-        EXPECT_EQ(picker.item(c.rows - 1), c.last);
-        EXPECT_EQ(picker.listIndex(), 0);
-        if (c.index) {
-            EXPECT_EQ((e().*c.index)[0], -1);
-            EXPECT_EQ((e().*c.index)[c.rows - 1], c.lastNumber);
-        }
-
-        std::string text = readFile(path(c.file));
-        writeFile(path(c.file), text.substr(0, text.size() / 2));
-        EXPECT_FALSE(c.load(e()));
-        EXPECT_EQ(picker.items(), std::vector<std::string>{c.first});
-    }
-}
-
 // ---- Units ----------------------------------------------------------------
 
 TEST_F(Tables, UnitCellsFollowTheReplacementRules) {
@@ -104,53 +53,10 @@ TEST_F(Tables, UnitCellsFollowTheReplacementRules) {
 
     ASSERT_TRUE(loadUnits(e()));
     const UnitRecord& r = e().Units[0];
-    EXPECT_EQ(r.Mounted, "-666");
-    EXPECT_EQ(r.HitPoints, -666);
-    EXPECT_EQ(r.Morale, -999);
-    EXPECT_EQ(r.Sacred, "-999");
-    EXPECT_EQ(r.Female, "  ");
-    EXPECT_EQ(r.Unique, " Unique ");
-    EXPECT_EQ(r.Size, 2);
-    EXPECT_EQ(r.MagicResistance, 4);
-    EXPECT_EQ(r.Extra7, -32768);
-    EXPECT_EQ(r.Name, "\xC6ther Drake");
+    EXPECT_EQ(std::tuple(r.Mounted, r.HitPoints, r.Morale, r.Sacred, r.Female, r.Unique, r.Size, r.MagicResistance,
+                         r.Extra7, r.Name),
+              std::tuple("-666", -666, -999, "-999", "  ", " Unique ", 2, 4, -32768, "\xC6ther Drake"));
     EXPECT_EQ(e().Units[kUnitRows - 1].Name, "");  // the last row stays empty
-}
-
-TEST_F(Tables, UnitColumnsFillTheRecordIncludingInterleavedRandomMagic) {
-    Row row(col::unit::Count);
-    for (int c = 0; c < col::unit::Count; ++c) row[c] = std::to_string(c);
-    row.push_back("ignored extra field");
-    auto rows = defaultUnitRows();
-    rows[5] = row;
-    install(kUnitFile, tableText(rows));
-
-    ASSERT_TRUE(loadUnits(e()));
-    // The first and the last field of every run of numbers or texts.
-    using U = UnitRecord;
-    const std::pair<i16 U::*, int> numbers[] = {{&U::Number, 0},         {&U::God, 6},           {&U::HitPoints, 9},
-                                                {&U::Morale, 10},        {&U::LeaderNormal, 12}, {&U::LeaderMagic, 14},
-                                                {&U::SlotsHand, 15},     {&U::SlotsMisc, 19},    {&U::PathFire, 20},
-                                                {&U::PathHoly, 28},      {&U::Stealth, 52},      {&U::Standard, 64},
-                                                {&U::Awe, 66},           {&U::PoisonCloud, 75},  {&U::Pillage, 77},
-                                                {&U::VoidSummoning, 84}, {&U::Summon, 117},      {&U::SeaShape, 130}};
-    const std::pair<text U::*, int> texts[] = {{&U::Name, 1},         {&U::Female, 5},           {&U::Undead, 45},
-                                               {&U::Glamour, 51},     {&U::ResistLightning, 53}, {&U::ResistPoison, 56},
-                                               {&U::DarkVision, 57},  {&U::Insane, 63},          {&U::Extra65, 65},
-                                               {&U::IceArmor, 76},    {&U::SurviveForest, 85},   {&U::MoveSailing, 94},
-                                               {&U::ColdBlooded, 95}, {&U::Reanimator, 116},     {&U::UniqueName, 131},
-                                               {&U::Special, 132}};
-    const UnitRecord& r = e().Units[5];
-    for (const auto& [field, column] : numbers) EXPECT_EQ(r.*field, column) << "field " << column;
-    for (const auto& [field, column] : texts) EXPECT_EQ(r.*field, std::to_string(column)) << "field " << column;
-    for (int j = 0; j < 4; ++j) {
-        EXPECT_EQ(r.RandMagicTag[j], std::to_string(29 + 4 * j));
-        EXPECT_EQ(r.RandMagicNum1[j], 30 + 4 * j);
-        EXPECT_EQ(r.RandMagicNum2[j], 31 + 4 * j);
-        EXPECT_EQ(r.RandMagicPaths[j], std::to_string(32 + 4 * j));
-    }
-    EXPECT_EQ(r.RandMagicTag[4], "");
-    EXPECT_EQ(r.RandMagicNum1[4], 0);
 }
 
 TEST_F(Tables, UnitLinesAfterTheCountAreNeverReadAndTheLastNeedsNoLineEnd) {
@@ -183,12 +89,6 @@ TEST_F(Tables, UnitFailuresKeepEarlierRowsButNotTheFailingOne) {
     }
 }
 
-TEST_F(Tables, FolderInPlaceOfFileCannotBeRead) {
-    install(kItemFile, std::nullopt);
-    std::filesystem::create_directories(path(kItemFile));
-    EXPECT_EQ(loadItems(e()).cause, path(kItemFile) + ": cannot be read: Is a directory");
-}
-
 // ---- Items, sites, nations, pop types -------------------------------------
 
 TEST_F(Tables, ItemCellsFollowTheReplacementRules) {
@@ -196,22 +96,12 @@ TEST_F(Tables, ItemCellsFollowTheReplacementRules) {
     rows[4] = {"77", "Blank Charm", " ", "*", "", "", "", ""};
     install(kItemFile, tableText(rows) + "not an item line\r\n");
     ASSERT_TRUE(loadItems(e()));
-    const ItemRecord& r = e().Items[4];
-    EXPECT_EQ(r.Category, "-666");
-    EXPECT_EQ(r.ClassCode, -999);
-    EXPECT_EQ(r.Path1, "-666");
-    EXPECT_EQ(r.Level1, -666);
-    EXPECT_EQ(r.Path2, "-666");
-    EXPECT_EQ(r.Level2, -666);
+    const auto fields = [](const ItemRecord& r) {
+        return std::tuple{r.Number, r.Category, r.ClassCode, r.Path1, r.Level1, r.Path2, r.Level2};
+    };
+    EXPECT_EQ(fields(e().Items[4]), std::tuple(77, "-666", -999, "-666", -666, "-666", -666));
+    EXPECT_EQ(fields(e().Items[1]), std::tuple(2, "helm", 8, "S", 3, "A", 1));
     EXPECT_EQ(e().ItemIndex[5], 77);
-    const ItemRecord& crown = e().Items[1];
-    EXPECT_EQ(crown.Number, 2);
-    EXPECT_EQ(crown.Category, "helm");
-    EXPECT_EQ(crown.ClassCode, 8);
-    EXPECT_EQ(crown.Path1, "S");
-    EXPECT_EQ(crown.Level1, 3);
-    EXPECT_EQ(crown.Path2, "A");
-    EXPECT_EQ(crown.Level2, 1);
 }
 
 TEST_F(Tables, SitesReplaceOnlyEmptyCells) {
@@ -225,24 +115,13 @@ TEST_F(Tables, SitesReplaceOnlyEmptyCells) {
     install(kSiteFile, tableText(rows));
     ASSERT_TRUE(loadSites(e()));
     const SiteRecord& r = e().Sites[0];
-    EXPECT_EQ(r.Gold, -666);
-    EXPECT_EQ(r.TerrainWaste, "-666");
-    EXPECT_EQ(r.TerrainFarm, " ");
-    EXPECT_EQ(r.Scale2, "*");
-    EXPECT_EQ(r.Mask32, 100000);
-    EXPECT_EQ(r.RecUnitNumber[0], 10);
-    EXPECT_EQ(r.RecUnitName[0], "Mossguard Spearman");
-    EXPECT_EQ(r.RecUnitNumber[4], 0);
-    EXPECT_EQ(r.RecUnitName[4], "");
-    EXPECT_EQ(r.SumUnitNumber[3], 0);
+    EXPECT_EQ(std::tuple(r.Gold, r.TerrainWaste, r.TerrainFarm, r.Scale2, r.Mask32, r.RecUnitNumber[0],
+                         r.RecUnitName[0], r.RecUnitNumber[4], r.RecUnitName[4], r.SumUnitNumber[3]),
+              std::tuple(-666, "-666", " ", "*", 100000, 10, "Mossguard Spearman", 0, "", 0));
     const SiteRecord& forge = e().Sites[1];
-    EXPECT_EQ(forge.SumUnitNumber[0], 1822);
-    EXPECT_EQ(forge.SumUnitName[0], "\xC6ther Drake");
-    EXPECT_EQ(forge.SumUnitValue[0], 1);
-    EXPECT_EQ(forge.Scale1, "heat");
-    EXPECT_EQ(forge.TerrainMountain, "Yes");
-    EXPECT_EQ(forge.Unique, "Yes");
-
+    EXPECT_EQ(std::tuple(forge.SumUnitNumber[0], forge.SumUnitName[0], forge.SumUnitValue[0], forge.Scale1,
+                         forge.TerrainMountain, forge.Unique),
+              std::tuple(1822, "\xC6ther Drake", 1, "heat", "Yes", "Yes"));
     for (const std::string cell : {"*", " "}) {
         rows = defaultSiteRows();
         rows[1][s::Gold] = cell;
@@ -259,15 +138,10 @@ TEST_F(Tables, NationsKeepEraAsReadAndReplaceCells) {
     install(kNationFile, tableText(rows));
     f().cboNation.addItem("kept");
     ASSERT_TRUE(loadNations(e()));
-    EXPECT_EQ(e().Nations[0].Era, "EA");
-    EXPECT_EQ(e().Nations[0].Number, 5);
-    EXPECT_EQ(e().Nations[0].Sea, "SEA");
-    EXPECT_EQ(e().Nations[0].Name, "Brinehold");
-    EXPECT_EQ(e().Nations[1].Era, "ea");
-    EXPECT_EQ(e().Nations[1].Sea, "-666");
-    EXPECT_EQ(e().Nations[2].Number, -999);
-    EXPECT_EQ(e().Nations[2].Sea, "-666");
-    EXPECT_EQ(e().Nations[2].Name, "-999");
+    const auto fields = [](const NationRecord& n) { return std::tuple{n.Era, n.Number, n.Sea, n.Name}; };
+    EXPECT_EQ(fields(e().Nations[0]), std::tuple("EA", 5, "SEA", "Brinehold"));
+    EXPECT_EQ(fields(e().Nations[1]), std::tuple("ea", 7, "-666", "Lowercase Realm"));
+    EXPECT_EQ(fields(e().Nations[2]), std::tuple("MA", -999, "-666", "-999"));
     EXPECT_EQ(e().Nations[kNationRows - 1].Name, "");
     // Filling the nation picker is the era's business, not the loader's.
     EXPECT_EQ(f().cboNation.items(), std::vector<std::string>{"kept"});
@@ -284,45 +158,17 @@ TEST_F(Tables, PopTypesTakeTheLastCommanderAfterTheLastTab) {
     ASSERT_TRUE(loadPopTypes(e()));
 
     const PopTypeRecord& r = e().PopTypes[1];
-    EXPECT_EQ(r.Name, "*");
-    EXPECT_EQ(r.Units, (std::array<i16, 5>{1, 2, 3, 4, 0}));
-    EXPECT_EQ(r.Extra6, 5);
-    EXPECT_EQ(r.Commanders, (std::array<i16, 5>{6, 7, 8, 99, 0}));
-    EXPECT_EQ(e().PopTypes[2].Name, " ");
-    EXPECT_EQ(e().PopTypes[2].Commanders[3], 9);
+    EXPECT_EQ(std::tuple(r.Name, r.Units, r.Extra6, r.Commanders),
+              std::tuple("*", std::array<i16, 5>{1, 2, 3, 4, 0}, 5, std::array<i16, 5>{6, 7, 8, 99, 0}));
+    EXPECT_EQ(std::tuple(e().PopTypes[2].Name, e().PopTypes[2].Commanders[3], f().cboPopType.item(2)),
+              std::tuple(" ", 9, "*"));
     EXPECT_EQ(e().PopTypes[0].Units, (std::array<i16, 5>{10, 14, -1, -1, 0}));
-    EXPECT_EQ(f().cboPopType.item(2), "*");
-    for (int k = 0; k < 4; ++k) {
-        EXPECT_EQ(f().lblPTCmdr[k].caption(), "-1");
-        EXPECT_EQ(f().lblPTUnit[k].caption(), "-1");
-    }
+    EXPECT_EQ(f().lblPTCmdr[2].caption() + f().lblPTUnit[0].caption(), "-1-1");
 
     rows = defaultPopTypeRows();
     rows[3][4] = "";
     install(kPopTypeFile, tableText(rows));
     EXPECT_EQ(loadPopTypes(e()).cause, path(kPopTypeFile) + ": line 4, field 4: \"\" is not a number");
-}
-
-// ---- Name list ------------------------------------------------------------
-
-TEST_F(Tables, NameListOffersTheDataTwoLines) {
-    install(kNameListFile,
-            "Marsh Names_DATA2\r\nMarsh Names\r\nLower_data2\r\n_DATA2\r\nDATA2\r\n\r\n"
-            "Hill \xD6_DATA2\nTail_DATA2_\r\nLast_DATA2");
-    e().QuillmapFolder = quillmapFolderOf(root);
-    f().cboNameDataList.setEnabled(false);
-    int clicks = 0;
-    f().cboNameDataList.Click = [&] { ++clicks; };
-    ASSERT_TRUE(loadNameList(e()));
-    EXPECT_EQ(f().cboNameDataList.items(),
-              (std::vector<std::string>{"Let Velm name the province.", "Marsh Names", "", "Hill \xD6", "Last"}));
-    EXPECT_TRUE(f().cboNameDataList.enabled());
-    EXPECT_EQ(f().cboNameDataList.listIndex(), 0);
-    EXPECT_EQ(clicks, 1);
-
-    e().QuillmapFolder = "";
-    EXPECT_EQ(loadNameList(e()).cause, "/LIST_CRATE/NameList.txt: cannot be opened: No such file or directory");
-    EXPECT_EQ(f().cboNameDataList.items(), std::vector<std::string>{"Let Velm name the province."});
 }
 
 }  // namespace

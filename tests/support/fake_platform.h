@@ -3,7 +3,6 @@
 #pragma once
 
 #include <deque>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -44,15 +43,9 @@ public:
         return answer();
     }
     void openUrl(const std::string& address) override { openedUrls.push_back(address); }
+    // Reads a stand-in picture file (see writePicture); anything else is unreadable.
     std::optional<PictureSize> pictureSize(const std::string& path) override;
     std::string programFolder() override { return folder; }
-
-    // Message texts only, in order.
-    std::vector<std::string> texts() const {
-        std::vector<std::string> out;
-        for (const auto& m : messages) out.push_back(m.text);
-        return out;
-    }
 
     std::string folder;
     std::vector<Message> messages;
@@ -65,9 +58,6 @@ public:
     std::deque<std::optional<std::string>> dialogAnswers;
     // Answers for the next question boxes (true = accept), in order.
     std::deque<bool> questionAnswers;
-    // Picture sizes by path; a path not listed is read from a file whose first
-    // line holds "width height" (see writePicture), or is unreadable.
-    std::map<std::string, PictureSize> pictures;
 
 private:
     std::optional<std::string> answer() {

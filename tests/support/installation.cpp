@@ -6,7 +6,6 @@
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
-#include <tuple>
 
 #include "model/columns.h"
 #include "model/records.h"
@@ -43,12 +42,14 @@ void replaceAll(std::string& s, const std::string& from, const std::string& to) 
 
 }  // namespace
 
+namespace {
 Row numberedRow(int fields, int number, const std::string& name) {
     Row row(fields);
     row[0] = std::to_string(number);
     row[1] = name;
     return row;
 }
+}  // namespace
 
 Row unitRow(int number, const std::string& name) { return numberedRow(col::unit::Count, number, name); }
 
@@ -86,47 +87,29 @@ std::string tableText(const std::vector<Row>& rows) {
     return text;
 }
 
+// The row with these cells set.
+Row with(Row row, std::initializer_list<std::pair<int, const char*>> cells) {
+    for (const auto& [column, text] : cells) row[column] = text;
+    return row;
+}
+
 std::vector<Row> defaultUnitRows() {
     namespace u = col::unit;
-    Row drake = unitRow(1822, "\xC6ther Drake");
-    drake[u::God] = "1";
-    drake[u::Size] = "6";
-    drake[u::HitPoints] = "120";
-    drake[u::Morale] = "15";
-    drake[u::PathFire] = "3";
-    drake[u::PathAstral] = "1";
-    drake[u::Mounted] = "Mounted";
-    drake[u::MoveFlying] = "Flying";
-    drake[u::Fear] = "5";
-    Row spearman = unitRow(10, "Mossguard Spearman");
-    spearman[u::Size] = "2";
-    spearman[u::HitPoints] = "10";
-    spearman[u::Morale] = "10";
-    Row captain = unitRow(11, "K\xF6lnar Captain");
-    captain[u::Size] = "2";
-    captain[u::LeaderNormal] = "40";
-    captain[u::Female] = "Female";
-    captain[u::Standard] = "1";
-    Row hero = unitRow(12, "Wrenna the Lantern");
-    hero[u::Unique] = "Unique";
-    hero[u::Sacred] = "Sacred";
-    hero[u::LeaderMagic] = "10";
-    hero[u::PathHoly] = "2";
-    hero[u::UniqueName] = "Wrenna";
-    hero[u::Special] = "Hero of the Fen";
-    Row oracle = unitRow(13, "Grey Oracle");
-    for (const auto& [j, tag, n1, paths] : {std::tuple{0, "R1", "100", "FAW"}, std::tuple{1, "R2", "10", "DN"}}) {
-        oracle[u::RandMagic + 4 * j] = tag;
-        oracle[u::RandMagic + 4 * j + 1] = n1;
-        oracle[u::RandMagic + 4 * j + 2] = "1";
-        oracle[u::RandMagic + 4 * j + 3] = paths;
-    }
-    Row shade = unitRow(14, "Hollow Shade");
-    shade[u::Undead] = "Undead";
-    shade[u::LeaderUndead] = "5";
-    shade[u::Stealth] = "40";
-    shade[u::Spy] = "Spy";
-    shade[u::SurviveSwamp] = "Swamp";
+    const Row drake = with(unitRow(1822, "\xC6ther Drake"),
+                           {{u::God, "1"}, {u::Size, "6"}, {u::HitPoints, "120"}, {u::Morale, "15"}, {u::PathFire, "3"},
+                            {u::PathAstral, "1"}, {u::Mounted, "Mounted"}, {u::MoveFlying, "Flying"}, {u::Fear, "5"}});
+    const Row spearman =
+        with(unitRow(10, "Mossguard Spearman"), {{u::Size, "2"}, {u::HitPoints, "10"}, {u::Morale, "10"}});
+    const Row captain = with(unitRow(11, "K\xF6lnar Captain"),
+                             {{u::Size, "2"}, {u::LeaderNormal, "40"}, {u::Female, "Female"}, {u::Standard, "1"}});
+    const Row hero = with(unitRow(12, "Wrenna the Lantern"),
+                          {{u::Unique, "Unique"}, {u::Sacred, "Sacred"}, {u::LeaderMagic, "10"}, {u::PathHoly, "2"},
+                           {u::UniqueName, "Wrenna"}, {u::Special, "Hero of the Fen"}});
+    const int m = u::RandMagic;
+    const Row oracle = with(unitRow(13, "Grey Oracle"), {{m, "R1"}, {m + 1, "100"}, {m + 2, "1"}, {m + 3, "FAW"},
+                                                         {m + 4, "R2"}, {m + 5, "10"}, {m + 6, "1"}, {m + 7, "DN"}});
+    const Row shade = with(unitRow(14, "Hollow Shade"), {{u::Undead, "Undead"}, {u::LeaderUndead, "5"},
+                                                         {u::Stealth, "40"}, {u::Spy, "Spy"}, {u::SurviveSwamp, "Swamp"}});
     return fillTo({drake, spearman, captain, hero, oracle, shade}, kUnitRows - 1,
                   [](int r) { return unitRow(3000 + r, "Filler Unit " + std::to_string(r)); });
 }
@@ -143,29 +126,15 @@ std::vector<Row> defaultItemRows() {
 
 std::vector<Row> defaultSiteRows() {
     namespace s = col::site;
-    Row fen = siteRow(1, "Glimmering Fen");
-    fen[s::Frequency] = "40";
-    fen[s::Level] = "0";
-    fen[s::MagicType] = "Water";
-    fen[s::GemsWater] = "1";
-    fen[s::Laboratory] = "FALSE";
-    fen[s::RecUnit] = "10";
-    fen[s::RecUnit + 1] = "Mossguard Spearman";
-    fen[s::TerrainSwamp] = "Yes";
-    Row forge = siteRow(2, "Ashen Forge");
-    forge[s::Frequency] = "10";
-    forge[s::Level] = "2";
-    forge[s::MagicType] = "Fire";
-    forge[s::GemsFire] = "2";
-    forge[s::Gold] = "50";
-    forge[s::Laboratory] = "TRUE";
-    forge[s::Fort] = "1";
-    forge[s::SumUnit] = "1822";
-    forge[s::SumUnit + 1] = "\xC6ther Drake";
-    forge[s::SumUnit + 2] = "1";
-    forge[s::Scale1] = "heat";
-    forge[s::TerrainMountain] = "Yes";
-    forge[s::Unique] = "Yes";
+    const Row fen = with(siteRow(1, "Glimmering Fen"),
+                         {{s::Frequency, "40"}, {s::Level, "0"}, {s::MagicType, "Water"}, {s::GemsWater, "1"},
+                          {s::Laboratory, "FALSE"}, {s::RecUnit, "10"}, {s::RecUnit + 1, "Mossguard Spearman"},
+                          {s::TerrainSwamp, "Yes"}});
+    const Row forge = with(siteRow(2, "Ashen Forge"),
+                           {{s::Frequency, "10"}, {s::Level, "2"}, {s::MagicType, "Fire"}, {s::GemsFire, "2"},
+                            {s::Gold, "50"}, {s::Laboratory, "TRUE"}, {s::Fort, "1"}, {s::SumUnit, "1822"},
+                            {s::SumUnit + 1, "\xC6ther Drake"}, {s::SumUnit + 2, "1"}, {s::Scale1, "heat"},
+                            {s::TerrainMountain, "Yes"}, {s::Unique, "Yes"}});
     return fillTo({fen, forge}, kSiteRows - 1,
                   [](int r) { return siteRow(1000 + r, "Filler Site " + std::to_string(r)); });
 }
@@ -190,17 +159,6 @@ std::vector<Row> defaultPopTypeRows() {
     });
 }
 
-std::string configText(const std::string& quillmapFolder, const std::string& author, const std::string& index,
-                       const std::vector<std::string>& itemLists) {
-    std::string text = quillmapFolder + "\r\n" + author + "\r\n" + index + "\r\n";
-    for (const auto& list : itemLists) text += list + "\r\n";
-    return text;
-}
-
-std::string quillmapFolderOf(const std::string& installation) {
-    return (fs::path(installation) / kQuillmapDir).string();
-}
-
 void writeFile(const std::string& path, const std::string& bytes) {
     fs::create_directories(fs::path(path).parent_path());
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -222,7 +180,7 @@ std::string makeTempFolder() {
 
 std::string makeInstallation(const InstallationOptions& options) {
     const fs::path root = makeTempFolder();
-    const std::string quillmap = quillmapFolderOf(root.string());
+    const std::string quillmap = (root / kQuillmapDir).string();
 
     std::map<std::string, std::optional<std::string>> files = {
         {kUnitFile, tableText(defaultUnitRows())},
@@ -230,7 +188,7 @@ std::string makeInstallation(const InstallationOptions& options) {
         {kSiteFile, tableText(defaultSiteRows())},
         {kNationFile, tableText(defaultNationRows())},
         {kPopTypeFile, tableText(defaultPopTypeRows())},
-        {kConfigFile, configText("{QUILLMAP}", "Test Author", "1", {"Spare Blades", "Tower Relics"})},
+        {kConfigFile, "{QUILLMAP}\r\nTest Author\r\n1\r\nSpare Blades\r\nTower Relics\r\n"},
         {kNameListFile, "Marsh Names_DATA2\r\nMarsh Names\r\nHill Names_DATA2\r\nreadme.txt\r\n"},
         {kGodListFile, ""},
     };

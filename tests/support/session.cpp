@@ -1,0 +1,214 @@
+#include "support/session.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace gs::test {
+
+namespace {
+
+const char* const kKinds[] = {"Form",  "Frame",    "TabControl", "TextBox", "ComboList", "ComboEdit",  "ListBox",
+                              "CheckBox", "Button", "Label",      "PictureBox", "Image", "Shape", "FileDialog"};
+
+void replaceAll(std::string& s, const std::string& from, const std::string& to) {
+    for (auto at = s.find(from); !from.empty() && at != std::string::npos; at = s.find(from, at + to.size()))
+        s.replace(at, from.size(), to);
+}
+
+std::string color(const std::optional<Rgb>& c) {
+    if (!c) return "-";
+    char buf[8];
+    std::snprintf(buf, sizeof buf, "%02X%02X%02X", c->r, c->g, c->b);
+    return buf;
+}
+
+}  // namespace
+
+std::string escaped(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\\') out += "\\\\";
+        else if (c == '\t') out += "\\t";
+        else if (c == '\n') out += "\\n";
+        else if (static_cast<unsigned char>(c) >= 0x80) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02X", static_cast<unsigned char>(c));
+            out += hex;
+        } else if (c != '\r') out += c;
+        else if (i + 1 < text.size() && text[i + 1] == '\n') out += "\\r\\n\n    ", ++i;
+        else out += "\\r";
+    }
+    return out;
+}
+
+std::string unescaped(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            out += text[i];
+            continue;
+        }
+        const char c = text[++i];
+        if (c == 'x') {
+            out += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else out += c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c;
+    }
+    return out;
+}
+
+std::string state(const Control& c) {
+    std::string s;
+    if (auto* t = dynamic_cast<const TextBox*>(&c))
+        s = t->text() + (t->selStart() ? " (caret " + std::to_string(t->selStart()) + ")" : "");
+    else if (auto* l = dynamic_cast<const ListControl*>(&c))
+        s = "[" + std::to_string(l->listIndex()) + "/" + std::to_string(l->listCount()) + "] " + l->text();
+    else if (auto* b = dynamic_cast<const CheckBox*>(&c)) s = "value " + std::to_string(b->value());
+    else if (auto* t = dynamic_cast<const TabControl*>(&c)) s = "page " + std::to_string(t->tab()) + " " + t->tabCaption(t->tab());
+    else if (auto* p = dynamic_cast<const PictureBox*>(&c))
+        s = p->picturePath() + " " + std::to_string(p->geometry().left) + "," + std::to_string(p->geometry().top) +
+            " " + std::to_string(p->geometry().width) + "x" + std::to_string(p->geometry().height);
+    else s = c.caption();
+    if (c.font().underline) s += " (underlined)";
+    if (c.foreColor() && !dynamic_cast<const TextBox*>(&c)) s += " (colour " + color(c.foreColor()) + ")";
+    if (!c.toolTip().empty()) s += " (tip " + c.toolTip() + ")";
+    if (!c.enabled()) s += " (disabled)";
+    if (!c.visible()) s += " (hidden)";
+    return escaped(s);
+}
+
+std::string layout(const std::vector<Control*>& controls) {
+    std::ostringstream out;
+    for (const Control* c : controls) {
+        const Geometry& g = c->geometry();
+        const Font& f = c->font();
+        out << c->fullName() << " " << kKinds[static_cast<int>(c->kind())] << " in "
+            << (c->container() ? c->container()->fullName() : "-") << " page " << c->page() << " at " << g.left << ","
+            << g.top << " " << g.width << "x" << g.height << " font " << f.size << (f.bold ? " bold" : "")
+            << (f.italic ? " italic" : "") << (f.underline ? " underline" : "") << " fore " << color(c->foreColor())
+            << " back " << color(c->backColor()) << " align " << static_cast<int>(c->align())
+            << (c->bordered() ? " bordered" : "") << (c->transparent() ? " transparent" : "");
+        if (auto* t = dynamic_cast<const TextBox*>(c))
+            out << (t->multiLine ? " multiline" : "") << (t->readOnly ? " readonly" : "") << (t->vScroll ? " vscroll" : "");
+        if (auto* p = dynamic_cast<const PictureBox*>(c)) out << (p->stretch ? " stretch" : "");
+        if (auto* t = dynamic_cast<const TabControl*>(c))
+            for (int i = 0; i < t->tabCount(); ++i) out << " tab \"" << t->tabCaption(i) << "\"";
+        if (auto* l = dynamic_cast<const ListControl*>(c); l && l->listCount() <= 60)
+            for (const auto& item : l->items()) out << " | " << escaped(item);
+        if (!c->toolTip().empty()) out << " tip \"" << escaped(c->toolTip()) << "\"";
+        out << " = " << state(*c) << "\n";
+    }
+    return out.str();
+}
+
+Session::Session(const InstallationOptions& options)
+    : folder(makeInstallation(options)), platform(folder), app(platform) {}
+
+Control& Session::at(const std::string& name) {
+    Control* c = name == "Form1" ? &f : f.find(name);
+    if (!c) throw std::runtime_error("no control " + name);
+    return *c;
+}
+
+std::string Session::reported() {
+    std::string out;
+    auto dialog = [](const char* what, const DialogRequest& r) {
+        return std::string("  ") + what + " dialog \"" + r.title + "\" name \"" + r.fileName + "\" in \"" + r.initDir +
+               "\" filter \"" + r.filter + "\" " + std::to_string(r.filterIndex) + "\n";
+    };
+    for (; messages_ < platform.messages.size(); ++messages_) {
+        const Message& m = platform.messages[messages_];
+        out += "  message \"" + m.title + "\": " + escaped(m.text) + "\n";
+        if (!m.detail.empty()) out += "    detail: " + escaped(m.detail) + "\n";
+    }
+    for (; urls_ < platform.openedUrls.size(); ++urls_) out += "  opens " + platform.openedUrls[urls_] + "\n";
+    for (; opens_ < platform.openRequests.size(); ++opens_) out += dialog("open", platform.openRequests[opens_]);
+    for (; saves_ < platform.saveRequests.size(); ++saves_) out += dialog("save", platform.saveRequests[saves_]);
+    return out;
+}
+
+std::string Session::run(const std::string& command) {
+    std::istringstream in(command);
+    std::string verb, name, out;
+    in >> verb >> name;
+    std::string rest;
+    std::getline(in, rest);
+    if (verb == "file" || verb == "rm" || verb == "answer") rest = " " + name + rest, name = rest.substr(1);
+    if (!rest.empty()) rest = unescaped(rest.substr(1));
+    replaceAll(rest, "{DIR}", folder);
+    const std::string path = folder + "/" + name;
+    if (verb == "start") app.start();
+    else if (verb == "type") dynamic_cast<TextBox&>(at(name)).setText(rest);
+    else if (verb == "index") dynamic_cast<ListControl&>(at(name)).setListIndex(std::stoi(rest));
+    else if (verb == "pick") {
+        auto& list = dynamic_cast<ListControl&>(at(name));
+        const auto& items = list.items();
+        const auto it = std::find(items.begin(), items.end(), rest);
+        if (it == items.end()) throw std::runtime_error(name + " has no entry " + rest);
+        list.setListIndex(static_cast<int>(it - items.begin()));
+    } else if (verb == "click") {
+        Control& c = at(name);
+        if (auto* b = dynamic_cast<Button*>(&c)) b->click();
+        else if (auto* k = dynamic_cast<CheckBox*>(&c)) k->click();
+        else dynamic_cast<Label&>(c).click();
+    } else if (verb == "dblclick") dynamic_cast<ListBox&>(at(name)).dblClick();
+    else if (verb == "hover") at(name).mouseMove();
+    else if (verb == "tab") dynamic_cast<TabControl&>(at(name)).setTab(std::stoi(rest));
+    else if (verb == "show") {
+        for (std::istringstream names(command.substr(5)); names >> name;) out += "  " + name + " = " + state(at(name)) + "\n";
+    } else if (verb == "items") {
+        for (const auto& item : dynamic_cast<ListControl&>(at(name)).items()) out += "  | " + escaped(item) + "\n";
+    } else if (verb == "file") {
+        out = std::filesystem::exists(path) ? "  " + escaped(readFile(path)) + "<end>\n" : "  (no file)\n";
+    } else if (verb == "write") writeFile(path, rest);
+    else if (verb == "cell") {  // cell PATH ROW COLUMN TEXT: one cell of a table
+        std::istringstream args(rest);
+        int row = 0, column = 0;
+        args >> row >> column;
+        std::string text, line, out;
+        std::getline(args, text);
+        std::istringstream lines(readFile(path));
+        for (int r = 0; std::getline(lines, line); ++r) {
+            Row cells(1);
+            for (char ch : line.substr(0, line.size() - 1)) ch == '\t' ? cells.emplace_back() : cells.back() += ch;
+            if (r == row) cells.at(column) = text.substr(1);
+            out += joinRow(cells) + "\r\n";
+        }
+        writeFile(path, out);
+    } else if (verb == "rm") std::filesystem::remove_all(path);
+    else if (verb == "answer") platform.dialogAnswers.push_back(rest == "cancel" ? std::nullopt : std::optional(rest));
+    else if (!verb.empty() && verb[0] != '#') throw std::runtime_error("unknown command " + command);
+    out += reported();
+    replaceAll(out, folder, "{DIR}");
+    return out;
+}
+
+std::string runScript(const std::string& script) {
+    Session s;
+    std::string transcript;
+    std::istringstream in(script);
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("  ", 0) == 0) continue;
+        transcript += line + "\n";
+        try {
+            transcript += s.run(line);
+        } catch (const std::exception& e) {
+            transcript += std::string("  FAILED: ") + e.what() + "\n";
+        }
+    }
+    return transcript;
+}
+
+std::string dataFile(const std::string& name) { return readFile(std::string(GS_TEST_DATA) + "/" + name); }
+
+void expectDataFile(const std::string& name, const std::string& actual) {
+    if (std::getenv("GS_TEST_RECORD")) writeFile(std::string(GS_TEST_DATA) + "/" + name, actual);
+    EXPECT_EQ(actual, dataFile(name)) << "differs from tests/data/" << name;
+}
+
+}  // namespace gs::test

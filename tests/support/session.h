@@ -1,0 +1,63 @@
+// Drives the editor as a user does and writes down what it shows, so that
+// tests compare whole transcripts with expected files under tests/data.
+//
+// A script is one command a line; lines starting with two spaces are the
+// output the command before them produced (ignored when running, written
+// when recording). Commands, with NAME a control's full name ("lstFeatureList(2)"):
+//   start                 the program starts (scripts may change files first)
+//   type NAME TEXT        the user types TEXT into a text box (escapes as below)
+//   pick NAME TEXT        picks the entry with this text; index NAME N picks by position
+//   click NAME / dblclick NAME / hover NAME / tab NAME PAGE
+//   show NAME...          each control's state; items NAME lists its entries
+//   file PATH             a file's bytes, PATH relative to the installation
+//   write PATH TEXT / rm PATH    changes a file of the installation
+//   answer TEXT / answer cancel  the answer of the next file dialog
+// Every message box, opened address and file dialog shows up as output of
+// the command that raised it. The installation folder reads "{DIR}".
+// Texts are shown byte for byte: "\\", "\r", "\n", "\t" and "\xNN" (bytes
+// from 0x80) escaped, and a CR LF also breaks the output line.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/app.h"
+#include "support/fake_platform.h"
+#include "support/installation.h"
+
+namespace gs::test {
+
+std::string escaped(const std::string& text);
+std::string unescaped(const std::string& text);
+
+// The control's state as the user sees it, flags for disabled and hidden.
+std::string state(const Control& c);
+// Every property of every control, one line each, for the window layout.
+std::string layout(const std::vector<Control*>& controls);
+
+class Session {
+public:
+    explicit Session(const InstallationOptions& options = {});
+    // Runs one command and returns its output lines.
+    std::string run(const std::string& command);
+    Control& at(const std::string& name);
+
+    std::string folder;
+    FakePlatform platform;
+    App app;
+    Form1& f = app.form;
+
+private:
+    std::string reported();
+    std::size_t messages_ = 0, urls_ = 0, opens_ = 0, saves_ = 0;
+};
+
+// Runs a script's commands on a fresh installation; returns the transcript.
+std::string runScript(const std::string& script);
+
+// A file of tests/data, and the transcript check: equal to the file, or the
+// file rewritten when GS_TEST_RECORD is set.
+std::string dataFile(const std::string& name);
+void expectDataFile(const std::string& name, const std::string& actual);
+
+}  // namespace gs::test
