@@ -106,13 +106,10 @@ TEST_F(UnitFinderTest, EachFilterEntryReadsItsOwnColumn) {
 }
 
 TEST_F(UnitFinderTest, FilterBoxesEnableTheirCombosOnly) {
-    const std::vector<std::pair<CheckBox*, ComboBox*>> pairs = {
-        {&f.chkUGod, &f.cboUGod},           {&f.chkUSize, &f.cboUSize},     {&f.chkUMagic, &f.cboUMagic},
-        {&f.chkURMagic, &f.cboURMagic},     {&f.chkULead, &f.cboULead},     {&f.chkUCType, &f.cboUCType},
-        {&f.chkUStealth, &f.cboUStealth},   {&f.chkUResist, &f.cboUResist}, {&f.chkUMisc, &f.cboUMisc},
-        {&f.chkUSurvival, &f.cboUSurvival}, {&f.chkUMove, &f.cboUMove},     {&f.chkUHero, &f.cboUHero},
-        {&f.chkSTerrain, &f.cboSTerrain},   {&f.chkSType, &f.cboSType},     {&f.chkSGems, &f.cboSGems},
-        {&f.chkSStruct, &f.cboSStruct}};
+    std::vector<std::pair<CheckBox*, ComboBox*>> pairs;
+    for (std::string n : {"UGod", "USize", "UMagic", "URMagic", "ULead", "UCType", "UStealth", "UResist", "UMisc",
+                          "USurvival", "UMove", "UHero", "STerrain", "SType", "SGems", "SStruct"})
+        pairs.emplace_back(&dynamic_cast<CheckBox&>(*f.find("chk" + n)), &dynamic_cast<ComboBox&>(*f.find("cbo" + n)));
     for (auto [box, combo] : pairs) {
         box->click();
         for (auto [other, otherCombo] : pairs)
@@ -125,6 +122,34 @@ TEST_F(UnitFinderTest, FilterBoxesEnableTheirCombosOnly) {
     for (CheckBox* b : {&f.chkUMounted, &f.chkUUnique, &f.chkUHoly, &f.chkUFemale, &f.chkSRUnits, &f.chkSSUnits,
                         &f.chkSPBonus, &f.chkSSBonus, &f.chkSGBonus, &f.chkSScales})
         EXPECT_FALSE(b->Click) << b->name();
+}
+
+// A unit or site whose cells hold megabytes (a hostile table) is shown with
+// each long cell cut to its first 1000 bytes and "...", so that picking it
+// never leaves the description box laying out megabytes.
+using LongCellsTest = FinderTest;
+
+void pick(ComboBox& picker, const std::string& name) {
+    picker.setListIndex(static_cast<int>(std::ranges::find(picker.items(), name) - picker.items().begin()));
+}
+
+TEST_F(LongCellsTest, DescriptionsCutLongCells) {
+    const std::string big(1 << 20, 'w'), shown = std::string(1000, 'w') + "...";
+    const std::string edge(1000, 'e');  // a cell of exactly the kept length stays whole
+    e.Units[0].Number = 8;
+    e.Units[0].Name = e.Units[0].Special = kept(big);
+    e.Units[0].UniqueName = kept(edge);
+    e.Sites[0].Number = 9;
+    e.Sites[0].Name = e.Sites[0].MagicType = kept(big);
+    f.cmdUApplyFilters.click();
+    pick(f.cboUnitFound, big);
+    EXPECT_EQ(f.txtUnitDescription.text(),
+              "8 " + shown + "\r\n\r\n\r\n\r\n\r\n\r\n, uniquename " + edge + ", special " + shown);
+    f.cmdSApplyFilters.click();
+    pick(f.cboFeature, big);
+    EXPECT_EQ(f.txtSiteDescription.text().substr(0, 1005), "9 " + shown);
+    EXPECT_NE(f.txtSiteDescription.text().find(", type " + shown), std::string::npos);
+    EXPECT_LT(f.txtSiteDescription.text().size(), 5000u);
 }
 
 }  // namespace
