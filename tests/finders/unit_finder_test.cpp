@@ -1,7 +1,5 @@
 // Each entry of every Unit Finder filter reads its own column (one row per
 // entry carries just that property), and each box enables only its own list.
-#include <algorithm>
-
 #include "finder_fixture.h"
 
 namespace gs::test {
@@ -61,25 +59,21 @@ std::vector<Case> cases() {
         "Ethereal|Trample|Blind|Recuperation|Immortal|Mindless|Lifeless|No Eat|No Heal|Poison "
         "Armor|Seduce|Succubus|Petrify|Eyeloss|Inquisitor|Winter Strength|Spring Strength|Summer Strength|Fall "
         "Strength|Reanimate",
-        Texts{&U::DarkVision,     &U::Regeneration,   &U::Forge,          &U::Heal,         &U::Alchemy,
-              &U::Luck,           &U::Insane,         &U::IceArmor,       &U::ColdBlooded,  &U::Ethereal,
-              &U::TrueEthereal,   &U::Trample,        &U::Blind,          &U::Recuperation, &U::Immortal,
-              &U::Mindless,       &U::Lifeless,       &U::NoEat,          &U::NoHeal,       &U::PoisonArmor,
-              &U::Seduce,         &U::Succubus,       &U::Petrify,        &U::Eyeloss,      &U::Inquisitor,
-              &U::WinterStrength, &U::SpringStrength, &U::SummerStrength, &U::FallStrength, &U::Reanimator},
+        Texts{&U::DarkVision, &U::Regeneration, &U::Forge, &U::Heal, &U::Alchemy, &U::Luck, &U::Insane, &U::IceArmor,
+              &U::ColdBlooded, &U::Ethereal, &U::TrueEthereal, &U::Trample, &U::Blind, &U::Recuperation, &U::Immortal,
+              &U::Mindless, &U::Lifeless, &U::NoEat, &U::NoHeal, &U::PoisonArmor, &U::Seduce, &U::Succubus,
+              &U::Petrify, &U::Eyeloss, &U::Inquisitor, &U::WinterStrength, &U::SpringStrength, &U::SummerStrength,
+              &U::FallStrength, &U::Reanimator},
         mark);
     add(&Form1::chkUMisc, &Form1::cboUMisc,
         "Standard|Awe|Fear|Berserk|Chill|Heat|Fire Shield|Banefire Shield|Blood Veng|Disease Cloud|Poison "
         "Cloud|Pillage|Patrol|Castle Def|Siege|Supply|Sage|Blood Hunt|Void Summ|Summons Other|Summons Other|Summons "
         "Other|Summons Other|Shape Changer|Shape Changer|Shape Changer|Shape Changer|Shape Changer|Shape Changer",
-        Numbers{&U::Standard,       &U::Awe,           &U::Fear,           &U::Berserk,
-                &U::Chill,          &U::Heat,          &U::FireShield,     &U::BanefireShield,
-                &U::BloodVengeance, &U::DiseaseCloud,  &U::PoisonCloud,    &U::Pillage,
-                &U::Patrol,         &U::CastleDefence, &U::Siege,          &U::Supply,
-                &U::Sage,           &U::BloodHunt,     &U::VoidSummoning,  &U::Summon,
-                &U::AutoSummon,     &U::BattleSummon,  &U::DomSummon,      &U::ShapeChange,
-                &U::FirstShape,     &U::SecondShape,   &U::SecondTmpShape, &U::LandShape,
-                &U::SeaShape},
+        Numbers{&U::Standard, &U::Awe, &U::Fear, &U::Berserk, &U::Chill, &U::Heat, &U::FireShield, &U::BanefireShield,
+                &U::BloodVengeance, &U::DiseaseCloud, &U::PoisonCloud, &U::Pillage, &U::Patrol, &U::CastleDefence,
+                &U::Siege, &U::Supply, &U::Sage, &U::BloodHunt, &U::VoidSummoning, &U::Summon, &U::AutoSummon,
+                &U::BattleSummon, &U::DomSummon, &U::ShapeChange, &U::FirstShape, &U::SecondShape, &U::SecondTmpShape,
+                &U::LandShape, &U::SeaShape},
         zero);
     add(&Form1::chkUSurvival, &Form1::cboUSurvival, "Forest|Mountain|Waste|Swamp",
         Texts{&U::SurviveForest, &U::SurviveMountain, &U::SurviveWaste, &U::SurviveSwamp}, word);
@@ -89,10 +83,8 @@ std::vector<Case> cases() {
         word);
     add(&Form1::chkUHero, &Form1::cboUHero, "Is", Texts{&U::Special},
         [](U& u, text U::*m, const std::string&) { u.*m = "Hero of the Fen"; });
-    for (auto [box, m] : {std::pair{&Form1::chkUMounted, &U::Mounted},
-                          {&Form1::chkUUnique, &U::Unique},
-                          {&Form1::chkUHoly, &U::Sacred},
-                          {&Form1::chkUFemale, &U::Female}})
+    for (auto [box, m] : {std::pair{&Form1::chkUMounted, &U::Mounted}, {&Form1::chkUUnique, &U::Unique},
+                          {&Form1::chkUHoly, &U::Sacred}, {&Form1::chkUFemale, &U::Female}})
         c.push_back({box, nullptr, "", [m](U& u) { u.*m = "x"; }});
     return c;
 }
