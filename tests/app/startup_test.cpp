@@ -16,7 +16,7 @@ std::string layoutOf(Session& s) {
 
 // A session whose splash captions are recorded while the splash shows.
 struct Started : Session {
-    explicit Started(const InstallationOptions& options = {}) : Session(options) {
+    Started() {
         app.splash.lblBusy.Change = [this] {
             captions += app.splash.lblBusy.caption() + (app.splash.visible() ? "|" : " (hidden)|");
         };
@@ -33,10 +33,8 @@ TEST(StartUp, ShowsEachStepOnTheSplashAndOpensTheMainWindowAsRecorded) {
     Started s;
     EXPECT_EQ(s.captions, "Initializing...|" + kReading);
     EXPECT_EQ(s.run(""), "");
-    EXPECT_TRUE(s.f.visible());
-    EXPECT_FALSE(s.app.splash.visible());
-    EXPECT_FALSE(s.app.editor.Loading);
-    EXPECT_EQ(s.f.focus(), &s.f.txtAuthor);
+    EXPECT_EQ(std::tuple(s.f.visible(), s.app.splash.visible(), s.app.editor.Loading, s.f.focus()),
+              std::tuple(true, false, false, &s.f.txtAuthor));
     expectDataFile("started.layout", layoutOf(s));
     s.app.close();  // closing the main window ends the program
     EXPECT_FALSE(s.f.visible());
