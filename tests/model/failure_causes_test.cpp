@@ -53,13 +53,12 @@ TEST(FailureCauses, EachTableSaysWhichLineAndFieldIsWrong) {
         changed[c.lines - 1].resize(c.fields - 1);
         expect(tableText(changed), ": line " + std::to_string(c.lines) + " has " + std::to_string(c.fields - 1) +
                                        " fields, " + std::to_string(c.fields) + " needed");
-        changed = rows;
-        changed[2][c.numberField] = "abc";
-        expect(tableText(changed), ": line 3, field " + std::to_string(c.numberField) + ": \"abc\" is not a number");
-        changed = rows;
-        changed[0][c.numberField] = c.tooLarge;
-        expect(tableText(changed),
-               ": line 1, field " + std::to_string(c.numberField) + ": \"" + c.tooLarge + "\" is out of range");
+        const std::string field = std::to_string(c.numberField);
+        for (const auto& [row, cell, fault] : {std::tuple(2, "abc", "is not a number"), {0, c.tooLarge, "is out of range"}}) {
+            changed = rows;
+            changed[row][c.numberField] = cell;
+            expect(tableText(changed), ": line " + std::to_string(row + 1) + ", field " + field + ": \"" + cell + "\" " + fault);
+        }
     }
 }
 
