@@ -9,16 +9,14 @@ namespace {
 
 // Every control's layout and state, the installation folder as "{DIR}".
 std::string layoutOf(Session& s) {
-    std::vector<Control*> all{&s.f};
-    all.insert(all.end(), s.f.allControls().begin(), s.f.allControls().end());
-    std::string out = layout(all);
-    for (auto at = out.find(s.folder); at != std::string::npos; at = out.find(s.folder)) out.replace(at, s.folder.size(), "{DIR}");
+    std::string out = layout(withControls(s.f));
+    replaceAll(out, s.folder, "{DIR}");
     return out;
 }
 
 // A session whose splash captions are recorded while the splash shows.
 struct Started : Session {
-    explicit Started(const InstallationOptions& options = {}) : Session(options) {
+    Started() {
         app.splash.lblBusy.Change = [this] {
             captions += app.splash.lblBusy.caption() + (app.splash.visible() ? "|" : " (hidden)|");
         };
@@ -35,10 +33,8 @@ TEST(StartUp, ShowsEachStepOnTheSplashAndOpensTheMainWindowAsRecorded) {
     Started s;
     EXPECT_EQ(s.captions, "Initializing...|" + kReading);
     EXPECT_EQ(s.run(""), "");
-    EXPECT_TRUE(s.f.visible());
-    EXPECT_FALSE(s.app.splash.visible());
-    EXPECT_FALSE(s.app.editor.Loading);
-    EXPECT_EQ(s.f.focus(), &s.f.txtAuthor);
+    EXPECT_EQ(std::tuple(s.f.visible(), s.app.splash.visible(), s.app.editor.Loading, s.f.focus()),
+              std::tuple(true, false, false, &s.f.txtAuthor));
     expectDataFile("started.layout", layoutOf(s));
     s.app.close();  // closing the main window ends the program
     EXPECT_FALSE(s.f.visible());
@@ -74,6 +70,35 @@ TEST(Reset, RunsTheEraHandlerWhichTheFirstStartSkips) {
     s.run("click cmdClearAll");
     EXPECT_EQ(seen, "loading 0|21|22|");
     EXPECT_EQ(s.f.cboNation.item(0), "Brinehold");
+}
+
+// The help panel: the mouse-over text of every control (tests/data/help.txt
+// lists the controls whose help differs from the one before) and the "?"
+// buttons that open the panel over the Unit Finder or the tab pages.
+TEST(Help, EveryControlWithHelpShowsItsExactTextAndTheOthersLeaveIt) {
+    FakePlatform p;
+    App app{p};
+    Form1& f = app.form;
+    std::string shown;
+    for (Control* c : withControls(f)) {
+        f.txtHelp.setText("(unchanged)");
+        c->mouseMove();
+        if (f.txtHelp.text() != "(unchanged)") shown += c->fullName() + ": " + escaped(f.txtHelp.text()) + "\n";
+    }
+    expectDataFile("help.txt", shown);
+}
+
+TEST(Help, NorthOpensOverTheUnitFinderSouthOverTheTabsEitherCloses) {
+    Session s;
+    s.run("start");
+    std::string shown;
+    for (const char* button : {"cmdHelpNorth", "cmdHelpNorth", "cmdHelpSouth", "cmdHelpNorth", "cmdHelpSouth"}) {
+        s.run(std::string("click ") + button);
+        shown += std::string(button) + ": " + layout({&s.f.fraHelp, &s.f.txtHelp});
+    }
+    expectDataFile("help_panel.txt", shown);
+    // The panel lies above both buttons and the frames it covers.
+    EXPECT_EQ(s.f.children().back(), &s.f.fraHelp);
 }
 
 }  // namespace

@@ -18,23 +18,18 @@ namespace gs::test {
 namespace {
 
 // While it lives, no file may grow beyond `bytes`: a longer write fails with EFBIG.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        handler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
+struct FileSizeLimit {
+    explicit FileSizeLimit(rlim_t bytes) : handler(std::signal(SIGXFSZ, SIG_IGN)) {
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const rlimit limit{bytes, saved.rlim_max};
         setrlimit(RLIMIT_FSIZE, &limit);
     }
     ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, handler_);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, handler);
     }
-
-private:
-    rlimit saved_{};
-    void (*handler_)(int) = nullptr;
+    rlimit saved{};
+    void (*handler)(int);
 };
 
 // The names in a folder, "" when it is missing.
@@ -48,20 +43,17 @@ std::string entries(const std::string& folder) {
 enum class Fault { MissingFolder, FolderInPlace, WriteStopsHalfWay };
 
 TEST(WriteFaults, AFailedSaveKeepsEveryFileWholeAndTheIndex) {
+    using enum Fault;
     struct Case {
         const char* action;  // "add", "as", "list" (GodList.txt), "cfg" (RK.cfg after Save As)
         Fault fault;
         const char* message;
-    };
-    const Case cases[] = {
-        {"add", Fault::MissingFolder, "File not saved!"},   {"add", Fault::FolderInPlace, "File not saved!"},
-        {"add", Fault::WriteStopsHalfWay, "File not saved!"}, {"as", Fault::MissingFolder, "File not saved!"},
-        {"as", Fault::WriteStopsHalfWay, "File not saved!"},  {"list", Fault::MissingFolder, "File not Added to GodList!"},
-        {"list", Fault::FolderInPlace, "File not Added to GodList!"},
-        {"list", Fault::WriteStopsHalfWay, "File not Added to GodList!"},
-        {"cfg", Fault::FolderInPlace, "Unable to update RK.cfg"},
-        {"cfg", Fault::WriteStopsHalfWay, "Unable to update RK.cfg"},
-    };
+    } const cases[] = {
+        {"add", MissingFolder, "File not saved!"},        {"add", FolderInPlace, "File not saved!"},
+        {"add", WriteStopsHalfWay, "File not saved!"},    {"as", MissingFolder, "File not saved!"},
+        {"as", WriteStopsHalfWay, "File not saved!"},     {"list", MissingFolder, "File not Added to GodList!"},
+        {"list", FolderInPlace, "File not Added to GodList!"}, {"list", WriteStopsHalfWay, "File not Added to GodList!"},
+        {"cfg", FolderInPlace, "Unable to update RK.cfg"}, {"cfg", WriteStopsHalfWay, "Unable to update RK.cfg"}};
     const std::string earlier = "Older1_5_A_EA_\r\nOlder2_5_A_EA_\r\n";
     const std::string old = "#population 7\r\n" + std::string(40, '#') + "\r\n";
     for (const Case& c : cases) {
@@ -78,8 +70,8 @@ TEST(WriteFaults, AFailedSaveKeepsEveryFileWholeAndTheIndex) {
                                                       : cfg;
         const std::string folder = fs::path(target).parent_path().string();
         if (action != "list" && action != "cfg") writeFile(target, old);
-        if (c.fault == Fault::MissingFolder) fs::remove_all(folder);
-        if (c.fault == Fault::FolderInPlace) fs::remove(target), fs::create_directories(target + "/inside");
+        if (c.fault == MissingFolder) fs::remove_all(folder);
+        if (c.fault == FolderInPlace) fs::remove(target), fs::create_directories(target + "/inside");
         const std::string before = entries(folder);
         if (action == "as" || action == "cfg") s.platform.dialogAnswers.push_back(action == "as" ? target : godBin + "/y.god");
         // The new god file is longer than the old one; the limit lets only the
@@ -89,17 +81,17 @@ TEST(WriteFaults, AFailedSaveKeepsEveryFileWholeAndTheIndex) {
         s.run("type txtGanFileFinal #population 100" + (longText ? "\\r\\n" + std::string(60, '#') : ""));
         {
             std::optional<FileSizeLimit> limit;
-            if (c.fault == Fault::WriteStopsHalfWay)
+            if (c.fault == WriteStopsHalfWay)
                 limit.emplace(action == "list" ? earlier.size() + 1 : action == "cfg" ? 40 : old.size() + 4);
             s.run(action == "add" || action == "list" ? "click cmdSaveAndAdd" : "click cmdSaveAs");
         }
-        const int err = c.fault == Fault::MissingFolder ? ENOENT : c.fault == Fault::FolderInPlace ? EISDIR : EFBIG;
+        const int err = c.fault == MissingFolder ? ENOENT : c.fault == FolderInPlace ? EISDIR : EFBIG;
         ASSERT_EQ(s.platform.messages.size(), 1u);
         EXPECT_EQ(s.platform.messages[0].text, c.message);
         EXPECT_EQ(s.platform.messages[0].detail, target + ": " + std::strerror(err));
         EXPECT_EQ(entries(folder), before);
-        if (c.fault == Fault::WriteStopsHalfWay) { EXPECT_EQ(readFile(target), action == "cfg" ? oldCfg : action == "list" ? earlier : old); }
-        if (action != "list" && c.fault != Fault::MissingFolder) { EXPECT_EQ(readFile(list), earlier); }
+        if (c.fault == WriteStopsHalfWay) { EXPECT_EQ(readFile(target), action == "cfg" ? oldCfg : action == "list" ? earlier : old); }
+        if (action != "list" && c.fault != MissingFolder) { EXPECT_EQ(readFile(list), earlier); }
         if (action != "cfg") { EXPECT_EQ(readFile(cfg), oldCfg); }
         if (action == "list") { EXPECT_EQ(readFile(godBin + "/x.god"), "#population 100\r\n"); }
         EXPECT_EQ(s.f.txtAuthorIndex.text(), "1");

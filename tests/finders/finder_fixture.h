@@ -7,10 +7,9 @@
 #include <algorithm>
 #include <functional>
 #include <map>
-#include <string>
-#include <vector>
 
 #include "app/app.h"
+#include "model/table_reader.h"
 #include "support/fake_platform.h"
 #include "support/installation.h"
 #include "support/kept_text.h"
@@ -28,7 +27,18 @@ struct FilterCase {
 
 class FinderTest : public ::testing::Test {
 protected:
-    FinderTest();
+    FinderTest() {
+        app.start();
+        // Tables of filler rows as the loaders read them from files of empty
+        // cells; the rows view these bytes, so they live as long as the fixture.
+        std::vector<Row> units(kUnitRows - 1), sites(kSiteRows - 1);
+        for (int r = 0; r < kUnitRows - 1; ++r) units[r] = unitRow(5000 + r, "filler");
+        for (int r = 0; r < kSiteRows - 1; ++r) sites[r] = siteRow(3000 + r, "filler");
+        unitBytes = tableText(units);
+        siteBytes = tableText(sites);
+        EXPECT_TRUE(parseUnits(unitBytes, "units", e.Units));
+        EXPECT_TRUE(parseSites(siteBytes, "sites", e.Sites));
+    }
 
     // Row i of `table` becomes "row i" with the property of case i; then each
     // case's filter alone, set as the user sets it, must find exactly the rows

@@ -6,9 +6,7 @@ namespace gs::test {
 namespace {
 
 using S = SiteRecord;
-
 using SiteFinderTest = FinderTest;
-
 using Case = FilterCase<S>;
 
 std::vector<Case> cases() {

@@ -1,7 +1,5 @@
 // Each entry of every Unit Finder filter reads its own column (one row per
 // entry carries just that property), and each box enables only its own list.
-#include <algorithm>
-
 #include "finder_fixture.h"
 
 namespace gs::test {
@@ -61,25 +59,21 @@ std::vector<Case> cases() {
         "Ethereal|Trample|Blind|Recuperation|Immortal|Mindless|Lifeless|No Eat|No Heal|Poison "
         "Armor|Seduce|Succubus|Petrify|Eyeloss|Inquisitor|Winter Strength|Spring Strength|Summer Strength|Fall "
         "Strength|Reanimate",
-        Texts{&U::DarkVision,     &U::Regeneration,   &U::Forge,          &U::Heal,         &U::Alchemy,
-              &U::Luck,           &U::Insane,         &U::IceArmor,       &U::ColdBlooded,  &U::Ethereal,
-              &U::TrueEthereal,   &U::Trample,        &U::Blind,          &U::Recuperation, &U::Immortal,
-              &U::Mindless,       &U::Lifeless,       &U::NoEat,          &U::NoHeal,       &U::PoisonArmor,
-              &U::Seduce,         &U::Succubus,       &U::Petrify,        &U::Eyeloss,      &U::Inquisitor,
-              &U::WinterStrength, &U::SpringStrength, &U::SummerStrength, &U::FallStrength, &U::Reanimator},
+        Texts{&U::DarkVision, &U::Regeneration, &U::Forge, &U::Heal, &U::Alchemy, &U::Luck, &U::Insane, &U::IceArmor,
+              &U::ColdBlooded, &U::Ethereal, &U::TrueEthereal, &U::Trample, &U::Blind, &U::Recuperation, &U::Immortal,
+              &U::Mindless, &U::Lifeless, &U::NoEat, &U::NoHeal, &U::PoisonArmor, &U::Seduce, &U::Succubus,
+              &U::Petrify, &U::Eyeloss, &U::Inquisitor, &U::WinterStrength, &U::SpringStrength, &U::SummerStrength,
+              &U::FallStrength, &U::Reanimator},
         mark);
     add(&Form1::chkUMisc, &Form1::cboUMisc,
         "Standard|Awe|Fear|Berserk|Chill|Heat|Fire Shield|Banefire Shield|Blood Veng|Disease Cloud|Poison "
         "Cloud|Pillage|Patrol|Castle Def|Siege|Supply|Sage|Blood Hunt|Void Summ|Summons Other|Summons Other|Summons "
         "Other|Summons Other|Shape Changer|Shape Changer|Shape Changer|Shape Changer|Shape Changer|Shape Changer",
-        Numbers{&U::Standard,       &U::Awe,           &U::Fear,           &U::Berserk,
-                &U::Chill,          &U::Heat,          &U::FireShield,     &U::BanefireShield,
-                &U::BloodVengeance, &U::DiseaseCloud,  &U::PoisonCloud,    &U::Pillage,
-                &U::Patrol,         &U::CastleDefence, &U::Siege,          &U::Supply,
-                &U::Sage,           &U::BloodHunt,     &U::VoidSummoning,  &U::Summon,
-                &U::AutoSummon,     &U::BattleSummon,  &U::DomSummon,      &U::ShapeChange,
-                &U::FirstShape,     &U::SecondShape,   &U::SecondTmpShape, &U::LandShape,
-                &U::SeaShape},
+        Numbers{&U::Standard, &U::Awe, &U::Fear, &U::Berserk, &U::Chill, &U::Heat, &U::FireShield, &U::BanefireShield,
+                &U::BloodVengeance, &U::DiseaseCloud, &U::PoisonCloud, &U::Pillage, &U::Patrol, &U::CastleDefence,
+                &U::Siege, &U::Supply, &U::Sage, &U::BloodHunt, &U::VoidSummoning, &U::Summon, &U::AutoSummon,
+                &U::BattleSummon, &U::DomSummon, &U::ShapeChange, &U::FirstShape, &U::SecondShape, &U::SecondTmpShape,
+                &U::LandShape, &U::SeaShape},
         zero);
     add(&Form1::chkUSurvival, &Form1::cboUSurvival, "Forest|Mountain|Waste|Swamp",
         Texts{&U::SurviveForest, &U::SurviveMountain, &U::SurviveWaste, &U::SurviveSwamp}, word);
@@ -89,10 +83,8 @@ std::vector<Case> cases() {
         word);
     add(&Form1::chkUHero, &Form1::cboUHero, "Is", Texts{&U::Special},
         [](U& u, text U::*m, const std::string&) { u.*m = "Hero of the Fen"; });
-    for (auto [box, m] : {std::pair{&Form1::chkUMounted, &U::Mounted},
-                          {&Form1::chkUUnique, &U::Unique},
-                          {&Form1::chkUHoly, &U::Sacred},
-                          {&Form1::chkUFemale, &U::Female}})
+    for (auto [box, m] : {std::pair{&Form1::chkUMounted, &U::Mounted}, {&Form1::chkUUnique, &U::Unique},
+                          {&Form1::chkUHoly, &U::Sacred}, {&Form1::chkUFemale, &U::Female}})
         c.push_back({box, nullptr, "", [m](U& u) { u.*m = "x"; }});
     return c;
 }
@@ -106,13 +98,10 @@ TEST_F(UnitFinderTest, EachFilterEntryReadsItsOwnColumn) {
 }
 
 TEST_F(UnitFinderTest, FilterBoxesEnableTheirCombosOnly) {
-    const std::vector<std::pair<CheckBox*, ComboBox*>> pairs = {
-        {&f.chkUGod, &f.cboUGod},           {&f.chkUSize, &f.cboUSize},     {&f.chkUMagic, &f.cboUMagic},
-        {&f.chkURMagic, &f.cboURMagic},     {&f.chkULead, &f.cboULead},     {&f.chkUCType, &f.cboUCType},
-        {&f.chkUStealth, &f.cboUStealth},   {&f.chkUResist, &f.cboUResist}, {&f.chkUMisc, &f.cboUMisc},
-        {&f.chkUSurvival, &f.cboUSurvival}, {&f.chkUMove, &f.cboUMove},     {&f.chkUHero, &f.cboUHero},
-        {&f.chkSTerrain, &f.cboSTerrain},   {&f.chkSType, &f.cboSType},     {&f.chkSGems, &f.cboSGems},
-        {&f.chkSStruct, &f.cboSStruct}};
+    std::vector<std::pair<CheckBox*, ComboBox*>> pairs;
+    for (std::string n : {"UGod", "USize", "UMagic", "URMagic", "ULead", "UCType", "UStealth", "UResist", "UMisc",
+                          "USurvival", "UMove", "UHero", "STerrain", "SType", "SGems", "SStruct"})
+        pairs.emplace_back(&dynamic_cast<CheckBox&>(*f.find("chk" + n)), &dynamic_cast<ComboBox&>(*f.find("cbo" + n)));
     for (auto [box, combo] : pairs) {
         box->click();
         for (auto [other, otherCombo] : pairs)
@@ -125,6 +114,34 @@ TEST_F(UnitFinderTest, FilterBoxesEnableTheirCombosOnly) {
     for (CheckBox* b : {&f.chkUMounted, &f.chkUUnique, &f.chkUHoly, &f.chkUFemale, &f.chkSRUnits, &f.chkSSUnits,
                         &f.chkSPBonus, &f.chkSSBonus, &f.chkSGBonus, &f.chkSScales})
         EXPECT_FALSE(b->Click) << b->name();
+}
+
+// A unit or site whose cells hold megabytes (a hostile table) is shown with
+// each long cell cut to its first 1000 bytes and "...", so that picking it
+// never leaves the description box laying out megabytes.
+using LongCellsTest = FinderTest;
+
+void pick(ComboBox& picker, const std::string& name) {
+    picker.setListIndex(static_cast<int>(std::ranges::find(picker.items(), name) - picker.items().begin()));
+}
+
+TEST_F(LongCellsTest, DescriptionsCutLongCells) {
+    const std::string big(1 << 20, 'w'), shown = std::string(1000, 'w') + "...";
+    const std::string edge(1000, 'e');  // a cell of exactly the kept length stays whole
+    e.Units[0].Number = 8;
+    e.Units[0].Name = e.Units[0].Special = kept(big);
+    e.Units[0].UniqueName = kept(edge);
+    e.Sites[0].Number = 9;
+    e.Sites[0].Name = e.Sites[0].MagicType = kept(big);
+    f.cmdUApplyFilters.click();
+    pick(f.cboUnitFound, big);
+    EXPECT_EQ(f.txtUnitDescription.text(),
+              "8 " + shown + "\r\n\r\n\r\n\r\n\r\n\r\n, uniquename " + edge + ", special " + shown);
+    f.cmdSApplyFilters.click();
+    pick(f.cboFeature, big);
+    EXPECT_EQ(f.txtSiteDescription.text().substr(0, 1005), "9 " + shown);
+    EXPECT_NE(f.txtSiteDescription.text().find(", type " + shown), std::string::npos);
+    EXPECT_LT(f.txtSiteDescription.text().size(), 5000u);
 }
 
 }  // namespace

@@ -4,14 +4,7 @@
 // editor's start.
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <optional>
-#include <string>
-#include <vector>
-
-#include "support/fake_platform.h"
-#include "support/installation.h"
-#include "app/app.h"
+#include "support/session.h"
 
 namespace gs::test {
 namespace {
@@ -21,14 +14,11 @@ constexpr const char* kNoFile = ": cannot be opened: No such file or directory";
 // Starts the editor on an installation with one file replaced (nullopt:
 // left out) and returns the one message box the start showed.
 Message startWith(const std::string& relative, const std::optional<std::string>& content, std::string& root) {
-    InstallationOptions options;
-    options.files[relative] = content;
-    root = makeInstallation(options);
-    FakePlatform platform(root);
-    App app(platform);
-    app.start();
-    EXPECT_EQ(platform.messages.size(), 1u);
-    return platform.messages.empty() ? Message{} : platform.messages.front();
+    Session s(InstallationOptions{{{relative, content}}});
+    root = s.folder;
+    s.app.start();
+    EXPECT_EQ(s.platform.messages.size(), 1u);
+    return s.platform.messages.empty() ? Message{} : s.platform.messages.front();
 }
 
 // Every table: missing, ending early, a short last line, a field that is no
@@ -63,13 +53,12 @@ TEST(FailureCauses, EachTableSaysWhichLineAndFieldIsWrong) {
         changed[c.lines - 1].resize(c.fields - 1);
         expect(tableText(changed), ": line " + std::to_string(c.lines) + " has " + std::to_string(c.fields - 1) +
                                        " fields, " + std::to_string(c.fields) + " needed");
-        changed = rows;
-        changed[2][c.numberField] = "abc";
-        expect(tableText(changed), ": line 3, field " + std::to_string(c.numberField) + ": \"abc\" is not a number");
-        changed = rows;
-        changed[0][c.numberField] = c.tooLarge;
-        expect(tableText(changed),
-               ": line 1, field " + std::to_string(c.numberField) + ": \"" + c.tooLarge + "\" is out of range");
+        const std::string field = std::to_string(c.numberField);
+        for (const auto& [row, cell, fault] : {std::tuple(2, "abc", "is not a number"), {0, c.tooLarge, "is out of range"}}) {
+            changed = rows;
+            changed[row][c.numberField] = cell;
+            expect(tableText(changed), ": line " + std::to_string(row + 1) + ", field " + field + ": \"" + cell + "\" " + fault);
+        }
     }
 }
 

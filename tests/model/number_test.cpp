@@ -7,19 +7,13 @@ namespace gs {
 namespace {
 
 TEST(Number, ReadsDecimalsRoundingHalvesToEven) {
-    struct Case {
-        const char* text;
-        std::int64_t value;
-    } cases[] = {{"7", 7},          {" 7 ", 7},         {"\t-12\t", -12},      {"+3", 3},          {"007", 7},
+    const std::pair<const char*, std::int64_t> cases[] = {{"7", 7},          {" 7 ", 7},         {"\t-12\t", -12},      {"+3", 3},          {"007", 7},
                  {"0", 0},          {"-0", 0},          {"0.0", 0},            {".5", 0},          {"1.5", 2},
                  {"2.5", 2},        {"-2.5", -2},       {"2.51", 3},           {"2.4999", 2},      {"10.", 10},
                  {"1e2", 100},      {"1.5E1", 15},      {"25e-1", 2},          {"35e-1", 4},       {"32767", 32767},
                  {"-32768", -32768}, {"-32768.5", -32768}, {"32766.5", 32766}, {"0.0000001", 0}};
-    for (const Case& c : cases) {
-        const NumberResult r = toInt16(c.text);
-        EXPECT_TRUE(r.ok()) << '"' << c.text << '"';
-        EXPECT_EQ(r.value, c.value) << '"' << c.text << '"';
-    }
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(std::pair(toInt16(text).ok(), toInt16(text).value), std::pair(true, value)) << '"' << text << '"';
 }
 
 TEST(Number, FailsOnNonNumbersAndOnOverflowAfterRounding) {

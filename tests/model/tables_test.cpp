@@ -1,17 +1,12 @@
 // The table readers: which cells are replaced (empty, one blank, a star),
-// halves rounded to even, lines past the count never read, and a failing row
-// that keeps the rows before it.
+// halves rounded to even, lines past the count never read, a failing row
+// that keeps the rows before it, and reading a changed table again.
 #include "model/tables.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <memory>
-
 #include "model/columns.h"
-#include "support/fake_platform.h"
-#include "support/installation.h"
-#include "app/app.h"
+#include "support/session.h"
 
 namespace gs::test {
 namespace {
@@ -19,23 +14,12 @@ namespace {
 // An editor on a test installation, optionally with one file replaced.
 class Tables : public ::testing::Test {
 protected:
-    void install(const std::string& relative = "", const std::optional<std::string>& content = std::nullopt) {
-        InstallationOptions options;
-        if (!relative.empty()) options.files[relative] = content;
-        root = makeInstallation(options);
-        platform = std::make_unique<FakePlatform>(root);
-        app = std::make_unique<App>(*platform);
-    }
-    Editor& e() { return app->editor; }
-    Form1& f() { return app->form; }
-    std::string path(const std::string& relative) { return root + "/" + relative; }
-
-    std::string root;
-    std::unique_ptr<FakePlatform> platform;
-    std::unique_ptr<App> app;
+    void install(const std::string& relative, const std::string& content) { s.emplace(InstallationOptions{{{relative, content}}}); }
+    Editor& e() { return s->app.editor; }
+    Form1& f() { return s->f; }
+    std::string path(const std::string& relative) { return s->folder + "/" + relative; }
+    std::optional<Session> s;
 };
-
-// ---- Units ----------------------------------------------------------------
 
 TEST_F(Tables, UnitCellsFollowTheReplacementRules) {
     namespace u = col::unit;
@@ -88,8 +72,6 @@ TEST_F(Tables, UnitFailuresKeepEarlierRowsButNotTheFailingOne) {
         EXPECT_EQ(e().Units[56].Name, "");
     }
 }
-
-// ---- Items, sites, nations, pop types -------------------------------------
 
 TEST_F(Tables, ItemCellsFollowTheReplacementRules) {
     auto rows = defaultItemRows();
@@ -169,6 +151,54 @@ TEST_F(Tables, PopTypesTakeTheLastCommanderAfterTheLastTab) {
     rows[3][4] = "";
     install(kPopTypeFile, tableText(rows));
     EXPECT_EQ(loadPopTypes(e()).cause, path(kPopTypeFile) + ": line 4, field 4: \"\" is not a number");
+}
+
+// Reading a table again (every reset does) when the file has changed: the
+// rows before a failing line come from the new file, the rows after it keep
+// what they held, and every text cell still reads its own file's bytes, also
+// after the failing reads and the good read that follows them. The table's
+// file rewritten: names "<tag> <r>" on the first `good` lines,
+// then a line of one field.
+void rewrite(const std::string& path, std::vector<Row> rows, int nameColumn, const std::string& tag, int good) {
+    for (int r = 0; r < good; ++r) rows[r][nameColumn] = tag + " " + std::to_string(r);
+    rows[good] = {"1"};
+    writeFile(path, tableText(rows));
+}
+
+template <class Record>
+void check(const char* file, LoadStatus (*load)(Editor&), std::vector<Record> Editor::*table,
+           std::vector<Row> (*defaults)(), int nameColumn) {
+    SCOPED_TRACE(file);
+    Session s;
+    const std::string& root = s.folder;
+    App& app = s.app;
+    const std::vector<Record>& rows = app.editor.*table;
+    ASSERT_TRUE(load(app.editor));
+    const std::string oldLast(rows[defaults().size() - 1].Name);
+
+    rewrite(root + "/" + file, defaults(), nameColumn, "New", 40);
+    EXPECT_FALSE(load(app.editor));
+    rewrite(root + "/" + file, defaults(), nameColumn, "Newer", 20);
+    EXPECT_FALSE(load(app.editor));
+    writeFile(root + "/" + file, "");
+    EXPECT_FALSE(load(app.editor));
+    EXPECT_EQ(std::tuple(rows[19].Name, rows[20].Name, rows[39].Name, rows[defaults().size() - 1].Name),
+              std::tuple("Newer 19", "New 20", "New 39", oldLast));
+
+    std::vector<Row> again = defaults();
+    again.back()[nameColumn] = "Last again";
+    writeFile(root + "/" + file, tableText(again));
+    ASSERT_TRUE(load(app.editor));
+    EXPECT_EQ(rows[0].Name, again[0][nameColumn]);
+    EXPECT_EQ(rows[again.size() - 1].Name, "Last again");
+}
+
+TEST(TableReload, RowsAfterAFailingLineKeepTheirTexts) {
+    check(kUnitFile, loadUnits, &Editor::Units, defaultUnitRows, 1);
+    check(kItemFile, loadItems, &Editor::Items, defaultItemRows, 1);
+    check(kSiteFile, loadSites, &Editor::Sites, defaultSiteRows, 1);
+    check(kNationFile, loadNations, &Editor::Nations, defaultNationRows, 3);
+    check(kPopTypeFile, loadPopTypes, &Editor::PopTypes, defaultPopTypeRows, 1);
 }
 
 }  // namespace

@@ -13,6 +13,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "support/session.h"
+
 namespace {
 
 struct Result {
@@ -29,32 +31,12 @@ Result run(const QString& program, const QStringList& args, const QProcessEnviro
             QString::fromUtf8(p.readAllStandardError())};
 }
 
-QString readText(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
-
 TEST(CommandLine, VersionAndHelpAnswerWithoutADisplay) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
-    const QString help =
-        "Usage: godsmith [--help | --version]\n"
-        "\n"
-        "Godsmith composes god files for Velm's map generator Quillmap.\n"
-        "Start it without options to open the editor's window.\n"
-        "\n"
-        "It reads its files from the folder of its executable (" +
-        QFileInfo(GS_EDITOR).canonicalPath() +
-        "):\n"
-        "  RKdata/     the data tables UnitData.txt, ItemData.txt, SiteData.txt,\n"
-        "              NationData.txt and PopData.txt\n"
-        "  RKsprites/  one JPEG picture per unit, named by its number (0056.jpg)\n"
-        "  RK.cfg      Quillmap's folder (a relative one lies in that folder),\n"
-        "              author name, author index and Quillmap's item lists\n"
-        "\n"
-        "Options:\n"
-        "  --help     show this text and exit\n"
-        "  --version  show the version and exit\n";
+    std::string helpText = gs::test::dataFile("command_line_help.txt");
+    gs::test::replaceAll(helpText, "{DIR}", QFileInfo(GS_EDITOR).canonicalPath().toStdString());
+    const QString help = QString::fromStdString(helpText);
     const std::pair<QString, QString> cases[] = {
         {"--version", "Godsmith " GS_VERSION "\n"}, {"--help", help}, {"-h", help}};
     for (const auto& [option, text] : cases) {
@@ -94,21 +76,9 @@ TEST(CommandLine, TheFolderRegistersItsDesktopEntryAndIconForTheUser) {
     Result r = run(folder + "/register-desktop.sh", {}, env);
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, "Registered " + entry + "\n");
-    EXPECT_EQ(readText(entry).toStdString(),
-              "[Desktop Entry]\n"
-              "Type=Application\n"
-              "Path=" +
-                  where.path().toStdString() +
-                  "/God smith $1 \"x\" 100%\n"
-                  "Name=Godsmith\n"
-                  "GenericName=God File Editor\n"
-                  "Comment=Compose god files for Velm's map generator Quillmap\n"
-                  "Exec=\"" +
-                  where.path().toStdString() +
-                  "/God smith \\\\$1 \\\\\"x\\\\\" 100%%/godsmith\"\n"
-                  "Icon=godsmith\n"
-                  "Terminal=false\n"
-                  "Categories=Game;Utility;\n");
+    std::string expected = gs::test::dataFile("desktop_entry.txt");
+    gs::test::replaceAll(expected, "{DIR}", where.path().toStdString());
+    EXPECT_EQ(gs::test::readFile(entry.toStdString()), expected);
     for (const QString& icon : icons) EXPECT_TRUE(QFileInfo::exists(icon)) << icon.toStdString();
 
     r = run(folder + "/register-desktop.sh", {"--remove"}, env);

@@ -40,10 +40,7 @@ TEST(QtPlatformDialogs, MessageBoxHasOnlyOkNoIconAndTheCauseBelow) {
 TEST(QtPlatformDialogs, SaveDialogOffersTheNameAndReturnsTheChoice) {
     const std::string folder = test::makeTempFolder();
     QtPlatform platform;
-    DialogRequest request{"Save God File",
-                          "Ren\xE9"
-                          "e_1",
-                          folder, "Quillmap GOD file (*.god)|*.god", 1};
+    DialogRequest request{"Save God File", std::string("Ren\xE9") + "e_1", folder, "Quillmap GOD file (*.god)|*.god", 1};
     whenOpen<QFileDialog>([](QFileDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Save God File");
         EXPECT_EQ(dialog.findChild<QLineEdit*>("fileNameEdit")->text(), QString::fromUtf8("Ren\u00E9e_1"));

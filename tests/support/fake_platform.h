@@ -29,18 +29,15 @@ public:
     bool questionBox(const std::string& text, const std::string& title, const std::string& accept,
                      const std::string& reject) override {
         questions.push_back({text, title, accept + "|" + reject});
-        if (questionAnswers.empty()) return true;
-        const bool a = questionAnswers.front();
-        questionAnswers.pop_front();
-        return a;
+        return next(questionAnswers, true);
     }
     std::optional<std::string> openFileDialog(const DialogRequest& request) override {
         openRequests.push_back(request);
-        return answer();
+        return next(dialogAnswers, {});
     }
     std::optional<std::string> saveFileDialog(const DialogRequest& request) override {
         saveRequests.push_back(request);
-        return answer();
+        return next(dialogAnswers, {});
     }
     void openUrl(const std::string& address) override { openedUrls.push_back(address); }
     // Reads a stand-in picture file (see writePicture); anything else is unreadable.
@@ -60,10 +57,11 @@ public:
     std::deque<bool> questionAnswers;
 
 private:
-    std::optional<std::string> answer() {
-        if (dialogAnswers.empty()) return std::nullopt;
-        auto a = dialogAnswers.front();
-        dialogAnswers.pop_front();
+    template <class T>
+    static T next(std::deque<T>& answers, T otherwise) {
+        if (answers.empty()) return otherwise;
+        T a = answers.front();
+        answers.pop_front();
         return a;
     }
 };

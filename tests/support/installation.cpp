@@ -35,34 +35,28 @@ std::vector<Row> fillTo(std::vector<Row> rows, int lines, Row (*filler)(int r)) 
     return rows;
 }
 
-void replaceAll(std::string& s, const std::string& from, const std::string& to) {
-    for (std::size_t at = s.find(from); at != std::string::npos; at = s.find(from, at + to.size()))
-        s.replace(at, from.size(), to);
-}
-
-}  // namespace
-
-namespace {
 Row numberedRow(int fields, int number, const std::string& name) {
     Row row(fields);
     row[0] = std::to_string(number);
     row[1] = name;
     return row;
 }
+
+Row itemRow(int number, const std::string& name, const std::string& category, int classCode, Row paths = {"", "", "", ""}) {
+    Row row{std::to_string(number), name, category, std::to_string(classCode)};
+    row.insert(row.end(), paths.begin(), paths.end());
+    return row;
+}
+
 }  // namespace
 
+void replaceAll(std::string& s, const std::string& from, const std::string& to) {
+    for (auto at = s.find(from); !from.empty() && at != std::string::npos; at = s.find(from, at + to.size()))
+        s.replace(at, from.size(), to);
+}
+
 Row unitRow(int number, const std::string& name) { return numberedRow(col::unit::Count, number, name); }
-
-Row itemRow(int number, const std::string& name, const std::string& category, int classCode, const std::string& path1,
-            const std::string& level1, const std::string& path2, const std::string& level2) {
-    return {std::to_string(number), name, category, std::to_string(classCode), path1, level1, path2, level2};
-}
-
 Row siteRow(int number, const std::string& name) { return numberedRow(col::site::Count, number, name); }
-
-Row nationRow(const std::string& era, int number, const std::string& sea, const std::string& name) {
-    return {era, std::to_string(number), sea, name};
-}
 
 Row popTypeRow(int number, const std::string& name, std::vector<int> units, int extra, std::vector<int> commanders) {
     Row row{std::to_string(number), name};
@@ -74,10 +68,7 @@ Row popTypeRow(int number, const std::string& name, std::vector<int> units, int 
 
 std::string joinRow(const Row& row) {
     std::string line;
-    for (std::size_t i = 0; i < row.size(); ++i) {
-        if (i > 0) line += '\t';
-        line += row[i];
-    }
+    for (const auto& cell : row) line += (&cell == row.data() ? "" : "\t") + cell;
     return line;
 }
 
@@ -117,9 +108,9 @@ std::vector<Row> defaultUnitRows() {
 std::vector<Row> defaultItemRows() {
     return fillTo(
         {
-            itemRow(1, "Emberbrand", "1-h wpn", 0, "F", "1"),
-            itemRow(2, "Crown of Quiet Stars", "helm", 8, "S", "3", "A", "1"),
-            itemRow(3, "\xD6lgrim's Boots", "boots", 12, "E", "2", "", ""),
+            itemRow(1, "Emberbrand", "1-h wpn", 0, {"F", "1", "", ""}),
+            itemRow(2, "Crown of Quiet Stars", "helm", 8, {"S", "3", "A", "1"}),
+            itemRow(3, "\xD6lgrim's Boots", "boots", 12, {"E", "2", "", ""}),
         },
         kItemRows - 1, [](int r) { return itemRow(400 + r, "Filler Item " + std::to_string(r), "misc", 0); });
 }
@@ -142,15 +133,13 @@ std::vector<Row> defaultSiteRows() {
 std::vector<Row> defaultNationRows() {
     return fillTo(
         {
-            nationRow("EA", 5, "SEA", "Brinehold"),
-            nationRow("EA", 6, "", "Vell Marches"),
-            nationRow("MA", 20, "", "Ostmark \xC6ries"),
-            nationRow("LA", 40, "", "Ruinfall"),
+            {"EA", "5", "SEA", "Brinehold"},
+            {"EA", "6", "", "Vell Marches"},
+            {"MA", "20", "", "Ostmark \xC6ries"},
+            {"LA", "40", "", "Ruinfall"},
         },
-        kNationRows - 1, [](int r) {
-            static const char* const eras[] = {"EA", "MA", "LA"};
-            return nationRow(eras[r % 3], 100 + r, "", "Filler Nation " + std::to_string(r));
-        });
+        kNationRows - 1,
+        [](int r) { return Row{std::string("EAMALA").substr(r % 3 * 2, 2), std::to_string(100 + r), "", "Filler Nation " + std::to_string(r)}; });
 }
 
 std::vector<Row> defaultPopTypeRows() {

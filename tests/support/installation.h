@@ -28,13 +28,9 @@ namespace gs::test {
 // One line of a data table as its fields.
 using Row = std::vector<std::string>;
 
-// Rows of the five tables, every cell empty but those given.
+// Rows of the tables, every cell empty but those given.
 Row unitRow(int number, const std::string& name);  // 133 fields
-Row itemRow(int number, const std::string& name, const std::string& category, int classCode,
-            const std::string& path1 = "", const std::string& level1 = "", const std::string& path2 = "",
-            const std::string& level2 = "");
 Row siteRow(int number, const std::string& name);  // 68 fields
-Row nationRow(const std::string& era, int number, const std::string& sea, const std::string& name);
 Row popTypeRow(int number, const std::string& name, std::vector<int> units, int extra, std::vector<int> commanders);
 
 // Fields joined by Tab; rows each ended by CR LF.
@@ -78,6 +74,8 @@ std::string makeInstallation(const InstallationOptions& options = {});
 std::string makeTempFolder();
 
 
+// Replaces every `from` in `s` by `to`.
+void replaceAll(std::string& s, const std::string& from, const std::string& to);
 // Writes bytes to a file, creating its folders; replaces any content.
 void writeFile(const std::string& path, const std::string& bytes);
 // A file's whole content ("" when missing).

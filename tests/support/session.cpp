@@ -14,11 +14,6 @@ namespace {
 const char* const kKinds[] = {"Form",  "Frame",    "TabControl", "TextBox", "ComboList", "ComboEdit",  "ListBox",
                               "CheckBox", "Button", "Label",      "PictureBox", "Image", "Shape", "FileDialog"};
 
-void replaceAll(std::string& s, const std::string& from, const std::string& to) {
-    for (auto at = s.find(from); !from.empty() && at != std::string::npos; at = s.find(from, at + to.size()))
-        s.replace(at, from.size(), to);
-}
-
 std::string color(const std::optional<Rgb>& c) {
     if (!c) return "-";
     char buf[8];
@@ -157,7 +152,6 @@ std::string Session::run(const std::string& command) {
         else if (auto* k = dynamic_cast<CheckBox*>(&c)) k->click();
         else dynamic_cast<Label&>(c).click();
     } else if (verb == "dblclick") dynamic_cast<ListBox&>(at(name)).dblClick();
-    else if (verb == "hover") at(name).mouseMove();
     else if (verb == "tab") dynamic_cast<TabControl&>(at(name)).setTab(std::stoi(rest));
     else if (verb == "show") {
         for (std::istringstream names(command.substr(5)); names >> name;) out += "  " + name + " = " + state(at(name)) + "\n";

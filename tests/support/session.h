@@ -7,7 +7,7 @@
 //   start                 the program starts (scripts may change files first)
 //   type NAME TEXT        the user types TEXT into a text box (escapes as below)
 //   pick NAME TEXT        picks the entry with this text; index NAME N picks by position
-//   click NAME / dblclick NAME / hover NAME / tab NAME PAGE
+//   click NAME / dblclick NAME / tab NAME PAGE
 //   show NAME...          each control's state; items NAME lists its entries
 //   file PATH             a file's bytes, PATH relative to the installation
 //   write PATH TEXT / rm PATH    changes a file of the installation
@@ -34,6 +34,13 @@ std::string unescaped(const std::string& text);
 std::string state(const Control& c);
 // Every property of every control, one line each, for the window layout.
 std::string layout(const std::vector<Control*>& controls);
+// A window and all its controls.
+template <class W>
+std::vector<Control*> withControls(W& w) {
+    std::vector<Control*> all{&w};
+    all.insert(all.end(), w.allControls().begin(), w.allControls().end());
+    return all;
+}
 
 class Session {
 public:

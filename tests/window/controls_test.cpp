@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 namespace gs {
 namespace {
 
@@ -27,28 +25,17 @@ TEST(Controls, EventsRiseOnChangesAndUserActionsOnlyWhileEnabled) {
     button.Click = [&] { events += "button|"; };
     list.DblClick = [&] { events += "dblclick|"; };
 
-    t.setText("");  // no change
-    t.setText("1");
-    t.setText("1");
-    t.setText("");
+    for (const char* text : {"", "1", "1", ""}) t.setText(text);  // the first and third change nothing
     c.addItem("a");
     c.addItems({"b", "c"});
-    c.setListIndex(1);
-    c.setListIndex(1);   // the same entry again still raises Click
-    c.setListIndex(-1);  // deselecting is silent
-    c.setListIndex(3);   // no such entry: nothing happens
-    c.setListIndex(2);
+    // The same entry again still raises Click; deselecting (-1) is silent; no such entry (3): nothing happens.
+    for (int i : {1, 1, -1, 3, 2}) c.setListIndex(i);
     c.removeItem(0);  // the selection follows its entry, silently
-    b.setValue(CheckBox::Unchecked);
-    b.setValue(CheckBox::Checked);
-    b.setValue(CheckBox::Checked);
+    for (auto v : {CheckBox::Unchecked, CheckBox::Checked, CheckBox::Checked}) b.setValue(v);
     b.click();
     tabs.setTabCaptions({"One", "Two", "Three"});
-    tabs.setTab(0);
-    tabs.setTab(2);
-    tabs.setTab(2);
-    l.setCaption("-1");
-    l.setCaption("-1");
+    for (int i : {0, 2, 2}) tabs.setTab(i);
+    for (int i = 0; i < 2; ++i) l.setCaption("-1");
     l.click();
     button.click();
     list.dblClick();
@@ -63,6 +50,36 @@ TEST(Controls, EventsRiseOnChangesAndUserActionsOnlyWhileEnabled) {
     EXPECT_EQ(c.listIndex(), -1);
     c.clear();
     EXPECT_EQ(c.listCount(), 0);
+}
+
+// A single-line text box holds one line: a line break pasted into it and
+// everything after it are dropped, whichever line ending the text uses; a
+// multi-line box keeps them.
+TEST(SingleLineTextBox, KeepsTheFirstLineOnly) {
+    const struct {
+        std::string from, set, singleLine;
+        int changes;
+    } cases[] = {
+        {"", "Ann\tTab\r\nSecond\nThird", "Ann\tTab", 1},
+        {"", "Ann\nSecond", "Ann", 1},
+        {"", "Ann\rSecond", "Ann", 1},
+        {"", "\r\nSecond", "", 0},
+        {"Ann", "Ann\r\nSecond", "Ann", 0},
+    };
+    for (const auto& c : cases) {
+        for (const bool multi : {false, true}) {
+            TextBox t("txtTest");
+            t.multiLine = multi;
+            t.setText(c.from);
+            int changes = 0, notices = 0;
+            t.Change = [&] { ++changes; };
+            t.setObserver([&] { ++notices; });
+            t.setText(c.set);
+            EXPECT_EQ(t.text(), multi ? c.set : c.singleLine) << c.set;
+            EXPECT_EQ(changes, multi ? 1 : c.changes) << c.set;
+            EXPECT_EQ(notices, 1) << c.set;  // a view showing the dropped part is told
+        }
+    }
 }
 
 }  // namespace

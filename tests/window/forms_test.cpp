@@ -10,18 +10,11 @@
 namespace gs {
 namespace {
 
-template <class W>
-std::string layoutOf(W& w) {
-    std::vector<Control*> all{&w};
-    all.insert(all.end(), w.allControls().begin(), w.allControls().end());
-    return test::layout(all);
-}
-
 TEST(Windows, EveryControlHasItsPlaceCaptionLookAndStartState) {
     Form1 f;
     Form2 splash;
-    test::expectDataFile("form1.layout", layoutOf(f));
-    test::expectDataFile("form2.layout", layoutOf(splash));
+    test::expectDataFile("form1.layout", test::layout(test::withControls(f)));
+    test::expectDataFile("form2.layout", test::layout(test::withControls(splash)));
     EXPECT_EQ(f.find("lblPTUnit(2)"), &f.lblPTUnit[2]);
     EXPECT_EQ(f.find("lblPTUnit(4)"), nullptr);
     EXPECT_EQ(f.find("lblPTUnit"), nullptr);
