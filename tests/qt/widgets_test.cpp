@@ -131,16 +131,17 @@ TEST_F(Views, ChecksButtonsAndLabelsShowTheModelAndTakeClicks) {
     click(f.chkKillFeatures);
     EXPECT_EQ(f.chkKillFeatures.value(), CheckBox::Checked);
     f.chkKillFeatures.setValue(CheckBox::Grayed);
-    EXPECT_EQ(as<QCheckBox>(f.chkKillFeatures)->checkState(), Qt::PartiallyChecked);
-    EXPECT_FALSE(widget(f.chkSea)->isEnabled());
+    EXPECT_EQ(std::tuple(as<QCheckBox>(f.chkKillFeatures)->checkState(), widget(f.chkSea)->isEnabled()),
+              std::tuple(Qt::PartiallyChecked, false));
 
     int clicks = 0;
     f.cmdAddToNameList.Click = [&] { ++clicks; };
     click(f.cmdAddToNameList), f.cmdAddToNameList.setEnabled(false), click(f.cmdAddToNameList);
     EXPECT_EQ(clicks, 1);
     f.cmdAddToNameList.setBackColor(Rgb{0, 0xC0, 0});
-    EXPECT_EQ(widget(f.cmdAddToNameList)->palette().color(QPalette::Button), QColor(0, 0xC0, 0));
-    EXPECT_TRUE(widget(f.cmdAddUnits)->font().bold());
+    EXPECT_EQ(
+        std::tuple(widget(f.cmdAddToNameList)->palette().color(QPalette::Button), widget(f.cmdAddUnits)->font().bold()),
+        std::tuple(QColor(0, 0xC0, 0), true));
 
     auto* label = as<QLabel>(f.lblUnitNumber);
     f.lblUnitNumber.Click = [&] { ++clicks; };
@@ -151,8 +152,7 @@ TEST_F(Views, ChecksButtonsAndLabelsShowTheModelAndTakeClicks) {
               std::tuple(QColor(0, 0, 0xFF), true));
     click(f.lblUnitNumber);
     EXPECT_EQ(clicks, 2);
-    // The number box's border does not push its line down under it.
-    f.lblUnitNumber.setCaption("1822");
+    f.lblUnitNumber.setCaption("1822");  // the number box's border does not push its line down under it
     QImage shot(label->size(), QImage::Format_RGB32);
     shot.fill(Qt::white);
     label->render(&shot);
