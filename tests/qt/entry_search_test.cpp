@@ -1,30 +1,15 @@
 // Finding a unit by typing into the Unit Finder's result list, with real
 // keys and clicks on the widgets of the started editor.
-#include <gtest/gtest.h>
-
-#include <QAbstractItemView>
-#include <QApplication>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QTest>
-
-#include "app/app.h"
-#include "qt/form_view.h"
-#include "support/fake_platform.h"
-#include "support/installation.h"
+#include "qt/started_window.h"
 
 namespace gs::qt {
 namespace {
 
 constexpr int kKolnar = 3;  // "Kölnar Captain", unit 11, picked before every search
 
-class EntrySearchTest : public ::testing::Test {
+class EntrySearchTest : public ::testing::Test, protected StartedWindow {
 protected:
     void SetUp() override {
-        app.start();
-        main.window()->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(main.window()));
         combo()->setFocus();
         f.cboUnitFound.setListIndex(kKolnar);
         f.cboUnitFound.Click = [this, handler = f.cboUnitFound.Click] {
@@ -65,11 +50,6 @@ protected:
         EXPECT_EQ(f.cboUnitFound.listCount(), combo()->count());  // typing adds nothing
     }
 
-    test::FakePlatform platform{test::makeInstallation()};
-    App app{platform};
-    FormView splash{app.splash};
-    FormView main{app.form};
-    Form1& f = app.form;
     int clicks = 0;
 };
 

@@ -1,186 +1,88 @@
-// The editor's window under real keys and mouse: the QTest events a user's
-// hands make, sent to the Qt widgets of the started editor.
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QClipboard>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTabBar>
-#include <QTest>
-
-#include "app/app.h"
+// The editor's window under the keys, mouse and wheel of a user's hands, and
+// the habits of the hand: Enter on buttons, where the keyboard goes after a
+// page switch, how drop-down lists open.
 #include "qt/cp1252.h"
-#include "qt/form_view.h"
-#include "support/fake_platform.h"
-#include "support/installation.h"
+#include "qt/started_window.h"
 
 namespace gs::qt {
 namespace {
 
-struct Editor {
-    Editor() {
-        app.start();
-        QApplication::setActiveWindow(main.window());
-    }
-    static const std::string& folder() {
-        static const std::string f = test::makeInstallation();
-        return f;
-    }
-    QWidget* widget(const Control& c) const { return main.widget(c); }
-    // Shows a page of Step 1..4 and, on Step 3, a builder.
-    void show(int step, int builder = 0) {
-        f.SSTab1.setTab(step);
-        f.SSTab2.setTab(builder);
-    }
+enum { Line, Multi, Finder };  // the kinds of text field a user types into
 
-    test::FakePlatform platform{folder()};
-    App app{platform};
-    Form1& f = app.form;
-    FormView splash{app.splash};
-    FormView main{app.form};
-};
-
-// ---- Text fields ---------------------------------------------------------------
-
-// The three kinds of text field a user types into, each with the editing
-// widget that receives keys and mouse, and the model's text (none for the
-// Unit Finder's edit field).
-enum class Field { Line, Multi, Finder };
-
-struct FieldUnderTest {
-    QWidget* keys;   // receives key events
-    QWidget* mouse;  // receives mouse events
-    TextBox* box;    // the model's text box, or nullptr
+// A text field with the focus: the widget that takes keys, the one that takes
+// the mouse, the model's text (none for the Unit Finder), where character i is drawn.
+struct Field {
+    QWidget *in, *mouse;
+    TextBox* box;
     std::function<QString()> text;
-    std::function<QRect(int)> charRect;  // where character i is drawn, in mouse's coordinates
+    std::function<QRect(int)> charRect;
+    void key(Qt::Key k, Qt::KeyboardModifiers m = {}, int times = 1) { qt::key(in, k, m, times); }
+    void ctrl(Qt::Key k) { key(k, Qt::ControlModifier); }
+    void select(Qt::Key from, Qt::Key by, int times) { key(from), key(by, Qt::ShiftModifier, times); }
+    void type(const QString& s) { keys(in, s); }
+    void dclick(int i) { QTest::mouseDClick(mouse, Qt::LeftButton, {}, charRect(i).center()); }
+    void drag(int from, int to) {
+        const QPoint start = charRect(from).center() - QPoint(1, 0), end = charRect(to).center();
+        QTest::mousePress(mouse, Qt::LeftButton, {}, start);
+        mouseMove(mouse, end, Qt::LeftButton);
+        QTest::mouseRelease(mouse, Qt::LeftButton, {}, end);
+    }
 };
 
-FieldUnderTest open(Editor& e, Field kind, const QString& start) {
-    if (kind == Field::Multi) {
-        e.show(0);
-        auto* edit = qobject_cast<QPlainTextEdit*>(e.widget(e.f.txtGanFileDesc));
-        e.f.txtGanFileDesc.setText(start.toStdString());
-        return {edit, edit->viewport(), &e.f.txtGanFileDesc, [edit] { return edit->toPlainText(); },
-                [edit](int i) {
-                    QTextCursor c(edit->document());
-                    c.setPosition(i);
-                    return edit->cursorRect(c);
-                }};
-    }
-    QLineEdit* line;
-    TextBox* box = nullptr;
-    if (kind == Field::Line) {
-        e.show(2, 7);
-        box = &e.f.txtUnitID;
-        line = qobject_cast<QLineEdit*>(e.widget(*box));
-        box->setText(start.toStdString());
+Field open(StartedWindow& e, int kind, const std::string& start) {
+    Field t;
+    if (kind == Multi) {
+        auto* edit = e.as<QPlainTextEdit>(e.f.txtGanFileDesc);
+        t = {edit, edit->viewport(), &e.f.txtGanFileDesc, [edit] { return edit->toPlainText(); },
+             [edit](int i) {
+                 QTextCursor c(edit->document());
+                 c.setPosition(i);
+                 return edit->cursorRect(c);
+             }};
     } else {
-        line = qobject_cast<QComboBox*>(e.widget(e.f.cboUnitFound))->lineEdit();
-        line->setText(start);
+        QLineEdit* line = kind == Line ? e.as<QLineEdit>(e.f.txtUnitID) : e.as<QComboBox>(e.f.cboUnitFound)->lineEdit();
+        t = {line, line, kind == Line ? &e.f.txtUnitID : nullptr, [line] { return line->text(); },
+             [line](int i) {
+                 const int keep = line->cursorPosition();
+                 line->setCursorPosition(i);
+                 const QRect r = line->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+                 line->setCursorPosition(keep);
+                 return r;
+             }};
+        if (!t.box) line->setText(QString::fromStdString(start));
     }
-    return {line, line, box, [line] { return line->text(); },
-            [line](int i) {
-                const int keep = line->cursorPosition();
-                line->setCursorPosition(i);
-                const QRect r = line->inputMethodQuery(Qt::ImCursorRectangle).toRect();
-                line->setCursorPosition(keep);
-                return r;
-            }};
-}
-
-// Types text one character at a time, as a keyboard of any layout does.
-void keys(QWidget* w, const QString& text) {
-    for (int i = 0; i < text.size(); ++i) {
-        const int n = text[i].isHighSurrogate() ? 2 : 1;
-        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, text.mid(i, n), Qt::NoModifier);
-        i += n - 1;
-    }
-}
-void key(QWidget* w, Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier, int times = 1) {
-    for (int i = 0; i < times; ++i) QTest::keyClick(w, k, m);
-}
-
-// A press, a move with the button held, a release.
-void drag(QWidget* w, QPoint from, QPoint to) {
-    QTest::mousePress(w, Qt::LeftButton, {}, from);
-    QMouseEvent move(QEvent::MouseMove, to, w->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(w, &move);
-    QTest::mouseRelease(w, Qt::LeftButton, {}, to);
+    if (t.box) e.reveal(*t.box), t.box->setText(start);
+    t.in->setFocus();
+    return t;
 }
 
 // Each gesture on "1701 Ys" (a number and a word), in every kind of field.
 TEST(RealInput, TextFieldsSelectAndReplaceLikeEveryDesktopField) {
-    using Gesture = std::function<void(FieldUnderTest&)>;
     const struct {
         const char* name;
-        Gesture gesture;
-        QString result;
-        QString clipboard;  // after the gesture, when it copies
+        void (*gesture)(Field&);
+        std::string result, clipboard;  // the clipboard after the gestures that copy
     } cases[] = {
-        {"Ctrl+A, type", [](auto& t) { key(t.keys, Qt::Key_A, Qt::ControlModifier), keys(t.keys, "700"); }, "700", ""},
-        {"Shift+Left twice, type",
-         [](auto& t) { key(t.keys, Qt::Key_End), key(t.keys, Qt::Key_Left, Qt::ShiftModifier, 2), keys(t.keys, "x"); },
-         "1701 x", ""},
-        {"double-click a word, type",
-         [](auto& t) {
-             QTest::mouseDClick(t.mouse, Qt::LeftButton, {}, t.charRect(6).center());
-             keys(t.keys, "Mo");
-         },
-         "1701 Mo", ""},
-        {"mouse drag, type",
-         [](auto& t) {
-             drag(t.mouse, t.charRect(0).center() - QPoint(1, 0), t.charRect(4).center());
-             keys(t.keys, "8");
-         },
-         "8 Ys", ""},
-        {"selection, Backspace",
-         [](auto& t) {
-             key(t.keys, Qt::Key_Home), key(t.keys, Qt::Key_Right, Qt::ShiftModifier, 4);
-             key(t.keys, Qt::Key_Backspace);
-         },
-         " Ys", ""},
-        {"selection, Delete",
-         [](auto& t) {
-             key(t.keys, Qt::Key_End), key(t.keys, Qt::Key_Left, Qt::ShiftModifier, 3), key(t.keys, Qt::Key_Delete);
-         },
-         "1701", ""},
-        {"Ctrl+A, paste",
-         [](auto& t) {
-             QGuiApplication::clipboard()->setText("42");
-             key(t.keys, Qt::Key_A, Qt::ControlModifier), key(t.keys, Qt::Key_V, Qt::ControlModifier);
-         },
+        {"Ctrl+A, type", [](Field& t) { t.ctrl(Qt::Key_A), t.type("700"); }, "700", ""},
+        {"Shift+Left twice, type", [](Field& t) { t.select(Qt::Key_End, Qt::Key_Left, 2), t.type("x"); }, "1701 x", ""},
+        {"double-click a word, type", [](Field& t) { t.dclick(6), t.type("Mo"); }, "1701 Mo", ""},
+        {"mouse drag, type", [](Field& t) { t.drag(0, 4), t.type("8"); }, "8 Ys", ""},
+        {"Backspace", [](Field& t) { t.select(Qt::Key_Home, Qt::Key_Right, 4), t.key(Qt::Key_Backspace); }, " Ys", ""},
+        {"Delete", [](Field& t) { t.select(Qt::Key_End, Qt::Key_Left, 3), t.key(Qt::Key_Delete); }, "1701", ""},
+        {"paste", [](Field& t) { QGuiApplication::clipboard()->setText("42"), t.ctrl(Qt::Key_A), t.ctrl(Qt::Key_V); },
          "42", ""},
-        {"selection, cut",
-         [](auto& t) {
-             key(t.keys, Qt::Key_Home), key(t.keys, Qt::Key_Right, Qt::ShiftModifier, 4);
-             key(t.keys, Qt::Key_X, Qt::ControlModifier);
-         },
-         " Ys", "1701"},
-        {"Ctrl+A, type, Ctrl+Z",
-         [](auto& t) {
-             key(t.keys, Qt::Key_A, Qt::ControlModifier), keys(t.keys, "700");
-             key(t.keys, Qt::Key_Z, Qt::ControlModifier);
-         },
-         "1701 Ys", ""},
+        {"cut", [](Field& t) { t.select(Qt::Key_Home, Qt::Key_Right, 4), t.ctrl(Qt::Key_X); }, " Ys", "1701"},
+        {"undo", [](Field& t) { t.ctrl(Qt::Key_A), t.type("700"), t.ctrl(Qt::Key_Z); }, "1701 Ys", ""},
     };
-    Editor e;
-    for (Field kind : {Field::Line, Field::Multi, Field::Finder})
+    StartedWindow e;
+    for (int kind : {Line, Multi, Finder})
         for (const auto& c : cases) {
-            FieldUnderTest t = open(e, kind, "1701 Ys");
-            t.keys->setFocus();
+            SCOPED_TRACE(c.name + std::string(" in field ") + std::to_string(kind));
+            Field t = open(e, kind, "1701 Ys");
             c.gesture(t);
-            const std::string where = std::string(c.name) + " in field " + std::to_string(static_cast<int>(kind));
-            EXPECT_EQ(t.text().toStdString(), c.result.toStdString()) << where;
-            if (!c.clipboard.isEmpty()) {
-                EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), c.clipboard.toStdString()) << where;
-            }
-            if (t.box) {
-                EXPECT_EQ(t.box->text(), c.result.toStdString()) << where;
-            }
+            EXPECT_EQ(t.text().toStdString(), c.result);
+            EXPECT_EQ(c.clipboard.empty() ? "" : QGuiApplication::clipboard()->text().toStdString(), c.clipboard);
+            EXPECT_EQ(t.box ? t.box->text() : c.result, c.result);
         }
 }
 
@@ -190,101 +92,175 @@ TEST(RealInput, CharactersTheFileCannotStoreBecomeQuestionMarksInPlace) {
     const struct {
         const char* start;
         QString typed, pasted, typedAfter;
-        const char* result;
+        std::string result;
     } cases[] = {
         {"", QString::fromUtf8("a\u03A9bc"), "", "", "a?bc"},
         {"", QString::fromUtf8("\u0141\u00F3d\u017A is a city"), "", "", "?\xF3\x64? is a city"},
         {"X", "", QString::fromUtf8("\u0141\u00F3d\u017A test \U0001F600"), "Y", "X?\xF3\x64? test ?Y"},
     };
-    Editor e;
-    for (Field kind : {Field::Line, Field::Multi})
+    StartedWindow e;
+    for (int kind : {Line, Multi})
         for (const auto& c : cases) {
-            FieldUnderTest t = open(e, kind, c.start);
-            t.keys->setFocus();
-            key(t.keys, Qt::Key_End);
-            keys(t.keys, c.typed);
-            if (!c.pasted.isEmpty()) {
-                QGuiApplication::clipboard()->setText(c.pasted);
-                key(t.keys, Qt::Key_V, Qt::ControlModifier);
-            }
-            keys(t.keys, c.typedAfter);
-            EXPECT_EQ(t.box->text(), c.result);
-            EXPECT_EQ(t.box->selStart(), static_cast<int>(t.box->text().size()));
-            EXPECT_EQ(t.text(), fromCp1252(c.result))
-                << "the field shows what the file gets: " << t.text().toStdString();
+            Field t = open(e, kind, c.start);
+            t.key(Qt::Key_End), t.type(c.typed);
+            if (!c.pasted.isEmpty()) QGuiApplication::clipboard()->setText(c.pasted), t.ctrl(Qt::Key_V);
+            t.type(c.typedAfter);
+            EXPECT_EQ(std::tuple(t.box->text(), t.box->selStart()), std::tuple(c.result, int(c.result.size())));
+            EXPECT_EQ(t.text(), fromCp1252(c.result)) << "the field shows what the file gets";
         }
 }
 
-// ---- Lists, buttons, check boxes, links ----------------------------------------
-
-TEST(RealInput, DoubleClickAnywhereInABuilderListRaisesItsHandler) {
-    Editor e;
+TEST(RealInput, ListsButtonsCheckBoxesAndLinksTakeClicks) {
+    StartedWindow e;
     Form1& f = e.f;
-    e.show(2, 7);
-    auto* id = e.widget(f.txtUnitID);
-    id->setFocus();
-    keys(id, "10");
+    e.reveal(f.txtUnitID), e.widget(f.txtUnitID)->setFocus(), keys(e.widget(f.txtUnitID), "10");
     EXPECT_EQ(f.lblUnit.caption(), "Mossguard Spearman");
-    QTest::mouseClick(e.widget(f.cmdAddToUnitList), Qt::LeftButton);
-    auto* units = qobject_cast<QListWidget*>(e.widget(f.lstUnitList));
-    ASSERT_EQ(units->count(), 1);
-    EXPECT_TRUE(f.cmdAddUnits.enabled());
-    QTest::mouseDClick(units->viewport(), Qt::LeftButton, {}, units->visualItemRect(units->item(0)).center());
-    EXPECT_EQ(units->count(), 0);
-    EXPECT_FALSE(f.cmdAddUnits.enabled());
-
+    e.click(f.cmdAddToUnitList);
+    auto* units = e.as<QListWidget>(f.lstUnitList);
+    ASSERT_EQ(std::tuple(units->count(), f.cmdAddUnits.enabled()), std::tuple(1, true));
+    QTest::mouseDClick(units->viewport(), Qt::LeftButton, {}, rowCenter(units, 0));
+    EXPECT_EQ(std::tuple(units->count(), f.cmdAddUnits.enabled()), std::tuple(0, false));
     // On the empty part of an empty list: nothing to remove, the reset rule runs.
-    e.show(2, 4);
-    auto* dominion = qobject_cast<QListWidget*>(e.widget(f.lstDominionList));
+    e.reveal(f.lstDominionList);
+    auto* dominion = e.as<QListWidget>(f.lstDominionList)->viewport();
     ASSERT_TRUE(f.cmdAddDominion.enabled());
-    QTest::mouseDClick(dominion->viewport(), Qt::LeftButton, {}, dominion->viewport()->rect().center());
+    QTest::mouseDClick(dominion, Qt::LeftButton, {}, dominion->rect().center());
     EXPECT_FALSE(f.cmdAddDominion.enabled());
-}
 
-TEST(RealInput, ClicksOnCheckBoxButtonAndLink) {
-    Editor e;
-    Form1& f = e.f;
-    QTest::mouseClick(e.widget(f.chkUGod), Qt::LeftButton);
+    e.click(f.chkUGod);
     EXPECT_EQ(f.chkUGod.value(), CheckBox::Checked);
     f.cboUnitFound.setListIndex(1);
-    e.show(2, 7);
-    QTest::mouseClick(e.widget(f.cmdPullUnits), Qt::LeftButton);
+    e.click(f.cmdPullUnits);
     EXPECT_EQ(f.txtUnitID.text(), "1822");
-    QTest::mouseClick(e.widget(f.lblURL), Qt::LeftButton);
-    ASSERT_EQ(e.platform.openedUrls.size(), 1u);
-    EXPECT_EQ(e.platform.openedUrls[0], f.lblURL.caption());
-}
-
-// ---- Focus -----------------------------------------------------------------------
-
-// The names of the controls that Tab visits from a control on.
-std::vector<std::string> tabStops(Editor& e, const Control& from, int count) {
-    std::vector<std::string> names;
-    e.widget(from)->setFocus();
-    for (int i = 0; i < count; ++i) {
-        QWidget* now = QApplication::focusWidget();
-        while (now && now->objectName().isEmpty()) now = now->parentWidget();
-        names.push_back(now ? now->objectName().toStdString() : "(none)");
-        key(QApplication::focusWidget(), Qt::Key_Tab);
-    }
-    return names;
+    e.click(f.lblURL);
+    EXPECT_EQ(e.platform.openedUrls, std::vector{f.lblURL.caption()});
 }
 
 TEST(RealInput, FocusStartsInTheAuthorAndTabFollowsEachPageInReadingOrder) {
-    Editor e;
+    StartedWindow e;
     Form1& f = e.f;
     EXPECT_EQ(QApplication::focusWidget(), e.widget(f.txtAuthor));
-    using Names = std::vector<std::string>;
-    EXPECT_EQ(tabStops(e, f.txtAuthor, 7), (Names{"txtAuthor", "txtAuthorIndex", "cboEra", "cboNation", "cboMethod",
-                                                  "txtGanFileDesc", "txtFileNamePreview"}));
-    e.show(1);
-    EXPECT_EQ(tabStops(e, f.txtLandName, 5),
-              (Names{"txtLandName", "cmdAddToNameList", "lstNameList", "cboNameDataList", "cboPopType"}));
-    e.show(2, 7);
-    EXPECT_EQ(tabStops(e, f.cmdPullUnits, 6),
-              (Names{"cmdPullUnits", "txtUnitID", "txtUnitCount", "cmdAddToUnitList", "lstUnitList", "cmdAddUnits"}));
-    e.show(3);
-    EXPECT_EQ(tabStops(e, f.txtGanFileName, 3), (Names{"txtGanFileName", "txtGanFileFinal", "cmdSaveAs"}));
+    const struct {
+        Control& from;
+        std::vector<std::string> stops;
+    } cases[] = {
+        {f.txtAuthor,
+         {"txtAuthor", "txtAuthorIndex", "cboEra", "cboNation", "cboMethod", "txtGanFileDesc", "txtFileNamePreview"}},
+        {f.txtLandName, {"txtLandName", "cmdAddToNameList", "lstNameList", "cboNameDataList", "cboPopType"}},
+        {f.cmdPullUnits,
+         {"cmdPullUnits", "txtUnitID", "txtUnitCount", "cmdAddToUnitList", "lstUnitList", "cmdAddUnits"}},
+        {f.txtGanFileName, {"txtGanFileName", "txtGanFileFinal", "cmdSaveAs"}},
+    };
+    for (const auto& c : cases) {
+        e.reveal(c.from);
+        EXPECT_EQ(e.tabStops(c.from, int(c.stops.size())), c.stops);
+    }
+}
+
+TEST(HandHabits, TheWheelChangesOnlyWhatHasTheFocus) {
+    StartedWindow e;
+    Form1& f = e.f;
+    for (TabControl* tab : {&f.SSTab1, &f.SSTab2, &f.SSTab3}) {  // not even with the keyboard on the tab row
+        e.reveal(*tab), tab->setTab(1), e.bar(*tab)->setFocus();
+        for (int notches : {1, -1, 1}) e.wheel(e.bar(*tab), notches);
+        EXPECT_EQ(tab->tab(), 1) << tab->name();
+    }
+    f.SSTab1.setTab(0), e.widget(f.txtAuthor)->setFocus();
+    const std::string name = f.txtFileNamePreview.text();
+    const int nation = f.cboNation.listIndex();
+    for (bool focused : {false, true}) {  // with the focus, the next entry, through the model
+        if (focused) e.widget(f.cboNation)->setFocus();
+        e.wheel(e.widget(f.cboNation), 1);
+        EXPECT_EQ(std::tuple(f.cboNation.listIndex(), f.txtFileNamePreview.text() == name),
+                  std::tuple(nation + focused, !focused));
+    }
+    // Text boxes and lists still scroll under the pointer without the focus.
+    std::string lines;
+    for (int i = 0; i < 60; ++i) lines += "#line\r\n";
+    f.txtGarrison.setText(lines);
+    f.SSTab1.setTab(1);
+    for (int i = 0; i < 30; ++i) f.lstNameList.addItem("Name " + std::to_string(i));
+    e.widget(f.txtPopulation)->setFocus();
+    e.wheel(e.widget(f.lstNameList), 1);
+    EXPECT_GT(e.as<QListWidget>(f.lstNameList)->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(f.lstNameList.listIndex(), -1);
+    f.SSTab1.setTab(2), e.wheel(e.widget(f.txtGarrison), 1);
+    EXPECT_GT(e.as<QPlainTextEdit>(f.txtGarrison)->verticalScrollBar()->value(), 0);
+}
+
+TEST(HandHabits, EnterPressesTheFocusedButtonAsSpaceDoes) {
+    StartedWindow e;
+    int tried = 0;
+    for (const auto* controls : {&e.f.allControls(), &e.app.splash.allControls()})
+        for (Control* c : *controls) {
+            if (c->kind() != Kind::Button || !c->visible()) continue;
+            auto& button = static_cast<Button&>(*c);
+            button.setEnabled(true);  // the Submit buttons wait for their lists
+            int clicks = 0;
+            button.Click = [&] { ++clicks; };
+            e.reveal(button);
+            QWidget* w = e.widget(button);
+            w->setFocus();
+            ASSERT_TRUE(w->hasFocus()) << c->fullName();
+            key(w, Qt::Key_Space), key(w, Qt::Key_Return), key(w, Qt::Key_Enter, Qt::KeypadModifier);
+            EXPECT_EQ(clicks, 3) << c->fullName();
+            ++tried;
+        }
+    EXPECT_EQ(tried, 32);
+}
+
+TEST(HandHabits, APageSwitchLeavesTheKeyboardOnTheTabRow) {
+    StartedWindow e;
+    Form1& f = e.f;
+    const struct {
+        Control& clicked;  // before the switch
+        TabControl& tab;
+        int page;
+        Control* keeps;  // still focused after the switch; nullptr: the tab row
+    } cases[] = {
+        {f.cmdAddToCommanderList, f.SSTab2, 1, nullptr},
+        {f.cmdSaveAs, f.SSTab1, 0, nullptr},
+        {f.cmdAddFeature[0], f.SSTab3, 1, nullptr},
+        {f.txtGarrison, f.SSTab2, 2, &f.txtGarrison},  // not hidden: the user's text keeps the keyboard
+    };
+    for (const auto& c : cases) {
+        e.reveal(c.clicked), e.click(c.clicked), e.clickTab(c.tab, c.page);
+        ASSERT_EQ(c.tab.tab(), c.page);
+        EXPECT_EQ(QApplication::focusWidget(), c.keeps ? e.widget(*c.keeps) : e.bar(c.tab)) << c.clicked.fullName();
+        const std::vector<std::string> before = e.texts();
+        QTest::keyClicks(QApplication::focusWidget(), "Hello");
+        EXPECT_TRUE(c.keeps || e.texts() == before) << c.clicked.fullName();
+    }
+    EXPECT_NE(f.txtGarrison.text().find("Hello"), std::string::npos);
+}
+
+// A list is built when first opened, then opens below or above its box (never
+// over its text) and as wide as its widest entry; the box keeps its place.
+TEST(HandHabits, DropDownListsAreBuiltWhenOpenedBesideTheirBoxAsWideAsTheirEntries) {
+    StartedWindow e;
+    const auto built = [](const QComboBox* box) { return box->findChild<QAbstractItemView*>() != nullptr; };
+    const QList<QComboBox*> boxes = e.main.window()->findChildren<QComboBox*>();
+    ASSERT_GT(boxes.size(), 30);
+    for (const QComboBox* box : boxes)  // an editable box builds its list with its text field
+        EXPECT_TRUE(box->isEditable() || !built(box)) << box->objectName().toStdString();
+    int opened = 0;
+    for (Control* c : e.f.allControls()) {
+        auto* combo = e.as<QComboBox>(*c);
+        if (!combo || combo->count() == 0) continue;
+        e.reveal(*c);
+        c->setEnabled(true);  // some wait for their check box or their source
+        EXPECT_TRUE(combo->isEditable() || !built(combo)) << c->fullName();
+        const QRect closed = combo->geometry();
+        e.click(*c, QPoint(combo->width() - 4, combo->height() / 2));  // editable boxes open from their arrow
+        ASSERT_TRUE(built(combo) && combo->view()->isVisible()) << c->fullName();
+        const QRect popup = combo->view()->window()->geometry(), box(combo->mapToGlobal(QPoint(0, 0)), combo->size());
+        EXPECT_TRUE(popup.top() >= box.bottom() || popup.bottom() <= box.top()) << c->fullName();
+        EXPECT_GE(combo->view()->viewport()->width(), combo->view()->sizeHintForColumn(0)) << c->fullName();
+        combo->hidePopup();
+        EXPECT_EQ(combo->geometry(), closed) << c->fullName();
+        ++opened;
+    }
+    EXPECT_GE(opened, 30);
 }
 
 }  // namespace
