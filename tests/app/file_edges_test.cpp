@@ -24,15 +24,21 @@ struct Edge : Session {
 
     std::string at(std::string text) const {
         for (const auto& [key, value] : {std::pair<std::string, std::string>{"{I}", folder},
-                                         {"{Q}", folder + "/" + kQuillmapDir}, {"{X}", outside}})
+                                         {"{Q}", folder + "/" + kQuillmapDir}, {"{X}", outside},
+                                         {"{G}", folder + "/" + kGodBinDir + "/God.god"},
+                                         {"{L}", folder + "/" + kGodListFile}})
             for (std::size_t p; (p = text.find(key)) != std::string::npos;) text.replace(p, key.size(), value);
         return text;
     }
     std::string step(const std::string& line) {
+        if (const auto nl = line.find('\n'); nl != std::string::npos) {
+            const std::string first = step(line.substr(0, nl));
+            return first + step(line.substr(nl + 1));
+        }
         std::string verb, a, b, out;
         std::istringstream(line) >> verb >> a >> b;
-        const std::string rest = line.substr(std::min(line.size(), verb.size() + 1));
-        const std::string p = (rest.rfind('/', 0) ? folder + "/" : "") + rest, pa = folder + "/" + a, pb = folder + "/" + b;
+        const auto in = [this](const std::string& path) { return (path.rfind('/', 0) ? folder + "/" : "") + path; };
+        const std::string p = in(line.substr(std::min(line.size(), verb.size() + 1))), pa = in(a), pb = in(b);
         const std::size_t seen = platform.messages.size();
         if (verb == "fifo") EXPECT_EQ((fs::remove(p), ::mkfifo(p.c_str(), 0644)), 0);
         else if (verb == "mkdir") fs::create_directory(p);
@@ -57,15 +63,22 @@ struct Edge : Session {
 };
 
 const std::string kGod = "type txtGanFileName God\ntype txtGanFileFinal #x\n", kAdd = "click cmdSaveAndAdd\n";
-const std::string kAs = "answer {Q}/GOD_BIN/God.god\nclick cmdSaveAs\n";
-const std::string kFiles = "file {Q}/GOD_BIN/God.god\nfile {Q}/LIST_CRATE/GodList.txt\nfile RK.cfg\n";
-const auto rk = [](std::string a, char n) { return "[{Q}\r\n" + a + "\r\n" + n + "\r\nSpare Blades\r\nTower Relics\r\n]\n"; };
-const auto saved = [](std::string n) { return "Saved to: {Q}/GOD_BIN/" + n + ".god\r\n\r\nIndex added to: {Q}/LIST_CRATE/GodList.txt | \n"; };
-const std::string kCfg = rk("Test Author", '1'), kKept = "[]\n" + kCfg, kNext = rk("Test Author", '2'), kSaved = saved("God");
-const std::string kNoCfg = "RK.cfg not found! | {I}/RK.cfg: ", kCtl = kNoCfg + "line 1: the path holds a control character\n";
+const std::string kAs = "answer {G}\nclick cmdSaveAs\n";
+const std::string kFiles = "file {G}\nfile {L}\nfile RK.cfg\n";
+const auto rk = [](std::string author, char n) {
+    return "[{Q}\r\n" + author + "\r\n" + n + "\r\nSpare Blades\r\nTower Relics\r\n]\n";
+};
+const auto saved = [](std::string name) {
+    return "Saved to: {Q}/GOD_BIN/" + name + ".god\r\n\r\nIndex added to: {L} | \n";
+};
+const std::string kCfg = rk("Test Author", '1'), kKept = "[]\n" + kCfg, kNext = rk("Test Author", '2');
+const std::string kSaved = saved("God"), kStart = "\nanswer {X}/victim\\x00{Q}/Quillmap.exe\nstart";
+const std::string kNoCfg = "RK.cfg not found! | {I}/RK.cfg: ";
+const std::string kCtl = kNoCfg + "line 1: the path holds a control character\n";
 const std::string kNoNames = "NameList.txt not found! | {Q}/LIST_CRATE/NameList.txt: cannot ";
-const std::string kFailed = "File not saved! | /GOD_BIN/God.god: No such file or directory\nUnable to update RK.cfg | "
-                            "RK.cfg was not read whole, so it is kept as it is.\n[#x\r\n]\nnone\n[]\n";
+const std::string kFailed =
+    "File not saved! | /GOD_BIN/God.god: No such file or directory\nUnable to update RK.cfg | "
+    "RK.cfg was not read whole, so it is kept as it is.\n[#x\r\n]\nnone\n[]\n";
 const std::string kLong(251, 'n'), kNul = "{X}/victim\\x00{Q}\\r\\nTest Author\\r\\n1\\r\\n";
 
 // Rows: files prepared, then the start alone (empty action) or the user's
@@ -88,27 +101,26 @@ const std::tuple<std::string, std::string, std::string> kRows[] = {
     {"fifo RKsprites/1822.jpg", "", "no picture\n"},
     {"chmod RK.cfg 444", kAdd + "mode RK.cfg\n",
      "Unable to update RK.cfg | {I}/RK.cfg: the file is read-only\n" + kSaved + "444\n[#x\r\n]\n[God\r\n]\n" + kCfg},
-    {"write Quillmap/GOD_BIN/God.god old\nchmod Quillmap/GOD_BIN/God.god 444", kAdd + "mode {Q}/GOD_BIN/God.god\n",
-     "File not saved! | {Q}/GOD_BIN/God.god: the file is read-only\n444\n[old]\n" + kKept},
-    {"chmod Quillmap/LIST_CRATE/GodList.txt 444", kAdd + "mode {Q}/LIST_CRATE/GodList.txt\n",
-     "File not Added to GodList! | {Q}/LIST_CRATE/GodList.txt: the file is read-only\n444\n[#x\r\n]\n" + kKept},
-    {"write Quillmap/GOD_BIN/God.god old\nchmod Quillmap/GOD_BIN/God.god 604\nchmod RK.cfg 640",
-     kAdd + "mode {Q}/GOD_BIN/God.god\nmode RK.cfg\n", kSaved + "604\n640\n[#x\r\n]\n[God\r\n]\n" + kNext},
-    {"mv RK.cfg RKdata/RK.cfg\nlink RKdata/RK.cfg RK.cfg\nmv Quillmap/LIST_CRATE/GodList.txt Quillmap/GodList.txt\n"
-     "link {Q}/GodList.txt Quillmap/LIST_CRATE/GodList.txt\nlink ../God.god Quillmap/GOD_BIN/God.god",
+    {"write Quillmap/GOD_BIN/God.god old\nchmod {G} 444", kAdd + "mode {G}\n",
+     "File not saved! | {G}: the file is read-only\n444\n[old]\n" + kKept},
+    {"chmod {L} 444", kAdd + "mode {L}\n",
+     "File not Added to GodList! | {L}: the file is read-only\n444\n[#x\r\n]\n" + kKept},
+    {"write Quillmap/GOD_BIN/God.god old\nchmod {G} 604\nchmod RK.cfg 640", kAdd + "mode {G}\nmode RK.cfg\n",
+     kSaved + "604\n640\n[#x\r\n]\n[God\r\n]\n" + kNext},
+    {"mv RK.cfg RKdata/RK.cfg\nlink RKdata/RK.cfg RK.cfg\nmv {L} Quillmap/GodList.txt\n"
+     "link {Q}/GodList.txt {L}\nlink ../God.god {G}",
      kAdd + "file {Q}/God.god\nfile {Q}/GodList.txt\nfile RKdata/RK.cfg\n",
      kSaved + "[#x\r\n]\n[God\r\n]\n" + kNext + "link [#x\r\n]\nlink [God\r\n]\nlink " + kNext},
-    {"fifo Quillmap/LIST_CRATE/GodList.txt", kAdd,
-     "File not Added to GodList! | {Q}/LIST_CRATE/GodList.txt: not a regular file\n[#x\r\n]\nother\n" + kCfg},
-    {"mkdir Quillmap/GOD_BIN/God.god", kAdd, "File not saved! | {Q}/GOD_BIN/God.god: Is a directory\nother\n" + kKept},
+    {"fifo {L}", kAdd, "File not Added to GodList! | {L}: not a regular file\n[#x\r\n]\nother\n" + kCfg},
+    {"mkdir {G}", kAdd, "File not saved! | {G}: Is a directory\nother\n" + kKept},
     {"", "answer {Q}/GOD_BIN/Go\\nd.god\nclick cmdSaveAs\n",
      "File not saved! | {Q}/GOD_BIN/Go\nd.god: the path holds a control character\nnone\n" + kKept},
-    {"", "type txtAuthor Ann\\tTab\\r\\nSecond\\nThird\n" + kAs,
-     "[#x\r\n]\n[]\n" + rk("Ann\tTab", '2')},
-    {"", "type txtGanFileName " + kLong + "\n" + kAdd + "type txtGanFileName Jos\\xE9 M\\xFCller\\x80\n" + kAdd +
-             "file {Q}/GOD_BIN/" + kLong + ".god\nfile {Q}/GOD_BIN/Jos\xc3\xa9 M\xc3\xbcller\xe2\x82\xac.god\n",
-     saved(kLong) + saved("Jos\xe9 M\xfcller\x80") + "[#x\r\n]\n[#x\r\n]\nnone\n[" + kLong + "\r\nJos\xe9 M\xfcller\x80\r\n]\n" +
-         rk("Test Author", '3')},
+    {"", "type txtAuthor Ann\\tTab\\r\\nSecond\\nThird\n" + kAs, "[#x\r\n]\n[]\n" + rk("Ann\tTab", '2')},
+    {"",
+     "type txtGanFileName " + kLong + "\n" + kAdd + "type txtGanFileName Jos\\xE9 M\\xFCller\\x80\n" + kAdd +
+         "file {Q}/GOD_BIN/" + kLong + ".god\nfile {Q}/GOD_BIN/Jos\xc3\xa9 M\xc3\xbcller\xe2\x82\xac.god\n",
+     saved(kLong) + saved("Jos\xe9 M\xfcller\x80") + "[#x\r\n]\n[#x\r\n]\nnone\n[" + kLong +
+         "\r\nJos\xe9 M\xfcller\x80\r\n]\n" + rk("Test Author", '3')},
     {"write RK.cfg {Q}\\rTest Author\\r7\\r", "answer {I}/picked.god\n" + kAdd + "click cmdSaveAs\nfile picked.god\n",
      kCtl + kFailed + "[{Q}\rTest Author\r7\r]\n"},
     {"write RK.cfg " + kNul, "answer {I}/picked.god\n" + kAdd + "click cmdSaveAs\nfile picked.god\n",
@@ -120,11 +132,8 @@ TEST(FileEdges, ReadAndWrittenOnlyAsTheFileSystemAllows) {
     for (const auto& [setup, action, expected] : kRows) {
         SCOPED_TRACE(setup + "\n" + action);
         Edge s;
-        std::string out, script = setup + (action.empty() ? "\nanswer {X}/victim\\x00{Q}/Quillmap.exe\nstart" :
-                                                             "\nstart\n" + kGod + action + kFiles);
-        std::istringstream lines(s.at(script));
-        for (std::string line; std::getline(lines, line);) out += s.step(line);
-        EXPECT_EQ(out, s.at(expected));
+        const std::string script = setup + (action.empty() ? kStart : "\nstart\n" + kGod + action + kFiles);
+        EXPECT_EQ(s.step(s.at(script)), s.at(expected));
         EXPECT_TRUE(s.f.visible() && fs::is_empty(s.outside));
         for (const auto& e : fs::recursive_directory_iterator(s.folder))
             for (const std::string n = e.path().filename(); unsigned char c : n)  // no temporary or broken name
@@ -143,9 +152,9 @@ TEST(SecondEditor, AsksToQuitOrOpenAnywayUntilTheFirstCloses) {
         EXPECT_EQ(second.start(), answer);
         EXPECT_EQ(second.form.visible(), answer);
         EXPECT_EQ(second.form.txtAuthor.text(), answer ? "Test Author" : "");
-        std::string asked;
-        for (const Message& q : p.questions) asked += q.text + "|" + q.title + "|" + q.detail;
-        EXPECT_EQ(asked, closed ? "" : "This installation is already open in another window.|Godsmith|Open Anyway|Quit");
+        std::string q;
+        for (const Message& m : p.questions) q += m.text + "|" + m.title + "|" + m.detail;
+        EXPECT_EQ(q, closed ? "" : "This installation is already open in another window.|Godsmith|Open Anyway|Quit");
     }
 }
 
