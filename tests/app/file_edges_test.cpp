@@ -1,6 +1,4 @@
-// The editor at the edge of the file system: session scripts (support/session.h)
-// with file-system steps. "file", "mode" and "ls" show bytes ("link " first for
-// a link), permission bits, the entry count; a message box shows "text | detail".
+// The editor at the file system's edge: session scripts (support/session.h) with file-system steps added.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -31,10 +29,8 @@ struct Edge : Session {
         return text;
     }
     std::string step(const std::string& line) {
-        if (const auto nl = line.find('\n'); nl != std::string::npos) {
-            const std::string first = step(line.substr(0, nl));
-            return first + step(line.substr(nl + 1));
-        }
+        if (const auto nl = line.find('\n'); nl != std::string::npos)  // the first line's step runs first
+            return step(line.substr(0, nl)).append(step(line.substr(nl + 1)));
         std::string verb, a, b, out;
         std::istringstream(line) >> verb >> a >> b;
         const auto in = [this](const std::string& path) { return (path.rfind('/', 0) ? folder + "/" : "") + path; };
@@ -63,34 +59,29 @@ struct Edge : Session {
 };
 
 const std::string kGod = "type txtGanFileName God\ntype txtGanFileFinal #x\n", kAdd = "click cmdSaveAndAdd\n";
-const std::string kAs = "answer {G}\nclick cmdSaveAs\n";
-const std::string kFiles = "file {G}\nfile {L}\nfile RK.cfg\n";
-const auto rk = [](std::string author, char n) {
-    return "[{Q}\r\n" + author + "\r\n" + n + "\r\nSpare Blades\r\nTower Relics\r\n]\n";
-};
-const auto saved = [](std::string name) {
-    return "Saved to: {Q}/GOD_BIN/" + name + ".god\r\n\r\nIndex added to: {L} | \n";
-};
+const std::string kAs = "answer {G}\nclick cmdSaveAs\n", kFiles = "file {G}\nfile {L}\nfile RK.cfg\n";
+auto rk = [](std::string a, char n) { return "[{Q}\r\n" + a + "\r\n" + n + "\r\nSpare Blades\r\nTower Relics\r\n]\n"; };
+auto saved = [](std::string n) { return "Saved to: {Q}/GOD_BIN/" + n + ".god\r\n\r\nIndex added to: {L} | \n"; };
+auto cfg = [](std::string folder) { return "write RK.cfg " + folder + "\\r\\nTest Author\\r\\n1\\r\\n"; };
 const std::string kCfg = rk("Test Author", '1'), kKept = "[]\n" + kCfg, kNext = rk("Test Author", '2');
 const std::string kSaved = saved("God"), kStart = "\nanswer {X}/victim\\x00{Q}/Quillmap.exe\nstart";
 const std::string kNoCfg = "RK.cfg not found! | {I}/RK.cfg: ";
 const std::string kCtl = kNoCfg + "line 1: the path holds a control character\n";
 const std::string kNoNames = "NameList.txt not found! | {Q}/LIST_CRATE/NameList.txt: cannot ";
-const std::string kFailed =
-    "File not saved! | /GOD_BIN/God.god: No such file or directory\nUnable to update RK.cfg | "
-    "RK.cfg was not read whole, so it is kept as it is.\n[#x\r\n]\nnone\n[]\n";
-const std::string kLong(251, 'n'), kNul = "{X}/victim\\x00{Q}\\r\\nTest Author\\r\\n1\\r\\n";
+const std::string kFailed = "File not saved! | /GOD_BIN/God.god: No such file or directory\nUnable to update RK.cfg | "
+                            "RK.cfg was not read whole, so it is kept as it is.\n[#x\r\n]\nnone\n[]\n";
+const std::string kLong(251, 'n'), kNul = cfg("{X}/victim\\x00{Q}");
+const std::string kPicked = "answer {I}/picked.god\n" + kAdd + "click cmdSaveAs\nfile picked.god\n";
 
-// Rows: files prepared, then the start alone (empty action) or the user's
-// saving action followed by the God file, GodList and RK.cfg; the output.
+// Rows: files prepared; the start alone or a saving action, then God file, GodList, RK.cfg; the output.
 const std::tuple<std::string, std::string, std::string> kRows[] = {
     {"fifo RK.cfg", "", kNoCfg + "cannot be opened: not a regular file\n"},
     {"size RK.cfg 1048577", "", kNoCfg + "cannot be read: too large (over 1 MiB)\n"},
-    {"write RK.cfg " + kNul, "", kCtl},
-    {"write RK.cfg \\r\\nTest Author\\r\\n1\\r\\n", "",
+    {kNul, "", kCtl},
+    {cfg(""), "",
      "Quillmap path not retrieved! | the path holds a control character\nNameList.txt not found! | "
      "/LIST_CRATE/NameList.txt: cannot be opened: No such file or directory\n"},
-    {"write RK.cfg /" + std::string(200, 'a') + std::string(200, 'b') + "\\r\\nTest Author\\r\\n1\\r\\n", "",
+    {cfg("/" + std::string(200, 'a') + std::string(200, 'b')), "",
      "NameList.txt not found! | /" + std::string(59, 'a') + "..." + std::string(36, 'b') +
          "/LIST_CRATE/NameList.txt: cannot be opened: File name too long\n"},
     {"fifo Quillmap/LIST_CRATE/NameList.txt", "", kNoNames + "be opened: not a regular file\n"},
@@ -121,10 +112,8 @@ const std::tuple<std::string, std::string, std::string> kRows[] = {
          "file {Q}/GOD_BIN/" + kLong + ".god\nfile {Q}/GOD_BIN/Jos\xc3\xa9 M\xc3\xbcller\xe2\x82\xac.god\n",
      saved(kLong) + saved("Jos\xe9 M\xfcller\x80") + "[#x\r\n]\n[#x\r\n]\nnone\n[" + kLong +
          "\r\nJos\xe9 M\xfcller\x80\r\n]\n" + rk("Test Author", '3')},
-    {"write RK.cfg {Q}\\rTest Author\\r7\\r", "answer {I}/picked.god\n" + kAdd + "click cmdSaveAs\nfile picked.god\n",
-     kCtl + kFailed + "[{Q}\rTest Author\r7\r]\n"},
-    {"write RK.cfg " + kNul, "answer {I}/picked.god\n" + kAdd + "click cmdSaveAs\nfile picked.god\n",
-     kCtl + kFailed + "[{X}/victim" + std::string(1, '\0') + "{Q}\r\nTest Author\r\n1\r\n]\n"},
+    {"write RK.cfg {Q}\\rTest Author\\r7\\r", kPicked, kCtl + kFailed + "[{Q}\rTest Author\r7\r]\n"},
+    {kNul, kPicked, kCtl + kFailed + "[{X}/victim" + std::string(1, '\0') + "{Q}\r\nTest Author\r\n1\r\n]\n"},
     {"", "ls\nfreeze\n" + kAs + "thaw\nls\n", "5\n5\n[#x\r\n]\n[]\n" + kNext},
 };
 
@@ -161,12 +150,9 @@ TEST(SecondEditor, AsksToQuitOrOpenAnywayUntilTheFirstCloses) {
 TEST(SecondEditor, LockHeldByAnotherProcessEndsWithIt) {
     const std::string folder = makeInstallation();
     InstallationLock theirs, mine;
-    int ready[2];
-    char c;
-    ASSERT_EQ(::pipe(ready), 0);
     const pid_t child = ::fork();
-    if (child == 0) theirs.acquire(folder), (void)!::write(ready[1], "1", 1), ::pause(), ::_exit(0);
-    ASSERT_EQ(::read(ready[0], &c, 1), 1);
+    if (child == 0) theirs.acquire(folder), ::raise(SIGSTOP), ::_exit(0);
+    ASSERT_EQ(::waitpid(child, nullptr, WUNTRACED), child);
     EXPECT_FALSE(mine.acquire(folder));
     ::kill(child, SIGKILL), ::waitpid(child, nullptr, 0);
     EXPECT_TRUE(mine.acquire(folder));
