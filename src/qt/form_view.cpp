@@ -37,7 +37,9 @@ namespace {
 QString embeddedFamily() {
     static const QString family = [] {
         QString name;
-        for (const char* style : {"Regular", "Bold", "Italic", "BoldItalic"}) {
+        // The window has plain and bold captions only; Qt slants a face if
+        // a caption ever asks for italics.
+        for (const char* style : {"Regular", "Bold"}) {
             const int id =
                 QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-%1.ttf").arg(style));
             if (name.isEmpty() && id >= 0) name = QFontDatabase::applicationFontFamilies(id).value(0);
