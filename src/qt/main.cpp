@@ -1,33 +1,12 @@
 // The editor's executable: the window model shown through Qt.
 #include <QApplication>
-#include <QEvent>
-#include <QTimer>
 #include <QWidget>
-#include <cstdio>
-#include <cstdlib>
 
 #include "app/app.h"
 #include "qt/command_line.h"
+#include "qt/exit_when_shown.h"
 #include "qt/form_view.h"
 #include "qt/qt_platform.h"
-
-namespace {
-
-// For the start-up benchmark (bench/startup.sh): with GODSMITH_EXIT_WHEN_SHOWN
-// set, the program ends right after the main window's first paint.
-class ExitWhenPainted : public QObject {
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
-            QTimer::singleShot(0, [] {
-                std::fflush(nullptr);
-                std::_Exit(0);
-            });
-        return false;
-    }
-};
-
-}  // namespace
 
 int main(int argc, char** argv) {
     if (const auto answered = gs::qt::answerCommandLine(argc, argv)) return *answered;
@@ -42,8 +21,7 @@ int main(int argc, char** argv) {
     splash.window()->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     main.window()->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    ExitWhenPainted exitWhenPainted;
-    if (std::getenv("GODSMITH_EXIT_WHEN_SHOWN")) main.window()->installEventFilter(&exitWhenPainted);
+    gs::qt::ExitWhenShown exitWhenShown(main.window());
     // Closing the main window ends the program; the splash goes with it.
     main.onClose = [&] {
         app.close();
