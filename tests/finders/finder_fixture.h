@@ -5,69 +5,67 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 #include <map>
+#include <sstream>
 
 #include "app/app.h"
 #include "model/table_reader.h"
 #include "support/fake_platform.h"
 #include "support/installation.h"
 #include "support/kept_text.h"
+#include "support/session.h"
 
 namespace gs::test {
-
-// One filter setting and the one property a row needs to pass it.
-template <class Record>
-struct FilterCase {
-    CheckBox Form1::*box;
-    ComboBox Form1::*combo;  // nullptr for the boxes without a combo
-    std::string item;
-    std::function<void(Record&)> give;
-};
 
 class FinderTest : public ::testing::Test {
 protected:
     FinderTest() {
         app.start();
-        // Tables of filler rows as the loaders read them from files of empty
-        // cells; the rows view these bytes, so they live as long as the fixture.
-        std::vector<Row> units(kUnitRows - 1), sites(kSiteRows - 1);
-        for (int r = 0; r < kUnitRows - 1; ++r) units[r] = unitRow(5000 + r, "filler");
-        for (int r = 0; r < kSiteRows - 1; ++r) sites[r] = siteRow(3000 + r, "filler");
-        unitBytes = tableText(units);
-        siteBytes = tableText(sites);
-        EXPECT_TRUE(parseUnits(unitBytes, "units", e.Units));
-        EXPECT_TRUE(parseSites(siteBytes, "sites", e.Sites));
+        load(true, {}), load(false, {});
     }
 
-    // Row i of `table` becomes "row i" with the property of case i; then each
-    // case's filter alone, set as the user sets it, must find exactly the rows
-    // made for its box and entry. Returns the number of distinct settings.
-    template <class Record>
-    std::size_t expectEachFilterReadsItsOwnColumn(std::vector<Record>& table,
-                                                  const std::vector<FilterCase<Record>>& cases, Button& apply,
-                                                  const ComboBox& results) {
+    // The table read as the loader reads it from a file: `rows`, then filler
+    // rows of empty cells; the records view these bytes, so they live as long as the fixture.
+    void load(bool units, std::vector<Row> rows) {
+        for (int r = int(rows.size()); r < (units ? kUnitRows : kSiteRows) - 1; ++r)
+            rows.push_back((units ? unitRow : siteRow)(5000 + r, "filler"));
+        (units ? unitBytes : siteBytes) = tableText(rows);
+        EXPECT_TRUE(units ? parseUnits(unitBytes, "units", e.Units) : parseSites(siteBytes, "sites", e.Sites));
+    }
+
+    // The rows of tests/data/finder_filters.txt for one table: each filter
+    // setting alone, set as the user sets it, must find exactly the rows made
+    // for its box and entry. Returns the number of distinct settings.
+    std::size_t expectEachFilterReadsItsOwnColumn(bool units) {
+        std::vector<Row> rows;
+        Row miss = (units ? unitRow : siteRow)(1, "near miss");
         std::map<std::string, std::vector<std::string>> expected;
-        const auto key = [&](const FilterCase<Record>& c) { return (f.*c.box).name() + "|" + c.item; };
-        for (std::size_t i = 0; i < cases.size(); ++i) {
-            table[i].Number = static_cast<i16>(i + 1);
-            table[i].Name = kept("row " + std::to_string(i));
-            cases[i].give(table[i]);
-            expected[key(cases[i])].push_back(table[i].Name);
+        std::istringstream in(dataFile("finder_filters.txt"));
+        for (std::string line; std::getline(in, line);) {
+            Row c(1);
+            for (char ch : line) ch == '\t' ? c.emplace_back() : c.back() += ch;
+            if (c[0] != (units ? "unit" : "site")) continue;
+            if (c[1] == "-") miss.at(std::stoi(c[3])) = c[4];
+            if (c[1] == "-") continue;
+            rows.push_back((units ? unitRow : siteRow)(int(rows.size()) + 2, "row " + std::to_string(rows.size())));
+            rows.back().at(std::stoi(c[3])) = c[4];
+            expected[c[1] + "|" + c[2]].push_back(rows.back()[1]);
         }
-        for (const auto& c : cases) {
+        rows.push_back(miss);
+        load(units, rows);
+        const ComboBox& results = units ? f.cboUnitFound : f.cboFeature;
+        for (const auto& [key, names] : expected) {
             for (Control* box : f.allControls())
                 if (box->kind() == Kind::CheckBox) static_cast<CheckBox*>(box)->setValue(CheckBox::Unchecked);
-            (f.*c.box).click();
-            if (c.combo) {
-                const auto& items = (f.*c.combo).items();
-                (f.*c.combo).setListIndex(static_cast<int>(std::find(items.begin(), items.end(), c.item) - items.begin()));
-            }
-            apply.click();
+            const std::string box = key.substr(0, key.find('|')), item = key.substr(box.size() + 1);
+            dynamic_cast<CheckBox&>(*f.find("chk" + box)).click();
+            if (auto* combo = dynamic_cast<ComboBox*>(f.find("cbo" + box)))
+                combo->setListIndex(int(std::ranges::find(combo->items(), item) - combo->items().begin()));
+            (units ? f.cmdUApplyFilters : f.cmdSApplyFilters).click();
             std::vector<std::string> found;
             for (int i = 1; i < results.listCount(); ++i)
                 if (results.item(i) != "filler") found.push_back(results.item(i));
-            EXPECT_EQ(found, expected[key(c)]) << key(c);
+            EXPECT_EQ(found, names) << key;
         }
         return expected.size();
     }
