@@ -5,11 +5,13 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <stdexcept>
 
 #include "model/columns.h"
 #include "model/records.h"
 #include "support/fake_platform.h"
+#include "support/session.h"
 
 namespace gs::test {
 
@@ -42,10 +44,8 @@ Row numberedRow(int fields, int number, const std::string& name) {
     return row;
 }
 
-Row itemRow(int number, const std::string& name, const std::string& category, int classCode, Row paths = {"", "", "", ""}) {
-    Row row{std::to_string(number), name, category, std::to_string(classCode)};
-    row.insert(row.end(), paths.begin(), paths.end());
-    return row;
+Row itemRow(int number, const std::string& name, const std::string& category, int classCode) {
+    return {std::to_string(number), name, category, std::to_string(classCode), "", "", "", ""};
 }
 
 }  // namespace
@@ -78,72 +78,41 @@ std::string tableText(const std::vector<Row>& rows) {
     return text;
 }
 
-// The row with these cells set.
-Row with(Row row, std::initializer_list<std::pair<int, const char*>> cells) {
-    for (const auto& [column, text] : cells) row[column] = text;
-    return row;
+// The named rows of a table from tests/data/installation.txt, then fillers up to `lines`.
+std::vector<Row> namedRows(const std::string& file, int lines, Row (*filler)(int r)) {
+    std::vector<Row> rows;
+    std::istringstream in(readFile(std::string(GS_TEST_DATA) + "/installation.txt"));
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind(file + "\t", 0)) continue;
+        rows.emplace_back(1);
+        for (char c : unescaped(line.substr(file.size() + 1))) c == '\t' ? rows.back().emplace_back() : rows.back().back() += c;
+    }
+    return fillTo(rows, lines, filler);
 }
 
 std::vector<Row> defaultUnitRows() {
-    namespace u = col::unit;
-    const Row drake = with(unitRow(1822, "\xC6ther Drake"),
-                           {{u::God, "1"}, {u::Size, "6"}, {u::HitPoints, "120"}, {u::Morale, "15"}, {u::PathFire, "3"},
-                            {u::PathAstral, "1"}, {u::Mounted, "Mounted"}, {u::MoveFlying, "Flying"}, {u::Fear, "5"}});
-    const Row spearman =
-        with(unitRow(10, "Mossguard Spearman"), {{u::Size, "2"}, {u::HitPoints, "10"}, {u::Morale, "10"}});
-    const Row captain = with(unitRow(11, "K\xF6lnar Captain"),
-                             {{u::Size, "2"}, {u::LeaderNormal, "40"}, {u::Female, "Female"}, {u::Standard, "1"}});
-    const Row hero = with(unitRow(12, "Wrenna the Lantern"),
-                          {{u::Unique, "Unique"}, {u::Sacred, "Sacred"}, {u::LeaderMagic, "10"}, {u::PathHoly, "2"},
-                           {u::UniqueName, "Wrenna"}, {u::Special, "Hero of the Fen"}});
-    const int m = u::RandMagic;
-    const Row oracle = with(unitRow(13, "Grey Oracle"), {{m, "R1"}, {m + 1, "100"}, {m + 2, "1"}, {m + 3, "FAW"},
-                                                         {m + 4, "R2"}, {m + 5, "10"}, {m + 6, "1"}, {m + 7, "DN"}});
-    const Row shade = with(unitRow(14, "Hollow Shade"), {{u::Undead, "Undead"}, {u::LeaderUndead, "5"},
-                                                         {u::Stealth, "40"}, {u::Spy, "Spy"}, {u::SurviveSwamp, "Swamp"}});
-    return fillTo({drake, spearman, captain, hero, oracle, shade}, kUnitRows - 1,
-                  [](int r) { return unitRow(3000 + r, "Filler Unit " + std::to_string(r)); });
+    return namedRows("UnitData.txt", kUnitRows - 1,
+                     [](int r) { return unitRow(3000 + r, "Filler Unit " + std::to_string(r)); });
 }
 
 std::vector<Row> defaultItemRows() {
-    return fillTo(
-        {
-            itemRow(1, "Emberbrand", "1-h wpn", 0, {"F", "1", "", ""}),
-            itemRow(2, "Crown of Quiet Stars", "helm", 8, {"S", "3", "A", "1"}),
-            itemRow(3, "\xD6lgrim's Boots", "boots", 12, {"E", "2", "", ""}),
-        },
-        kItemRows - 1, [](int r) { return itemRow(400 + r, "Filler Item " + std::to_string(r), "misc", 0); });
+    return namedRows("ItemData.txt", kItemRows - 1,
+                     [](int r) { return itemRow(400 + r, "Filler Item " + std::to_string(r), "misc", 0); });
 }
 
 std::vector<Row> defaultSiteRows() {
-    namespace s = col::site;
-    const Row fen = with(siteRow(1, "Glimmering Fen"),
-                         {{s::Frequency, "40"}, {s::Level, "0"}, {s::MagicType, "Water"}, {s::GemsWater, "1"},
-                          {s::Laboratory, "FALSE"}, {s::RecUnit, "10"}, {s::RecUnit + 1, "Mossguard Spearman"},
-                          {s::TerrainSwamp, "Yes"}});
-    const Row forge = with(siteRow(2, "Ashen Forge"),
-                           {{s::Frequency, "10"}, {s::Level, "2"}, {s::MagicType, "Fire"}, {s::GemsFire, "2"},
-                            {s::Gold, "50"}, {s::Laboratory, "TRUE"}, {s::Fort, "1"}, {s::SumUnit, "1822"},
-                            {s::SumUnit + 1, "\xC6ther Drake"}, {s::SumUnit + 2, "1"}, {s::Scale1, "heat"},
-                            {s::TerrainMountain, "Yes"}, {s::Unique, "Yes"}});
-    return fillTo({fen, forge}, kSiteRows - 1,
-                  [](int r) { return siteRow(1000 + r, "Filler Site " + std::to_string(r)); });
+    return namedRows("SiteData.txt", kSiteRows - 1,
+                     [](int r) { return siteRow(1000 + r, "Filler Site " + std::to_string(r)); });
 }
 
 std::vector<Row> defaultNationRows() {
-    return fillTo(
-        {
-            {"EA", "5", "SEA", "Brinehold"},
-            {"EA", "6", "", "Vell Marches"},
-            {"MA", "20", "", "Ostmark \xC6ries"},
-            {"LA", "40", "", "Ruinfall"},
-        },
-        kNationRows - 1,
-        [](int r) { return Row{std::string("EAMALA").substr(r % 3 * 2, 2), std::to_string(100 + r), "", "Filler Nation " + std::to_string(r)}; });
+    return namedRows("NationData.txt", kNationRows - 1, [](int r) {
+        return Row{std::string("EAMALA").substr(r % 3 * 2, 2), std::to_string(100 + r), "", "Filler Nation " + std::to_string(r)};
+    });
 }
 
 std::vector<Row> defaultPopTypeRows() {
-    return fillTo({popTypeRow(1, "Marsh Folk", {10, 14, -1, -1}, 0, {11, 12, -1, -1})}, kPopTypeRows - 1, [](int r) {
+    return namedRows("PopData.txt", kPopTypeRows - 1, [](int r) {
         return popTypeRow(100 + r, "Filler Pop " + std::to_string(r), {10, 10, 10, 10}, 0, {11, 11, 11, 11});
     });
 }
