@@ -1,10 +1,12 @@
 // The editor at the file system's edge: session scripts (support/session.h) with file-system steps added.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
@@ -18,6 +20,18 @@ namespace fs = std::filesystem;
 namespace gs::test {
 namespace {
 
+// While it lives, no file may grow beyond `bytes`: a longer write fails as on a full disk.
+struct FileSizeLimit {
+    explicit FileSizeLimit(rlim_t bytes) : handler(std::signal(SIGXFSZ, SIG_IGN)) {
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const rlimit limit{bytes, saved.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved), std::signal(SIGXFSZ, handler); }
+    rlimit saved{};
+    void (*handler)(int);
+};
+
 struct Edge : Session {
     std::string outside = makeTempFolder();
 
@@ -30,8 +44,6 @@ struct Edge : Session {
         return text;
     }
     std::string step(const std::string& line) {
-        if (const auto nl = line.find('\n'); nl != std::string::npos)  // the first line's step runs first
-            return step(line.substr(0, nl)).append(step(line.substr(nl + 1)));
         std::string verb, a, b, out;
         std::istringstream(line) >> verb >> a >> b;
         const auto in = [this](const std::string& path) { return (path.rfind('/', 0) ? folder + "/" : "") + path; };
@@ -47,7 +59,9 @@ struct Edge : Session {
         else if (verb == "file")
             out = (fs::is_symlink(p) ? "link " : "") +
                   (fs::is_regular_file(p) ? "[" + readFile(p) + "]" : fs::exists(p) ? "other" : "none");
-        else if (verb == "ls") out = std::to_string(std::distance(fs::directory_iterator(folder), {}));
+        else if (verb == "ls") out = std::to_string(std::distance(fs::directory_iterator(p), {}));
+        else if (verb == "show") out = Session::run(line);
+        else if (verb == "limited") FileSizeLimit(std::stoull(a)), Session::run(line.substr(verb.size() + a.size() + 2));
         else if (verb == "freeze" || verb == "thaw") {
             if (std::system(("chattr -f " + std::string(verb == "freeze" ? "+i " : "-i ") + folder).c_str()))
                 [] { GTEST_SKIP() << "no immutable folder"; }();
