@@ -61,6 +61,12 @@ struct Edge : Session {
                   (fs::is_regular_file(p) ? "[" + readFile(p) + "]" : fs::exists(p) ? "other" : "none");
         else if (verb == "ls") out = std::to_string(std::distance(fs::directory_iterator(p), {}));
         else if (verb == "show") out = Session::run(line);
+        else if (verb == "lines") {  // keeps the first lines of a file
+            std::string kept, l;
+            std::istringstream lines(readFile(pa));
+            for (int n = std::stoi(b); n-- > 0 && std::getline(lines, l);) kept += l + "\n";
+            writeFile(pa, kept);
+        } else if (verb == "append") writeFile(pa, readFile(pa) + unescaped(b));
         else if (verb == "limited") FileSizeLimit(std::stoull(a)), Session::run(line.substr(verb.size() + a.size() + 2));
         else if (verb == "freeze" || verb == "thaw") {
             if (std::system(("chattr -f " + std::string(verb == "freeze" ? "+i " : "-i ") + folder).c_str()))
