@@ -1,21 +1,6 @@
 // Small but complete editor installations for tests, in fresh temporary
-// folders removed when the test program ends. The tables hold the rows below
-// at their exact line counts (the rest "Filler Unit <r>" numbered 3000 + r,
-// "Filler Item <r>" 400 + r, "Filler Site <r>" 1000 + r, "Filler Nation <r>"
-// 100 + r in eras EA, MA, LA by turns, "Filler Pop <r>" 100 + r); every cell
-// not named is empty. Texts are Windows-1252 ("\xC6" is the capital AE).
-//   Units:   1822 "\xC6ther Drake" (god, size 6, hp 120, morale 15, F3 S1, mounted, flying, fear 5),
-//            10 "Mossguard Spearman", 11 "K\xF6lnar Captain" (leader 40, female, standard 1),
-//            12 "Wrenna the Lantern" (unique hero, sacred, H2), 13 "Grey Oracle" (random magic),
-//            14 "Hollow Shade" (undead, stealth 40, spy, swamp survival)
-//   Items:   1 "Emberbrand" (1-h wpn, F1), 2 "Crown of Quiet Stars" (helm, artifact, S3 A1),
-//            3 "\xD6lgrim's Boots" (boots, special, E2)
-//   Sites:   1 "Glimmering Fen" (water, recruits 10), 2 "Ashen Forge" (fire, lab, fort, gold 50, summons 1822)
-//   Nations: EA 5 SEA "Brinehold", EA 6 "Vell Marches", MA 20 "Ostmark \xC6ries", LA 40 "Ruinfall"
-//   Pop:     1 "Marsh Folk" (units 10 14, commanders 11 12)
-//   RK.cfg "{Quillmap}", "Test Author", "1", "Spare Blades", "Tower Relics"; the sprite 1822.jpg
-//   (64 x 64, see writePicture); NameList.txt with "Marsh Names" and "Hill Names"; an empty
-//   GodList.txt and GOD_BIN folder.
+// folders removed when the test program ends. What they hold is listed at the
+// top of tests/data/installation.txt.
 #pragma once
 
 #include <map>
