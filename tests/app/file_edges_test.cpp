@@ -67,7 +67,8 @@ struct Edge : Session {
             for (int n = std::stoi(b); n-- > 0 && std::getline(lines, l);) kept += l + "\n";
             writeFile(pa, kept);
         } else if (verb == "append") writeFile(pa, readFile(pa) + unescaped(b));
-        else if (verb == "limited") FileSizeLimit(std::stoull(a)), Session::run(line.substr(verb.size() + a.size() + 2));
+        else if (verb == "limited")  // the limit lasts to the end of the statement: while the command runs
+            FileSizeLimit(std::stoull(a)), Session::run(line.substr(verb.size() + a.size() + 2));
         else if (verb == "freeze" || verb == "thaw") {
             if (std::system(("chattr -f " + std::string(verb == "freeze" ? "+i " : "-i ") + folder).c_str()))
                 [] { GTEST_SKIP() << "no immutable folder"; }();
