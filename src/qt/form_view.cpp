@@ -433,6 +433,7 @@ protected:
         while (area->bar->count() < tab.tabCount()) area->bar->addTab(QString());
         for (int i = 0; i < tab.tabCount(); ++i) area->bar->setTabText(i, fromCp1252(tab.tabCaption(i)));
         area->bar->setCurrentIndex(tab.tab());
+        view.buildShownPage(tab);
         for (Control* child : tab.children())
             if (Binding* b = view.binding(*child)) b->syncVisible();
     }
@@ -746,15 +747,43 @@ FormView::FormView(Window& window) : model_(window), window_(std::make_unique<QW
     window_->installEventFilter(this);
     auto binding = std::make_unique<WindowBinding>(*this, window, window_.get());
     byWidget_.insert(window_.get(), binding.get());
+    std::vector<Binding*> made{binding.get()};
     bindings_.emplace(&window, std::move(binding));
-    for (Control* child : window.children()) build(*child, window_.get());
-    for (auto& [control, b] : bindings_) {
-        Binding* raw = b.get();
-        const_cast<Control*>(control)->setObserver([raw] { raw->sync(); });
-    }
-    for (auto& [control, b] : bindings_) b->sync();
+    for (Control* child : window.children()) build(*child, window_.get(), made);
+    bind(made);
+}
+
+// Observers, the model's state, the tab order and the hand's habits for
+// newly built widgets.
+void FormView::bind(const std::vector<Binding*>& made) {
+    for (Binding* b : made) b->model.setObserver([b] { b->sync(); });
+    for (Binding* b : made) b->sync();
     orderTabs();
-    addHandHabits(window_.get());
+    // Each new subtree gets the hand's habits from its root.
+    for (Binding* b : made) {
+        const Control* up = b->model.container();
+        Binding* holder = up ? binding(*up) : nullptr;
+        if (!holder || std::find(made.begin(), made.end(), holder) == made.end()) addHandHabits(b->widget);
+    }
+}
+
+void FormView::buildShownPage(const TabControl& tab) {
+    std::vector<Binding*> made;
+    for (Control* child : tab.children())
+        if (child->page() == tab.tab()) buildWaiting(*child, made);
+    if (!made.empty()) bind(made);
+}
+
+void FormView::buildWaiting(const Control& c, std::vector<Binding*>& made) {
+    auto it = waiting_.find(&c);
+    if (it == waiting_.end()) return;
+    QWidget* parent = it->second;
+    waiting_.erase(it);
+    build(const_cast<Control&>(c), parent, made, true);
+    // A new widget lies above the older ones: the window's z-order is
+    // restored among the page's controls and those over every page.
+    for (Control* sibling : c.container()->children())
+        if (Binding* b = binding(*sibling)) b->widget->raise();
 }
 
 // Tab visits the controls of each container in reading order (rows from top
@@ -768,8 +797,9 @@ void FormView::orderTabs() {
             return std::pair(a->geometry().top, a->geometry().left) < std::pair(b->geometry().top, b->geometry().left);
         });
         for (Control* c : inside) {
-            QWidget* w = widget(*c);
-            if (!w) continue;
+            Binding* b = binding(*c);
+            if (!b) continue;
+            QWidget* w = b->widget;
             if (c->kind() == Kind::TabControl)
                 chain.push_back(static_cast<TabArea*>(w)->bar);
             else if (w->focusPolicy() & Qt::TabFocus)
@@ -795,11 +825,25 @@ Binding* FormView::binding(const Control& c) const {
 }
 
 QWidget* FormView::widget(const Control& c) const {
-    Binding* b = binding(c);
-    return b ? b->widget : nullptr;
+    // Shows no page: builds, from the outside in, each page on the way to it.
+    auto* self = const_cast<FormView*>(this);  // a view is never const; its widgets come on demand
+    while (!binding(c)) {
+        const Control* outermost = nullptr;
+        for (const Control* a = &c; a; a = a->container())
+            if (waiting_.count(a)) outermost = a;
+        if (!outermost) return nullptr;
+        std::vector<Binding*> made;
+        self->buildWaiting(*outermost, made);
+        self->bind(made);
+    }
+    return binding(c)->widget;
 }
 
-void FormView::build(Control& c, QWidget* parent) {
+void FormView::build(Control& c, QWidget* parent, std::vector<Binding*>& made, bool asked) {
+    if (!asked && !onShownPage(c)) {
+        waiting_.emplace(&c, parent);
+        return;
+    }
     std::unique_ptr<Binding> b;
     QWidget* watch = nullptr;  // a widget whose own area raises MouseMove
     switch (c.kind()) {
@@ -861,9 +905,10 @@ void FormView::build(Control& c, QWidget* parent) {
         watch->installEventFilter(this);
     }
     byWidget_.insert(w, b.get());
+    made.push_back(b.get());
     bindings_.emplace(&c, std::move(b));
     addKeyActions(c, w);
-    for (Control* child : c.children()) build(*child, w);
+    for (Control* child : c.children()) build(*child, w, made);
 }
 
 bool FormView::eventFilter(QObject* watched, QEvent* event) {

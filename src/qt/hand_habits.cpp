@@ -17,11 +17,16 @@ namespace {
 
 class HandHabits : public QObject {
 public:
-    // Not a child of the window, whose children are its controls in z-order;
-    // it goes with the window.
-    explicit HandHabits(QWidget* window) {
-        connect(window, &QObject::destroyed, [this] { delete this; });
-        for (QWidget* w : window->findChildren<QWidget*>()) {
+    // One for the whole program, never deleted: it outlives every window.
+    static HandHabits& instance() {
+        static auto* habits = new HandHabits;
+        return *habits;
+    }
+
+    void adopt(QWidget* root) {
+        QList<QWidget*> widgets = root->findChildren<QWidget*>();
+        widgets.prepend(root);
+        for (QWidget* w : widgets) {
             if (auto* combo = qobject_cast<QComboBox*>(w)) {
                 combo->installEventFilter(this);
                 // The wheel would first give it the keyboard, then turn it.
@@ -36,6 +41,8 @@ public:
                 for (QObject* page : bar->parentWidget()->children())
                     if (page != bar && page->isWidgetType()) {
                         page->installEventFilter(this);
+                        if (!rows_.contains(page))
+                            connect(page, &QObject::destroyed, this, [this, page] { rows_.remove(page); });
                         rows_.insert(page, bar);
                     }
             }
@@ -148,6 +155,11 @@ private:
 
 }  // namespace
 
-void addHandHabits(QWidget* window) { new HandHabits(window); }
+void addHandHabits(QWidget* root) {
+    // A page built later: its tab row hands the new controls their habits too.
+    if (QWidget* area = root->parentWidget())
+        if (area->findChild<QTabBar*>(QString(), Qt::FindDirectChildrenOnly)) root = area;
+    HandHabits::instance().adopt(root);
+}
 
 }  // namespace gs::qt

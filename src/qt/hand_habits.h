@@ -13,7 +13,9 @@ class QWidget;
 
 namespace gs::qt {
 
-// Gives every widget of a built window these habits, for the window's life.
-void addHandHabits(QWidget* window);
+// Gives every widget built so far under `root` these habits, for the
+// widgets' life. Giving them again to a widget that has them changes nothing,
+// so a window whose pages are built later hands its new parts in as they come.
+void addHandHabits(QWidget* root);
 
 }  // namespace gs::qt

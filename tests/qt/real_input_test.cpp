@@ -239,6 +239,7 @@ TEST(HandHabits, APageSwitchLeavesTheKeyboardOnTheTabRow) {
 TEST(HandHabits, DropDownListsAreBuiltWhenOpenedBesideTheirBoxAsWideAsTheirEntries) {
     StartedWindow e;
     const auto built = [](const QComboBox* box) { return box->findChild<QAbstractItemView*>() != nullptr; };
+    for (Control* c : e.f.allControls()) e.widget(*c);  // every page built
     const QList<QComboBox*> boxes = e.main.window()->findChildren<QComboBox*>();
     ASSERT_GT(boxes.size(), 30);
     for (const QComboBox* box : boxes)  // an editable box builds its list with its text field

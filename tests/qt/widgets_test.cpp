@@ -19,10 +19,16 @@ TEST_F(Views, EveryControlHasItsWidgetByNameAtItsPlace) {
     QWidget* form = main.window();
     EXPECT_EQ(std::tuple(form->objectName(), form->size(), form->windowTitle()),
               std::tuple(QString("Form1"), QSize(700, 566), QString("Godsmith")));
+    // The pages the user has not shown wait for their widgets.
+    const auto built = [&](const Control& c) { return form->findChild<QWidget*>(QString::fromStdString(c.fullName())); };
+    EXPECT_TRUE(built(f.txtAuthor) && built(f.cboUnitFound) && !built(f.cboPopType) && !built(f.lstItemList));
+    f.SSTab1.setTab(2);
+    EXPECT_TRUE(built(f.fraStep3) && built(f.txtCommanderID) && !built(f.lstItemList) && !built(f.cboPopType));
     for (Control* c : f.allControls()) {
-        QWidget* w = form->findChild<QWidget*>(QString::fromStdString(c->fullName()));
+        QWidget* w = main.widget(*c);  // built when asked for
         ASSERT_EQ(w == nullptr, c->kind() == Kind::FileDialog) << c->fullName();
         if (!w) continue;
+        EXPECT_EQ(w, built(*c)) << c->fullName();
         const Geometry& g = c->geometry();
         EXPECT_EQ(w->geometry(), QRect(toPixels(g.left), toPixels(g.top), toPixels(g.width), toPixels(g.height)))
             << c->fullName();
@@ -182,6 +188,12 @@ TEST_F(Views, PicturesShowTheirFileOrTheBuiltInBitmap) {
 }
 
 TEST_F(Views, PageControlsShowOnlyOnTheirPageAndFloatingOnesOnEvery) {
+    // Built before its page is first shown, a control still lies where the window has it.
+    QWidget* garrison = widget(f.txtGarrison);
+    f.SSTab1.setTab(2);
+    const QObjectList z = widget(f.SSTab1)->children();
+    EXPECT_GT(z.indexOf(garrison), z.indexOf(widget(f.fraStep3)));
+    EXPECT_GT(z.indexOf(widget(f.fraStep3)), z.indexOf(widget(f.fraBeginSiege)));
     f.SSTab1.setTab(1);
     for (int page = 0; page < 4; ++page) {
         f.SSTab3.setTab(page);
