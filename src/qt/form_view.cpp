@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,36 +28,6 @@
 namespace gs::qt {
 
 int toPixels(int twips) { return qRound(twips / static_cast<double>(kTwipsPerPixel)); }
-
-namespace {
-
-// The window is drawn with Liberation Sans, carried in the executable, so it
-// looks the same whatever fonts the system has.
-QString embeddedFamily() {
-    static const QString family = [] {
-        QString name;
-        // The window has plain and bold captions only; Qt slants a face if
-        // a caption ever asks for italics.
-        for (const char* style : {"Regular", "Bold"}) {
-            const int id =
-                QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-%1.ttf").arg(style));
-            if (name.isEmpty() && id >= 0) name = QFontDatabase::applicationFontFamilies(id).value(0);
-        }
-        return name;
-    }();
-    return family;
-}
-
-}  // namespace
-
-QFont defaultFont() {
-    QFont f(embeddedFamily());
-    f.setPointSizeF(8.25);
-    // Narrowed a little, the captions fit the widths of the reference layout
-    // ("GBonus", "Cmdr1:").
-    f.setStretch(92);
-    return f;
-}
 
 namespace {
 
@@ -750,6 +719,7 @@ FormView::FormView(Window& window) : model_(window), window_(std::make_unique<QW
     std::vector<Binding*> made{binding.get()};
     bindings_.emplace(&window, std::move(binding));
     for (Control* child : window.children()) build(*child, window_.get(), made);
+    registerWindowFont();  // before the first text is measured
     bind(made);
 }
 

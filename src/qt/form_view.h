@@ -6,7 +6,6 @@
 // the user has not looked at.
 #pragma once
 
-#include <QFont>
 #include <QHash>
 #include <QObject>
 #include <functional>
@@ -14,6 +13,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "qt/window_font.h"
 #include "window/controls.h"
 
 class QWidget;
@@ -25,8 +25,6 @@ class Binding;
 // Pixels for twips of the reference layout.
 int toPixels(int twips);
 
-// The window font standing in for MS Sans Serif 8.25 pt.
-QFont defaultFont();
 
 class FormView : public QObject {
 public:

@@ -10,14 +10,15 @@
 
 int main(int argc, char** argv) {
     if (const auto answered = gs::qt::answerCommandLine(argc, argv)) return *answered;
+    gs::qt::prepareFonts();
     QApplication application(argc, argv);
     gs::qt::describeApplication(application);
     application.setQuitOnLastWindowClosed(false);
     application.setFont(gs::qt::defaultFont());  // dialogs and tool tips too
     gs::qt::QtPlatform platform;
     gs::App app(platform);
+    gs::qt::FormView main(app.form);  // the larger one first, while the fonts are prepared
     gs::qt::FormView splash(app.splash);
-    gs::qt::FormView main(app.form);
     splash.window()->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     main.window()->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
