@@ -710,6 +710,7 @@ public:
 // ---- The view ------------------------------------------------------------------
 
 FormView::FormView(Window& window) : model_(window), window_(std::make_unique<QWidget>()) {
+    registerWindowFont();  // a text box measures its text as it is made
     window_->setObjectName(QString::fromStdString(window.fullName()));
     window_->setFont(defaultFont());
     window_->setMouseTracking(true);
@@ -719,7 +720,6 @@ FormView::FormView(Window& window) : model_(window), window_(std::make_unique<QW
     std::vector<Binding*> made{binding.get()};
     bindings_.emplace(&window, std::move(binding));
     for (Control* child : window.children()) build(*child, window_.get(), made);
-    registerWindowFont();  // before the first text is measured
     bind(made);
 }
 

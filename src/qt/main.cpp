@@ -17,8 +17,8 @@ int main(int argc, char** argv) {
     application.setFont(gs::qt::defaultFont());  // dialogs and tool tips too
     gs::qt::QtPlatform platform;
     gs::App app(platform);
-    gs::qt::FormView main(app.form);  // the larger one first, while the fonts are prepared
     gs::qt::FormView splash(app.splash);
+    gs::qt::FormView main(app.form);
     splash.window()->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     main.window()->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);

@@ -7,12 +7,13 @@
 namespace gs::qt {
 
 // Starts reading the system's font configuration on a second thread while
-// the windows are built; Qt's font database needs it before the carried
-// faces can join it. Called once, first thing in the program.
+// Qt and the editor's state are set up; Qt's font database needs it before
+// the carried faces can join it. Called once, first thing in the program.
 void prepareFonts();
 
 // Adds the carried faces to Qt's font database, once; waits for what
-// prepareFonts started. Before it, no text is measured or drawn.
+// prepareFonts started. Comes before any widget that shows text is made: a
+// text measured earlier fills the database twice.
 void registerWindowFont();
 
 // The window font standing in for MS Sans Serif 8.25 pt.
