@@ -73,12 +73,14 @@ private:
 // the line has, counted up to `needed` (so a short line reports its count).
 int splitFields(std::string_view line, const TableFormat& format, std::vector<std::string_view>& fields) {
     fields.clear();
-    for (std::size_t start = 0; static_cast<int>(fields.size()) < format.fields;) {
-        const std::size_t tab = line.find('\t', start);
-        fields.push_back(line.substr(start, tab == std::string_view::npos ? tab : tab - start));
-        if (tab == std::string_view::npos) break;
-        start = tab + 1;
-    }
+    // One pass over the line's bytes (most cells are a few bytes long).
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < line.size() && static_cast<int>(fields.size()) < format.fields; ++i)
+        if (line[i] == '\t') {
+            fields.push_back(line.substr(start, i - start));
+            start = i + 1;
+        }
+    if (static_cast<int>(fields.size()) < format.fields) fields.push_back(line.substr(start));
     const int count = static_cast<int>(fields.size());
     if (count == format.fields && format.lastFieldAfterLastTab) fields.back() = line.substr(line.rfind('\t') + 1);
     return count;

@@ -710,7 +710,6 @@ public:
 // ---- The view ------------------------------------------------------------------
 
 FormView::FormView(Window& window) : model_(window), window_(std::make_unique<QWidget>()) {
-    registerWindowFont();  // a text box measures its text as it is made
     window_->setObjectName(QString::fromStdString(window.fullName()));
     window_->setFont(defaultFont());
     window_->setMouseTracking(true);

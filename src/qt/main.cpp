@@ -10,7 +10,6 @@
 
 int main(int argc, char** argv) {
     if (const auto answered = gs::qt::answerCommandLine(argc, argv)) return *answered;
-    gs::qt::prepareFonts();
     QApplication application(argc, argv);
     gs::qt::describeApplication(application);
     application.setQuitOnLastWindowClosed(false);

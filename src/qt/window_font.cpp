@@ -2,11 +2,6 @@
 
 #include <QFontDatabase>
 #include <QResource>
-#include <thread>
-
-#if defined(__unix__)
-#include <dlfcn.h>
-#endif
 
 namespace gs::qt {
 
@@ -15,34 +10,8 @@ namespace {
 // The family name inside both carried faces.
 const char* const kFamily = "Liberation Sans";
 
-struct WarmUp {
-    std::thread thread;
-    ~WarmUp() {
-        if (thread.joinable()) thread.join();
-    }
-};
-
-WarmUp& warmUp() {
-    static WarmUp w;
-    return w;
-}
-
-}  // namespace
-
-void prepareFonts() {
-#if defined(__unix__)
-    // Qt's font database on these systems rests on fontconfig, which Qt has
-    // loaded already; initialising it reads its configuration and caches.
-    // Doing so twice is harmless, so Qt may as well find the work done.
-    using Init = int (*)();
-    if (auto init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit")))
-        warmUp().thread = std::thread([init] { init(); });
-#endif
-}
-
-void registerWindowFont() {
+void registerFaces() {
     static const bool registered = [] {
-        if (warmUp().thread.joinable()) warmUp().thread.join();
         // The window has plain and bold captions only; Qt slants a face if
         // a caption ever asks for italics.
         for (const char* style : {"Regular", "Bold"}) {
@@ -59,7 +28,10 @@ void registerWindowFont() {
     (void)registered;
 }
 
+}  // namespace
+
 QFont defaultFont() {
+    registerFaces();
     QFont f(QString::fromLatin1(kFamily));
     f.setPointSizeF(8.25);
     // Narrowed a little, the captions fit the widths of the reference layout
