@@ -80,6 +80,10 @@ TEST_F(Views, TextBoxesTakeKeysAndKeepTheCaretInBytes) {
               std::tuple("#commander 1822\r\n#x\r\n#additem \"Sceptre\"\r\n", 21));
     f.txtGarrison.setSelStart(static_cast<int>(f.txtGarrison.text().size()));
     EXPECT_EQ(text->textCursor().position(), text->toPlainText().size());
+
+    const std::string description = f.txtUnitDescription.text();  // shown, not typed into
+    QTest::keyClicks(as<QPlainTextEdit>(f.txtUnitDescription), "x");
+    EXPECT_EQ(f.txtUnitDescription.text(), description);
 }
 
 TEST_F(Views, ListsShowTheirEntriesAndPassOnPicksClicksAndDoubleClicks) {
@@ -218,7 +222,7 @@ TEST_F(Views, MouseMovesCountOnlyOverTheControlsOwnArea) {
     for (Control* c : std::initializer_list<Control*>{&f, &f.fraAuthor, &f.SSTab1})
         c->MouseMove = [&seen, c] { seen += c->name() + " "; };
     QWidget* fra = widget(f.fraAuthor);
-    EXPECT_TRUE(fra->hasMouseTracking());
+    EXPECT_TRUE(fra->hasMouseTracking() && main.window()->hasMouseTracking());  // moves without a button held
     mouseMove(fra, QPoint(20, 5));  // the frame's caption row
     mouseMove(fra, widget(f.txtAuthor)->geometry().center());
     mouseMove(bar(f.SSTab1), QPoint(5, 5));
