@@ -78,6 +78,8 @@ TEST_F(Views, TextBoxesTakeKeysAndKeepTheCaretInBytes) {
     QTest::keyClicks(text, "#x"), key(text, Qt::Key_Return);
     EXPECT_EQ(std::tuple(f.txtGarrison.text(), f.txtGarrison.selStart()),
               std::tuple("#commander 1822\r\n#x\r\n#additem \"Sceptre\"\r\n", 21));
+    key(text, Qt::Key_Left);  // back over the line end: both its bytes
+    EXPECT_EQ(f.txtGarrison.selStart(), 19);
     f.txtGarrison.setSelStart(static_cast<int>(f.txtGarrison.text().size()));
     EXPECT_EQ(text->textCursor().position(), text->toPlainText().size());
 

@@ -91,6 +91,7 @@ std::string layout(const std::vector<Control*>& controls) {
         if (auto* t = dynamic_cast<const TextBox*>(c))
             out << (t->multiLine ? " multiline" : "") << (t->readOnly ? " readonly" : "") << (t->vScroll ? " vscroll" : "");
         if (auto* p = dynamic_cast<const PictureBox*>(c)) out << (p->stretch ? " stretch" : "");
+        if (dynamic_cast<const CheckBox*>(c)) out << " caption \"" << escaped(c->caption()) << "\"";
         if (auto* t = dynamic_cast<const TabControl*>(c))
             for (int i = 0; i < t->tabCount(); ++i) out << " tab \"" << t->tabCaption(i) << "\"";
         if (auto* l = dynamic_cast<const ListControl*>(c); l && l->listCount() <= 60)
