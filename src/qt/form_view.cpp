@@ -24,6 +24,7 @@
 #include "qt/cp1252.h"
 #include "qt/hand_habits.h"
 #include "qt/key_actions.h"
+#include "qt/window_font.h"
 
 namespace gs::qt {
 

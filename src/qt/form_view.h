@@ -13,7 +13,6 @@
 #include <unordered_map>
 #include <vector>
 
-#include "qt/window_font.h"
 #include "window/controls.h"
 
 class QWidget;
@@ -24,7 +23,6 @@ class Binding;
 
 // Pixels for twips of the reference layout.
 int toPixels(int twips);
-
 
 class FormView : public QObject {
 public:

@@ -7,6 +7,7 @@
 #include "qt/exit_when_shown.h"
 #include "qt/form_view.h"
 #include "qt/qt_platform.h"
+#include "qt/window_font.h"
 
 int main(int argc, char** argv) {
     if (const auto answered = gs::qt::answerCommandLine(argc, argv)) return *answered;
