@@ -8,6 +8,7 @@
 #include "qt/form_view.h"
 #include "qt/qt_platform.h"
 #include "qt/window_font.h"
+#include "qt/window_scale.h"
 
 int main(int argc, char** argv) {
     if (const auto answered = gs::qt::answerCommandLine(argc, argv)) return *answered;
@@ -21,7 +22,13 @@ int main(int argc, char** argv) {
     gs::qt::FormView main(app.form);
     splash.window()->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     main.window()->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+                                  Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                                  Qt::WindowCloseButtonHint);
+    // Both windows open at the scale the user left the main window at.
+    main.setScale(gs::qt::keptScale(main.window()->minimumSize()));
+    splash.setScale(main.scale());
+    splash.window()->setFixedSize(splash.window()->size());
+    main.onScale = gs::qt::keepScale;
     gs::qt::ExitWhenShown exitWhenShown(main.window());
     // Closing the main window ends the program; the splash goes with it.
     main.onClose = [&] {

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QImage>
 #include <QImageReader>
 #include <QMessageBox>
@@ -23,6 +24,9 @@ namespace {
 QString pathToQt(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 std::string pathFromQt(const QString& path) { return QFile::encodeName(QDir::toNativeSeparators(path)).toStdString(); }
 
+// Pixels a title bar takes beside its title: an icon and three buttons.
+constexpr int kTitleBarButtons = 120;
+
 std::optional<std::string> fileDialog(const DialogRequest& request, QFileDialog::AcceptMode mode) {
     QFileDialog dialog(QApplication::activeWindow(), fromCp1252(request.title), pathToQt(request.initDir));
     dialog.setAcceptMode(mode);
@@ -39,6 +43,17 @@ std::optional<std::string> fileDialog(const DialogRequest& request, QFileDialog:
     if (!request.fileName.empty()) dialog.selectFile(fromCp1252(request.fileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return pathFromQt(dialog.selectedFiles().front());
+}
+
+// A window manager draws a box's title in its own bar, beside its icon and
+// buttons: the box is made wide enough for the title to show whole there.
+void roomForTitle(QMessageBox& box) {
+    QFont bold = box.font();
+    bold.setBold(true);
+    const int need = QFontMetrics(bold).horizontalAdvance(box.windowTitle()) + kTitleBarButtons;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(need, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                      grid->columnCount());
 }
 
 }  // namespace
@@ -63,6 +78,7 @@ void QtPlatform::messageBox(const std::string& text, const std::string& title, c
     box.setText(fromCp1252Lines(text));
     if (!detail.empty()) box.setInformativeText(fromCp1252Lines(detail));
     box.setStandardButtons(QMessageBox::Ok);
+    roomForTitle(box);
     box.exec();
 }
 
@@ -77,6 +93,7 @@ bool QtPlatform::questionBox(const std::string& text, const std::string& title, 
     QPushButton* no = box.addButton(fromCp1252(reject), QMessageBox::RejectRole);
     box.setDefaultButton(no);
     box.setEscapeButton(no);
+    roomForTitle(box);
     box.exec();
     return box.clickedButton() == yes;
 }
