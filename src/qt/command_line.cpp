@@ -1,12 +1,13 @@
 #include "qt/command_line.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QIcon>
 #include <cstdio>
 #include <filesystem>
 #include <string>
 #include <string_view>
+
+#include "model/file_access.h"
 
 namespace gs::qt {
 
@@ -62,7 +63,9 @@ void describeApplication(QApplication& application) {
     QApplication::setApplicationName(QStringLiteral("Godsmith"));
     QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
     application.setWindowIcon(QIcon(QStringLiteral(":/godsmith.png")));
-    QDir::setCurrent(QApplication::applicationDirPath());
+    // A relative Quillmap folder in RK.cfg lies in the editor's folder.
+    std::error_code error;
+    std::filesystem::current_path(std::filesystem::path(runningProgramFolder()), error);
 }
 
 }  // namespace gs::qt
