@@ -179,7 +179,7 @@ void lblUnitNumber_Change(Editor& e) {
         appendPath(e.platform.programFolder(), "\\RKsprites\\" + padded(static_cast<int>(n.value), 4) + ".jpg");
     // A unit without a sprite shows none, never the previous unit's.
     if (const auto size = e.platform.pictureSize(path))
-        e.f.picUnit.setPicture(path, size->width * kTwipsPerPixel, size->height * kTwipsPerPixel);
+        e.f.picUnit.setPicture(path, size->width, size->height);
     else
         e.f.picUnit.setPicture("", 0, 0);
     placeUnitPicture(e);
