@@ -3,12 +3,13 @@
 
 #include "compose/compose.h"
 #include "document/header.h"
-#include "finders/finders.h"
+#include "finders/unit_detail.h"
 #include "model/config.h"
 #include "model/fixed_lists.h"
 #include "model/number.h"
 #include "model/paths.h"
 #include "model/tables.h"
+#include "app/startup.h"
 #include "app/app.h"
 #include "app/help.h"
 
