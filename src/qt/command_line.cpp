@@ -1,7 +1,6 @@
 #include "qt/command_line.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QIcon>
 #include <cerrno>
 #include <cstdio>
@@ -10,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/file_access.h"
 #include "window/forms.h"
 #include "window/version.h"
 
@@ -72,7 +72,9 @@ void describeApplication(QApplication& application) {
     QApplication::setApplicationName(QStringLiteral("Godsmith"));
     QApplication::setApplicationVersion(QString::fromLatin1(kProgramVersion));
     application.setWindowIcon(QIcon(QStringLiteral(":/godsmith.png")));
-    QDir::setCurrent(QApplication::applicationDirPath());
+    // A relative Quillmap folder in RK.cfg lies in the editor's folder.
+    std::error_code error;
+    std::filesystem::current_path(std::filesystem::path(runningProgramFolder()), error);
 }
 
 }  // namespace gs::qt
