@@ -236,7 +236,7 @@ bool App::start() {
         editor.platform.messageBox("Godsmith cannot tell which folder it was started from.", kProgramTitle);
         return false;
     }
-    if (const std::string fault = pathFault(folder); !fault.empty()) {
+    if (const std::string fault = programFolderFault(folder); !fault.empty()) {
         editor.platform.messageBox("Godsmith cannot work in its folder " + shownPath(folder) + ": " + fault + ".",
                                    kProgramTitle);
         return false;
