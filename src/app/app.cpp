@@ -4,6 +4,7 @@
 #include "document/document.h"
 #include "finders/finders.h"
 #include "app/help.h"
+#include "app/opening.h"
 #include "window/shell.h"
 
 namespace gs {
@@ -14,6 +15,7 @@ App::App(Platform& platform) : editor(form, splash, platform) {
     connectDocument(editor);
     connectHelp(editor);
     form.cmdClearAll.Click = [this] { cmdClearAll_Click(editor); };
+    form.cmdLoad.Click = [this] { cmdLoad_Click(editor); };
     form.lblURL.Click = [this] { lblURL_Click(form, editor.platform); };
 }
 

@@ -189,6 +189,7 @@ void InitializeAll(Editor& e) {
 
 void cmdClearAll_Click(Editor& e) {
     Form1& f = e.f;
+    e.OpenedFile.clear();  // the window no longer shows that file
     for (CheckBox* box : {&f.chkUGod, &f.chkUSize, &f.chkUMagic, &f.chkURMagic, &f.chkULead, &f.chkUCType,
                           &f.chkUStealth, &f.chkUResist, &f.chkUMisc, &f.chkUSurvival, &f.chkUMove, &f.chkUHero,
                           &f.chkUMounted, &f.chkUUnique, &f.chkUHoly, &f.chkUFemale})

@@ -37,7 +37,8 @@ void cmdSaveAs_Click(Editor& e) {
     FileDialog& d = e.f.CommonDialog1;
     d.fileName = e.f.txtGanFileName.text();
     d.dialogTitle.clear();  // the system's own "Save As" title, not a leftover one
-    d.initDir = e.platform.programFolder();
+    // A file that was opened is proposed where it came from.
+    d.initDir = e.OpenedFile.empty() ? e.platform.programFolder() : folderOf(e.OpenedFile);
     d.filter = kSaveFilter;
     d.filterIndex = 1;
     const std::optional<std::string> path =
@@ -79,12 +80,9 @@ void cmdSaveAndAdd_Click(Editor& e) {
     e.platform.messageBox("Saved to: " + path + "\r\n\r\nIndex added to: " + list, "Saved & Added to GodList!");
 }
 
-void cmdLoad_Click(Editor&) {}
-
 void connectSaving(Editor& e) {
     e.f.cmdSaveAs.Click = [&e] { cmdSaveAs_Click(e); };
     e.f.cmdSaveAndAdd.Click = [&e] { cmdSaveAndAdd_Click(e); };
-    e.f.cmdLoad.Click = [&e] { cmdLoad_Click(e); };
 }
 
 }  // namespace gs

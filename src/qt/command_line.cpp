@@ -22,10 +22,11 @@ std::string programFolder(const char* argv0) {
 }
 
 std::string helpText(const std::string& folder) {
-    return "Usage: godsmith [--help | --version]\n"
+    return "Usage: godsmith [--help | --version | FILE]\n"
            "\n"
            "Godsmith composes god files for Velm's map generator Quillmap.\n"
-           "Start it without options to open the editor's window.\n"
+           "Start it without options to open the editor's window; with a god\n"
+           "file's path FILE the window opens showing that file.\n"
            "\n"
            "It reads its files from the folder of its executable (" +
            folder +
@@ -54,6 +55,16 @@ std::optional<int> answerCommandLine(int argc, char** argv) {
             std::fputs(helpText(programFolder(argv[0])).c_str(), stdout);
             return 0;
         }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> fileToOpen(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::string_view(argv[i]).starts_with('-')) continue;
+        std::error_code error;
+        const std::filesystem::path path = std::filesystem::absolute(argv[i], error);
+        return error ? std::string(argv[i]) : path.string();
     }
     return std::nullopt;
 }

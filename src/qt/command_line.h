@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 class QApplication;
 
@@ -11,6 +12,10 @@ namespace gs::qt {
 // is opened, and returns the exit code; returns nothing when the editor is
 // to start.
 std::optional<int> answerCommandLine(int argc, char** argv);
+
+// The god file named on the command line (the first argument that is no
+// option), made absolute against the folder the editor was started from.
+std::optional<std::string> fileToOpen(int argc, char** argv);
 
 // Gives the application its name, version and window icon, and makes the
 // program folder the working folder, so that a relative Quillmap folder in

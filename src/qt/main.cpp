@@ -3,14 +3,17 @@
 #include <QWidget>
 
 #include "app/app.h"
+#include "app/opening.h"
 #include "qt/command_line.h"
 #include "qt/exit_when_shown.h"
+#include "qt/file_opening.h"
 #include "qt/form_view.h"
 #include "qt/qt_platform.h"
 #include "qt/window_font.h"
 
 int main(int argc, char** argv) {
     if (const auto answered = gs::qt::answerCommandLine(argc, argv)) return *answered;
+    const std::optional<std::string> file = gs::qt::fileToOpen(argc, argv);  // before the working folder moves
     QApplication application(argc, argv);
     gs::qt::describeApplication(application);
     application.setQuitOnLastWindowClosed(false);
@@ -29,6 +32,8 @@ int main(int argc, char** argv) {
         splash.window()->hide();
         QCoreApplication::quit();
     };
+    new gs::qt::FileOpening(main.window(), app);
     if (!app.start()) return 0;
+    if (file) gs::openGodFile(app.editor, *file);
     return application.exec();
 }

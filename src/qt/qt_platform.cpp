@@ -16,12 +16,10 @@
 
 namespace gs::qt {
 
-namespace {
-
-// File and folder names are the system's own bytes, not window text: the
-// editor opens them with exactly these bytes.
 QString pathToQt(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 std::string pathFromQt(const QString& path) { return QFile::encodeName(QDir::toNativeSeparators(path)).toStdString(); }
+
+namespace {
 
 std::optional<std::string> fileDialog(const DialogRequest& request, QFileDialog::AcceptMode mode) {
     QFileDialog dialog(QApplication::activeWindow(), fromCp1252(request.title), pathToQt(request.initDir));

@@ -8,6 +8,11 @@
 
 namespace gs::qt {
 
+// File and folder names are the system's own bytes, not window text: the
+// editor opens them with exactly these bytes.
+QString pathToQt(const std::string& path);
+std::string pathFromQt(const QString& path);
+
 // "desc|pattern|desc|pattern" -> "desc (pattern);;desc (pattern)".
 QStringList dialogFilters(const std::string& filter);
 
