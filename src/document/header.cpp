@@ -3,7 +3,6 @@
 #include <array>
 #include <regex>
 
-#include "document/document.h"
 #include "model/number.h"
 
 namespace gs {

@@ -2,6 +2,8 @@
 // from them.
 #pragma once
 
+#include <string>
+
 #include "model/editor.h"
 
 namespace gs {
@@ -14,6 +16,11 @@ void cboMethod_Click(Editor& e);
 void cboNation_Click(Editor& e);
 // Refills the nation list for the new era, except while the editor starts.
 void cboEra_Click(Editor& e);
+
+// Refills cboNation and NationIndex with the nations of the selected era.
+void UpdateEraCode(Editor& e);
+// Rebuilds the generated file name in txtFileNamePreview.
+void UpdateFileNamePreview(Editor& e);
 
 // Picks the method, era and nation that the tags of a generated file name
 // ("Ann7_12_A_EA_SEA_") give, as the user would pick them; a tag the name
