@@ -36,14 +36,12 @@ std::string godName(const std::string& path) {
 }  // namespace
 
 void cmdLoad_Click(Editor& e) {
-    FileDialog& d = e.f.CommonDialog1;
-    d.fileName.clear();
-    d.dialogTitle.clear();  // the system's own "Open" title
-    d.initDir = e.OpenedFile.empty() ? appendPath(e.QuillmapFolder, "\\GOD_BIN") : folderOf(e.OpenedFile);
-    d.filter = kOpenFilter;
-    d.filterIndex = 1;
+    // The system's own "Open" title; the folder of the file last opened, else
+    // where "Save and Add" writes.
+    const std::string folder =
+        e.OpenedFile.empty() ? appendPath(e.QuillmapFolder, "\\GOD_BIN") : folderOf(e.OpenedFile);
     const std::optional<std::string> path =
-        e.platform.openFileDialog(DialogRequest{d.dialogTitle, d.fileName, d.initDir, d.filter, d.filterIndex});
+        e.platform.openFileDialog(e.f.CommonDialog1.prepare("", "", folder, kOpenFilter));
     if (path) openGodFile(e, *path);
 }
 

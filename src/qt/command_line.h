@@ -9,11 +9,12 @@ class QApplication;
 namespace gs::qt {
 
 // Answers --help and --version on standard output, before any window system
-// is opened, and returns the exit code; returns nothing when the editor is
-// to start.
+// is opened, and returns the exit code (1 when the answer cannot be
+// written); any other argument gets the usage on standard error and exit
+// code 2. Returns nothing when the editor is to start.
 std::optional<int> answerCommandLine(int argc, char** argv);
 
-// The god file named on the command line (the first argument that is no
+// The god file named on the command line (its one argument, when that is no
 // option), made absolute against the folder the editor was started from.
 std::optional<std::string> fileToOpen(int argc, char** argv);
 

@@ -8,16 +8,17 @@
 #include "qt/exit_when_shown.h"
 #include "qt/file_opening.h"
 #include "qt/form_view.h"
+#include "qt/open_application.h"
 #include "qt/qt_platform.h"
 #include "qt/window_font.h"
 
 int main(int argc, char** argv) {
     if (const auto answered = gs::qt::answerCommandLine(argc, argv)) return *answered;
     const std::optional<std::string> file = gs::qt::fileToOpen(argc, argv);  // before the working folder moves
-    QApplication application(argc, argv);
-    gs::qt::describeApplication(application);
-    application.setQuitOnLastWindowClosed(false);
-    application.setFont(gs::qt::defaultFont());  // dialogs and tool tips too
+    const std::unique_ptr<QApplication> application = gs::qt::openApplication(argc, argv);
+    gs::qt::describeApplication(*application);
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setFont(gs::qt::defaultFont());  // dialogs and tool tips too
     gs::qt::QtPlatform platform;
     gs::App app(platform);
     gs::qt::FormView splash(app.splash);
@@ -35,5 +36,5 @@ int main(int argc, char** argv) {
     new gs::qt::FileOpening(main.window(), app);
     if (!app.start()) return 0;
     if (file) gs::openGodFile(app.editor, *file);
-    return application.exec();
+    return QApplication::exec();
 }

@@ -75,14 +75,17 @@ TEST(FileOpening, AGodFileDroppedOnAnyControlOpensOtherDropsStayTheControls) {
     EXPECT_TRUE(s.platform.messages.empty());
 }
 
-TEST(FileOpening, TheCommandLinesFileIsTheFirstArgumentThatIsNoOptionMadeAbsolute) {
+TEST(FileOpening, TheCommandLinesOneFileIsMadeAbsolute) {
     const std::string here = QDir::currentPath().toStdString();
     char program[] = "godsmith", option[] = "--verbose", relative[] = "mine.god", other[] = "/x/other.god";
-    char* args[] = {program, option, relative, other};
-    EXPECT_EQ(fileToOpen(4, args), here + "/mine.god");
+    char* one[] = {program, relative};
+    EXPECT_EQ(fileToOpen(2, one), here + "/mine.god");
     char* absolute[] = {program, other};
     EXPECT_EQ(fileToOpen(2, absolute), "/x/other.god");
-    EXPECT_EQ(fileToOpen(2, args), std::nullopt);
+    char* two[] = {program, relative, other};
+    EXPECT_EQ(fileToOpen(3, two), std::nullopt);
+    char* opt[] = {program, option};
+    EXPECT_EQ(fileToOpen(2, opt), std::nullopt);
 }
 
 }  // namespace
