@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app/app.h"
+#include "app/startup.h"
 #include "document/form_io.h"
 #include "document/header.h"
 #include "document/saving.h"
