@@ -2,6 +2,7 @@
 // of every control event to its handler.
 #pragma once
 
+#include "app/work_keeper.h"
 #include "model/editor.h"
 #include "model/installation_lock.h"
 #include "window/forms.h"
@@ -22,11 +23,15 @@ public:
     bool start();
     // The user closes the main window.
     void close();
+    // Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z) outside a text box.
+    void undo() { keeper.undo(); }
+    void redo() { keeper.redo(); }
 
     InstallationLock lock;
     Form1 form;
     Form2 splash;
     Editor editor;
+    WorkKeeper keeper{editor};
 };
 
 // Brings every control into its initial state and reads the configuration,

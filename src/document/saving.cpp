@@ -33,7 +33,7 @@ bool isSafeGodName(const std::string& name) {
 
 std::string godFileBytes(std::string_view text) { return std::string(text) + "\r\n"; }
 
-void cmdSaveAs_Click(Editor& e) {
+bool cmdSaveAs_Click(Editor& e) {
     FileDialog& d = e.f.CommonDialog1;
     d.fileName = e.f.txtGanFileName.text();
     d.dialogTitle.clear();  // the system's own "Save As" title, not a leftover one
@@ -44,21 +44,22 @@ void cmdSaveAs_Click(Editor& e) {
         e.platform.saveFileDialog(DialogRequest{d.dialogTitle, d.fileName, d.initDir, d.filter, d.filterIndex});
     if (!path) {
         report(e, kNotSaved, {});
-        return;
+        return false;
     }
     std::string why;
     if (!writeFileAtomically(*path, godFileBytes(e.f.txtGanFileFinal.text()), &why)) {
         report(e, kNotSaved, shownPath(*path) + ": " + why);
-        return;
+        return false;
     }
     WriteConfig(e);
+    return true;
 }
 
-void cmdSaveAndAdd_Click(Editor& e) {
+bool cmdSaveAndAdd_Click(Editor& e) {
     const std::string name = e.f.txtGanFileName.text();
     if (!isSafeGodName(name)) {
         report(e, kNotSaved, kUnsafeName);
-        return;
+        return false;
     }
     // The name is the editor's Windows-1252 text: on disk it is named in the
     // file system's encoding, as "Save As" names it; the message shows it as typed.
@@ -68,15 +69,16 @@ void cmdSaveAndAdd_Click(Editor& e) {
     if (!writeFileAtomically(folder + fileNameFromText(name) + ".god", godFileBytes(e.f.txtGanFileFinal.text()),
                              &why)) {
         report(e, kNotSaved, shownPath(path) + ": " + why);
-        return;
+        return false;
     }
     const std::string list = appendPath(e.QuillmapFolder, "\\LIST_CRATE\\GodList.txt");
     if (!appendFileAtomically(list, name + "\r\n", &why)) {
         report(e, kNotAdded, shownPath(list) + ": " + why);
-        return;
+        return true;
     }
     WriteConfig(e);
     e.platform.messageBox("Saved to: " + path + "\r\n\r\nIndex added to: " + list, "Saved & Added to GodList!");
+    return true;
 }
 
 void cmdLoad_Click(Editor&) {}

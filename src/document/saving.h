@@ -12,8 +12,9 @@ namespace gs {
 
 void connectSaving(Editor& e);
 
-void cmdSaveAs_Click(Editor& e);
-void cmdSaveAndAdd_Click(Editor& e);
+// Both say whether the god file was written.
+bool cmdSaveAs_Click(Editor& e);
+bool cmdSaveAndAdd_Click(Editor& e);
 // The hidden, disabled "Load" button does nothing.
 void cmdLoad_Click(Editor& e);
 

@@ -26,4 +26,8 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes, std::s
 // holds half of the new bytes.
 bool appendFileAtomically(const std::string& path, std::string_view bytes, std::string* why);
 
+// Removes the file at `path`; a file that is not there counts as removed.
+// On failure `why` (when given) receives the system's reason.
+bool removeFile(const std::string& path, std::string* why);
+
 }  // namespace gs

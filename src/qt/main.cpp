@@ -7,6 +7,7 @@
 #include "qt/exit_when_shown.h"
 #include "qt/form_view.h"
 #include "qt/qt_platform.h"
+#include "qt/undo_keys.h"
 #include "qt/window_font.h"
 
 int main(int argc, char** argv) {
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
     splash.window()->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     main.window()->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    gs::qt::addUndoKeys(main.window(), app);
     gs::qt::ExitWhenShown exitWhenShown(main.window());
     // Closing the main window ends the program; the splash goes with it.
     main.onClose = [&] {
