@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+#include "window/platform.h"
+
 namespace gs {
 
 enum class Kind {
@@ -286,8 +288,8 @@ class PictureBox : public Control {
 public:
     PictureBox(std::string name, Kind kind = Kind::PictureBox) : Control(kind, std::move(name)) {}
     const std::string& picturePath() const { return path_; }
-    // Shows the file's picture; width and height (twips) become its size.
-    void setPicture(const std::string& path, int widthTwips, int heightTwips);
+    // Shows the file's picture; its width and height (pixels) become the box's size.
+    void setPicture(const std::string& path, int widthPixels, int heightPixels);
     bool stretch = false;
 
 private:
@@ -313,6 +315,17 @@ public:
     std::string initDir;
     std::string filter;   // "description|pattern|description|pattern..."
     int filterIndex = 1;  // 1-based, as the dialogs count
+
+    // Sets every property for the next showing, the first filter selected,
+    // and returns them as the platform's dialogs take them.
+    DialogRequest prepare(std::string title, std::string name, std::string folder, std::string filters) {
+        dialogTitle = std::move(title);
+        fileName = std::move(name);
+        initDir = std::move(folder);
+        filter = std::move(filters);
+        filterIndex = 1;
+        return {dialogTitle, fileName, initDir, filter, filterIndex};
+    }
 };
 
 }  // namespace gs
