@@ -5,6 +5,7 @@
 #include "document/saving.h"
 #include "finders/finders.h"
 #include "app/help.h"
+#include "app/startup.h"
 #include "window/shell.h"
 
 namespace gs {
