@@ -35,24 +35,24 @@ std::string godName(const std::string& path) {
 
 }  // namespace
 
-void cmdLoad_Click(Editor& e) {
+bool cmdLoad_Click(Editor& e) {
     // The system's own "Open" title; the folder of the file last opened, else
     // where "Save and Add" writes.
     const std::string folder =
         e.OpenedFile.empty() ? appendPath(e.QuillmapFolder, "\\GOD_BIN") : folderOf(e.OpenedFile);
     const std::optional<std::string> path =
         e.platform.openFileDialog(e.f.CommonDialog1.prepare("", "", folder, kOpenFilter));
-    if (path) openGodFile(e, *path);
+    return path && openGodFile(e, *path);
 }
 
-void openGodFile(Editor& e, const std::string& path) {
+bool openGodFile(Editor& e, const std::string& path) {
     std::string bytes;
     const std::string fault = pathFault(path);
     const LoadStatus read = fault.empty() ? readRegularFile(path, kGodFileReadLimit, bytes)
                                           : LoadStatus::failure(shownPath(path) + ": " + fault);
     if (!read) {
         e.platform.messageBox(kNotOpened, kNotOpened, read.cause);
-        return;
+        return false;
     }
     const std::string text = shownText(std::move(bytes));
     const std::string name = godName(path);
@@ -65,6 +65,7 @@ void openGodFile(Editor& e, const std::string& path) {
     e.f.SSTab1.setTab(kStep4);
     e.f.txtGanFileName.setText(name);
     e.f.txtGanFileFinal.setText(text);
+    return true;
 }
 
 }  // namespace gs

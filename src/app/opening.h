@@ -10,12 +10,12 @@
 namespace gs {
 
 // "Load" (and Ctrl+O): asks for a god file with the system's Open dialog and
-// opens it; cancelling changes nothing.
-void cmdLoad_Click(Editor& e);
+// opens it; cancelling changes nothing. Says whether a file was opened.
+bool cmdLoad_Click(Editor& e);
 
 // Opens the god file at `path` (a dropped file, the command line's). A file
 // that cannot be read is reported in a message box that names it and the
-// cause, and the window stays as it was.
-void openGodFile(Editor& e, const std::string& path);
+// cause, and the window stays as it was. Says whether it was opened.
+bool openGodFile(Editor& e, const std::string& path);
 
 }  // namespace gs

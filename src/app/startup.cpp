@@ -268,10 +268,12 @@ bool App::start() {
     splash.setVisible(false);
     form.setFocus(&form.txtAuthor);
     editor.Loading = false;
+    keeper.start();
     return true;
 }
 
 void App::close() {
+    keeper.close();
     form.setVisible(false);
     splash.setVisible(false);
     lock.release();

@@ -12,8 +12,9 @@ namespace gs {
 
 void connectSaving(Editor& e);
 
-void cmdSaveAs_Click(Editor& e);
-void cmdSaveAndAdd_Click(Editor& e);
+// Both say whether the god file was written.
+bool cmdSaveAs_Click(Editor& e);
+bool cmdSaveAndAdd_Click(Editor& e);
 
 // The bytes of a god file: the text exactly as shown, then one CR LF. The
 // text is not touched, so a lone CR or LF in it stays as it is.

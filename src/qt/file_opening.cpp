@@ -43,7 +43,7 @@ bool FileOpening::eventFilter(QObject* watched, QEvent* event) {
     // Opened once the drop is over: the reset and a message box would
     // otherwise run inside the system's drag.
     if (type == QEvent::Drop)
-        QMetaObject::invokeMethod(this, [this, p = *path] { openGodFile(app_.editor, p); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, [this, p = *path] { app_.open(p); }, Qt::QueuedConnection);
     return true;
 }
 

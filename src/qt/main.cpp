@@ -10,6 +10,7 @@
 #include "qt/form_view.h"
 #include "qt/open_application.h"
 #include "qt/qt_platform.h"
+#include "qt/undo_keys.h"
 #include "qt/window_font.h"
 
 int main(int argc, char** argv) {
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
     splash.window()->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     main.window()->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    gs::qt::addUndoKeys(main.window(), app);
     gs::qt::ExitWhenShown exitWhenShown(main.window());
     // Closing the main window ends the program; the splash goes with it.
     main.onClose = [&] {
@@ -35,6 +37,6 @@ int main(int argc, char** argv) {
     };
     new gs::qt::FileOpening(main.window(), app);
     if (!app.start()) return 0;
-    if (file) gs::openGodFile(app.editor, *file);
+    if (file) app.open(*file);
     return QApplication::exec();
 }

@@ -9,6 +9,7 @@
 #include <QImageReader>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QUrl>
 
 #include "model/file_access.h"
@@ -106,5 +107,15 @@ std::optional<PictureSize> QtPlatform::pictureSize(const std::string& path) {
 // The system's bytes: Qt's own answer passes through the locale's encoding,
 // which cannot hold every folder name.
 std::string QtPlatform::programFolder() { return runningProgramFolder(); }
+
+void QtPlatform::repeat(int milliseconds, std::function<void()> task) { repeatEvery(milliseconds, std::move(task)); }
+
+void repeatEvery(int milliseconds, std::function<void()> task) {
+    auto* timer = new QTimer(QCoreApplication::instance());
+    QObject::connect(timer, &QTimer::timeout, [task = std::move(task)] {
+        if (!QApplication::activeModalWidget()) task();
+    });
+    timer->start(milliseconds);
+}
 
 }  // namespace gs::qt
