@@ -14,6 +14,7 @@ App::App(Platform& platform) : editor(form, splash, platform) {
     connectDocument(editor);
     connectHelp(editor);
     form.cmdClearAll.Click = [this] { cmdClearAll_Click(editor); };
+    connectLineLimit(form, editor.platform);
     form.lblURL.Click = [this] { lblURL_Click(form, editor.platform); };
 }
 

@@ -3,6 +3,7 @@
 
 #include "model/columns.h"
 #include "model/number.h"
+#include "window/controls.h"
 
 namespace gs {
 
@@ -27,32 +28,37 @@ private:
 };
 
 // The cells of one line in column order, read through a cursor as the
-// record's fields are filled. The first conversion failure is kept and
-// later reads return placeholders.
+// record's fields are filled. The first cell that fails (no number of its
+// range, a text too long) is kept with why; later reads return placeholders.
 class Cells {
 public:
     Cells(const std::vector<std::string_view>& fields, CellRule rule) : fields_(fields), rule_(rule) {}
 
-    gs::text text() { return gs::text(replaced(fields_[next_++])); }
-    std::int16_t i16() { return static_cast<std::int16_t>(number(toInt16(peek()))); }
-    std::int32_t i32() { return static_cast<std::int32_t>(number(toInt32(peek()))); }
+    gs::text text() {
+        const std::string_view cell = fields_[next_];
+        if (cell.size() > static_cast<std::size_t>(kMaxLineLength))
+            fail("a text of " + std::to_string(cell.size()) + " bytes, longer than " +
+                 std::to_string(kMaxLineLength));
+        ++next_;
+        return gs::text(replaced(cell));
+    }
+    std::int16_t i16() { return static_cast<std::int16_t>(number(toInt16(replaced(fields_[next_])))); }
+    std::int32_t i32() { return static_cast<std::int32_t>(number(toInt32(replaced(fields_[next_])))); }
 
-    int used() const { return next_; }
-    bool failed() const { return error_ != NumberError::None; }
-    int errorField() const { return errorField_; }
-    std::string_view errorText() const { return errorText_; }
-    NumberError error() const { return error_; }
+    bool failed() const { return failedField_ >= 0; }
+    int failedField() const { return failedField_; }
+    const std::string& why() const { return why_; }
 
 private:
-    std::string_view peek() const { return replaced(fields_[next_]); }
     std::int64_t number(NumberResult r) {
-        if (!r.ok() && !failed()) {
-            error_ = r.error;
-            errorField_ = next_;
-            errorText_ = fields_[next_];
-        }
+        if (!r.ok()) fail(numberFailure(fields_[next_], r.error));
         ++next_;
         return r.ok() ? r.value : 0;
+    }
+    void fail(std::string why) {
+        if (failed()) return;
+        failedField_ = next_;
+        why_ = std::move(why);
     }
     std::string_view replaced(std::string_view cell) const {
         if (rule_ == CellRule::None) return cell;
@@ -64,25 +70,27 @@ private:
     const std::vector<std::string_view>& fields_;
     CellRule rule_;
     int next_ = 0;
-    NumberError error_ = NumberError::None;
-    int errorField_ = -1;
-    std::string_view errorText_;
+    int failedField_ = -1;
+    std::string why_;
 };
 
-// Splits a line into its first `needed` fields; returns the number of fields
-// the line has, counted up to `needed` (so a short line reports its count).
+// Splits a line into its first `format.fields` fields, which `fields` has
+// room for; returns the number of fields the line has, counted up to that
+// (so a short line reports its count). One pass over the line's bytes that
+// stops at the last needed Tab.
 int splitFields(std::string_view line, const TableFormat& format, std::vector<std::string_view>& fields) {
-    fields.clear();
-    // One pass over the line's bytes (most cells are a few bytes long).
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < line.size() && static_cast<int>(fields.size()) < format.fields; ++i)
-        if (line[i] == '\t') {
-            fields.push_back(line.substr(start, i - start));
-            start = i + 1;
+    const int needed = format.fields;
+    const char* start = line.data();
+    const char* const end = start + line.size();
+    int count = 0;
+    for (const char* p = start; p != end; ++p)
+        if (*p == '\t') {
+            fields[count++] = std::string_view(start, static_cast<std::size_t>(p - start));
+            start = p + 1;
+            if (count == needed) break;
         }
-    if (static_cast<int>(fields.size()) < format.fields) fields.push_back(line.substr(start));
-    const int count = static_cast<int>(fields.size());
-    if (count == format.fields && format.lastFieldAfterLastTab) fields.back() = line.substr(line.rfind('\t') + 1);
+    if (count < needed) fields[count++] = std::string_view(start, static_cast<std::size_t>(end - start));
+    if (count == needed && format.lastFieldAfterLastTab) fields[count - 1] = line.substr(line.rfind('\t') + 1);
     return count;
 }
 
@@ -90,8 +98,7 @@ template <class Record, class Fill>
 LoadStatus parseTable(std::string_view bytes, const std::string& path, const TableFormat& format,
                       std::vector<Record>& rows, Fill fill) {
     Lines lines(bytes);
-    std::vector<std::string_view> fields;
-    fields.reserve(format.fields);
+    std::vector<std::string_view> fields(static_cast<std::size_t>(format.fields));
     for (int r = 0; r < format.lines; ++r) {
         std::string_view line;
         if (!lines.next(line))
@@ -106,8 +113,7 @@ LoadStatus parseTable(std::string_view bytes, const std::string& path, const Tab
         fill(record, cells);
         if (cells.failed())
             return LoadStatus::failure(path + ": line " + std::to_string(r + 1) + ", field " +
-                                       std::to_string(cells.errorField()) + ": " +
-                                       numberFailure(cells.errorText(), cells.error()));
+                                       std::to_string(cells.failedField()) + ": " + cells.why());
         rows[r] = std::move(record);
     }
     return LoadStatus::success();
