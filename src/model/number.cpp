@@ -15,24 +15,7 @@ constexpr long kMaxIntegerDigits = 19;
 
 }  // namespace
 
-NumberResult toInteger(std::string_view s, std::int64_t min, std::int64_t max) {
-    // The usual spelling, a sign or none and one to nine digits, in one pass.
-    {
-        const char* p = s.data();
-        const char* const end = p + s.size();
-        const bool negative = p != end && *p == '-';
-        if (p != end && (*p == '-' || *p == '+')) ++p;
-        if (p != end && end - p <= 9) {
-            std::int64_t value = 0;
-            for (unsigned digit; p != end && (digit = static_cast<unsigned char>(*p) - unsigned{'0'}) <= 9; ++p)
-                value = value * 10 + digit;
-            if (p == end) {
-                if (negative) value = -value;
-                if (value < min || value > max) return {0, NumberError::OutOfRange};
-                return {value, NumberError::None};
-            }
-        }
-    }
+NumberResult toIntegerAnySpelling(std::string_view s, std::int64_t min, std::int64_t max) {
     std::size_t i = 0, n = s.size();
     while (i < n && isBlank(s[i])) ++i;
     while (n > i && isBlank(s[n - 1])) --n;

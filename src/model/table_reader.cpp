@@ -32,42 +32,65 @@ private:
 // range, a text too long) is kept with why; later reads return placeholders.
 class Cells {
 public:
-    Cells(const std::vector<std::string_view>& fields, CellRule rule) : fields_(fields), rule_(rule) {}
+    Cells(const std::vector<std::string_view>& fields, CellRule rule) : fields_(fields.data()), rule_(rule) {}
 
     gs::text text() {
         const std::string_view cell = fields_[next_];
-        if (cell.size() > static_cast<std::size_t>(kMaxLineLength))
-            fail("a text of " + std::to_string(cell.size()) + " bytes, longer than " +
-                 std::to_string(kMaxLineLength));
+        if (cell.size() > static_cast<std::size_t>(kMaxLineLength)) [[unlikely]]
+            failLongText(cell);
         ++next_;
-        return gs::text(replaced(cell));
+        switch (stands(cell)) {
+        case Stands::Absent: return kAbsentText;
+        case Stands::Star: return "-999";
+        default: return gs::text(cell);
+        }
     }
-    std::int16_t i16() { return static_cast<std::int16_t>(number(toInt16(replaced(fields_[next_])))); }
-    std::int32_t i32() { return static_cast<std::int32_t>(number(toInt32(replaced(fields_[next_])))); }
+    std::int16_t i16() { return static_cast<std::int16_t>(number(INT16_MIN, INT16_MAX)); }
+    std::int32_t i32() { return static_cast<std::int32_t>(number(INT32_MIN, INT32_MAX)); }
 
     bool failed() const { return failedField_ >= 0; }
     int failedField() const { return failedField_; }
     const std::string& why() const { return why_; }
 
 private:
-    std::int64_t number(NumberResult r) {
-        if (!r.ok()) fail(numberFailure(fields_[next_], r.error));
+    std::int64_t number(std::int64_t min, std::int64_t max) {
+        const std::string_view cell = fields_[next_];
+        std::int64_t value = kAbsent;
+        switch (stands(cell)) {
+        case Stands::Absent: break;
+        case Stands::Star: value = kStar; break;
+        default:
+            if (!readPlainInteger(cell, value) || value < min || value > max) [[unlikely]]
+                value = otherNumber(cell, min, max);
+        }
         ++next_;
-        return r.ok() ? r.value : 0;
+        return value;
+    }
+    // Any other spelling of a number, or the failure to read one.
+    std::int64_t otherNumber(std::string_view cell, std::int64_t min, std::int64_t max) {
+        const NumberResult r = toInteger(cell, min, max);
+        if (!r.ok()) fail(numberFailure(fields_[next_], r.error));
+        return r.value;
+    }
+    void failLongText(std::string_view cell) {
+        fail("a text of " + std::to_string(cell.size()) + " bytes, longer than " + std::to_string(kMaxLineLength));
     }
     void fail(std::string why) {
         if (failed()) return;
         failedField_ = next_;
         why_ = std::move(why);
     }
-    std::string_view replaced(std::string_view cell) const {
-        if (rule_ == CellRule::None) return cell;
-        if (cell.empty() || (rule_ == CellRule::AbsentAndStar && cell == " ")) return kAbsentText;
-        if (rule_ == CellRule::AbsentAndStar && cell == "*") return "-999";
-        return cell;
+    // What a cell stands for under the table's rule: itself, an absent value
+    // ("-666") or a star ("-999"). Only "", " " and "*" can stand for more.
+    enum class Stands { Itself, Absent, Star };
+    Stands stands(std::string_view cell) const {
+        if (cell.size() > 1 || rule_ == CellRule::None) return Stands::Itself;
+        if (cell.empty() || (rule_ == CellRule::AbsentAndStar && cell[0] == ' ')) return Stands::Absent;
+        if (rule_ == CellRule::AbsentAndStar && cell[0] == '*') return Stands::Star;
+        return Stands::Itself;
     }
 
-    const std::vector<std::string_view>& fields_;
+    const std::string_view* fields_;
     CellRule rule_;
     int next_ = 0;
     int failedField_ = -1;

@@ -61,7 +61,7 @@ std::optional<int> answerCommandLine(int argc, char** argv) {
 void describeApplication(QApplication& application) {
     QApplication::setApplicationName(QStringLiteral("Godsmith"));
     QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
-    application.setWindowIcon(QIcon(QStringLiteral(":/godsmith.png")));
+    application.setWindowIcon(QIcon(QStringLiteral(":/godsmith-64.png")));
     QDir::setCurrent(QApplication::applicationDirPath());
 }
 
