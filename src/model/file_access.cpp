@@ -10,6 +10,7 @@
 
 #ifdef _WIN32
 #include <io.h>
+#include <windows.h>
 #else
 #include <unistd.h>
 #endif
@@ -119,6 +120,36 @@ bool isRegularFile(const std::string& path) {
     struct stat st {};
     return pathFault(path).empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 #endif
+}
+
+bool pathExists(const std::string& path) {
+#ifdef _WIN32
+    Stat st{};
+    return pathFault(path).empty() && _stat64(path.c_str(), &st) == 0;
+#else
+    struct stat st {};
+    return pathFault(path).empty() && ::stat(path.c_str(), &st) == 0;
+#endif
+}
+
+std::string runningProgramFolder() {
+    static const std::string folder = [] {
+        std::string exe(4096, '\0');
+#ifdef _WIN32
+        const long long n = GetModuleFileNameA(nullptr, exe.data(), static_cast<DWORD>(exe.size()));
+        const bool whole = n > 0 && static_cast<std::size_t>(n) < exe.size();
+        constexpr const char* kSeparators = "\\/";
+#else
+        const long long n = ::readlink("/proc/self/exe", exe.data(), exe.size());
+        const bool whole = n > 0 && static_cast<std::size_t>(n) < exe.size();
+        constexpr const char* kSeparators = "/";
+#endif
+        if (!whole) return std::string();
+        exe.resize(static_cast<std::size_t>(n));
+        const std::size_t cut = exe.find_last_of(kSeparators);
+        return cut == std::string::npos || cut == 0 ? std::string() : exe.substr(0, cut);
+    }();
+    return folder;
 }
 
 std::string fileNameFromText(std::string_view text) {

@@ -63,12 +63,9 @@ LoadStatus loadNameList(Editor& e) {
     picker.addItem("Let Velm name the province.");
     const std::string path = appendPath(e.QuillmapFolder, "\\LIST_CRATE\\NameList.txt");
     std::string bytes;
+    std::vector<std::string> names;
     if (LoadStatus status = readFile(path, bytes); !status) return status;
-    const std::vector<std::string> names = parseNameList(bytes);
-    for (const std::string& name : names)
-        if (name.size() > static_cast<std::size_t>(kMaxLineLength))
-            return LoadStatus::failure(path + ": a name of " + std::to_string(name.size()) + " bytes, longer than " +
-                                       std::to_string(kMaxLineLength));
+    if (LoadStatus status = parseNameList(bytes, path, names); !status) return status;
     picker.addItems(names);
     picker.setEnabled(true);
     picker.setListIndex(0);

@@ -69,7 +69,7 @@ TEST(LineLimit, ReadersRefuseATextCellOrANameOverTheLimitAndSayWhere) {
          "    detail: {DIR}/RKdata/UnitData.txt: line 1, field 132: a text of 4001 bytes, longer than 4000\n"},
         {kNameListFile, "Ys_DATA2\r\n" + kLongest + "y_DATA2\r\n",
          "  message \"Godsmith\": NameList.txt not found!\n"
-         "    detail: {DIR}/Quillmap/LIST_CRATE/NameList.txt: a name of 4001 bytes, longer than 4000\n"},
+         "    detail: {DIR}/Quillmap/LIST_CRATE/NameList.txt: line 2 holds a name of 4001 bytes, longer than 4000\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.said);
