@@ -40,6 +40,10 @@ bool pathExists(const std::string& path);
 // whatever they are), without a trailing separator; empty when the system
 // does not tell. Found once: a folder renamed later is not followed.
 std::string runningProgramFolder();
+// Why the editor cannot work in `folder`, the program folder, or "" when it
+// can: a control character (and on Windows a name that the code page cannot
+// hold).
+std::string programFolderFault(std::string_view folder);
 
 // A name typed in the editor (Windows-1252) as a file name on disk: UTF-8,
 // the file system's encoding (Windows keeps the bytes, its code page).

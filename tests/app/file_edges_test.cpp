@@ -279,6 +279,26 @@ TEST(Signals, ASaveTheyInterruptIsFinishedFirst) {
     }
 }
 
+// A save holds signals across all of its files: one that arrives after the
+// god file waits until the last file is written.
+TEST(Signals, OneBetweenTheFilesOfASaveWaitsForTheLast) {
+    const std::string folder = makeTempFolder();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        {
+            const SignalsHeld held;
+            writeFileAtomically(folder + "/God.god", "god", nullptr);
+            ::raise(SIGTERM);
+            writeFileAtomically(folder + "/RK.cfg", "cfg", nullptr);
+        }
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
+    EXPECT_EQ(readFile(folder + "/God.god") + readFile(folder + "/RK.cfg"), "godcfg");
+}
+
 // A start removes the editor's own temporaries older than a minute in the
 // folders it writes, and nothing else.
 TEST(Signals, AStartRemovesStaleTemporariesOfTheEditor) {
