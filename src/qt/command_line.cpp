@@ -82,7 +82,7 @@ std::optional<std::string> fileToOpen(int argc, char** argv) {
 void describeApplication(QApplication& application) {
     QApplication::setApplicationName(QStringLiteral("Godsmith"));
     QApplication::setApplicationVersion(QString::fromLatin1(kProgramVersion));
-    application.setWindowIcon(QIcon(QStringLiteral(":/godsmith.png")));
+    application.setWindowIcon(QIcon(QStringLiteral(":/godsmith-64.png")));
     // A relative Quillmap folder in RK.cfg lies in the editor's folder.
     std::error_code error;
     std::filesystem::current_path(std::filesystem::path(runningProgramFolder()), error);

@@ -145,7 +145,7 @@ std::string Session::run(const std::string& command) {
     replaceAll(rest, "{DIR}", folder);
     const std::string path = folder + "/" + name;
     if (verb == "start") app.start();
-    else if (verb == "type") dynamic_cast<TextBox&>(at(name)).setText(rest);
+    else if (verb == "type") dynamic_cast<TextBox&>(at(name)).edit(rest);
     else if (verb == "index") dynamic_cast<ListControl&>(at(name)).setListIndex(std::stoi(rest));
     else if (verb == "pick") {
         auto& list = dynamic_cast<ListControl&>(at(name));
