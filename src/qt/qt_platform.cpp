@@ -10,6 +10,7 @@
 #include <QImageReader>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QUrl>
 
 #include "model/file_access.h"
@@ -17,15 +18,13 @@
 
 namespace gs::qt {
 
-namespace {
-
-// File and folder names are the system's own bytes, not window text: the
-// editor opens them with exactly these bytes.
 QString pathToQt(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 std::string pathFromQt(const QString& path) { return QFile::encodeName(QDir::toNativeSeparators(path)).toStdString(); }
 
 // Pixels a title bar takes beside its title: an icon and three buttons.
 constexpr int kTitleBarButtons = 120;
+
+namespace {
 
 std::optional<std::string> fileDialog(const DialogRequest& request, QFileDialog::AcceptMode mode) {
     QFileDialog dialog(QApplication::activeWindow(), fromCp1252(request.title), pathToQt(request.initDir));
@@ -125,5 +124,15 @@ std::optional<PictureSize> QtPlatform::pictureSize(const std::string& path) {
 // The system's bytes: Qt's own answer passes through the locale's encoding,
 // which cannot hold every folder name.
 std::string QtPlatform::programFolder() { return runningProgramFolder(); }
+
+void QtPlatform::repeat(int milliseconds, std::function<void()> task) { repeatEvery(milliseconds, std::move(task)); }
+
+void repeatEvery(int milliseconds, std::function<void()> task) {
+    auto* timer = new QTimer(QCoreApplication::instance());
+    QObject::connect(timer, &QTimer::timeout, [task = std::move(task)] {
+        if (!QApplication::activeModalWidget()) task();
+    });
+    timer->start(milliseconds);
+}
 
 }  // namespace gs::qt

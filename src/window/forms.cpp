@@ -347,8 +347,6 @@ Form1::Form1() : Window("Form1") {
     put(cmdClearGarrison, fraSave, {240, 2520, 3015, 375}, "Clear Garrison");
     put(cmdClearAll, fraSave, {240, 3000, 3015, 375}, "Clear All");
     put(cmdLoad, fraSave, {240, 4200, 3015, 375}, "Load");
-    cmdLoad.setVisible(false);
-    cmdLoad.setEnabled(false);
 
     // Unit Finder.
     put(Label1, fraUnitFinder, {120, 240, 1695, 255}, "Filter selection by:");
