@@ -142,5 +142,18 @@ TEST(Layout, NoCaptionOrEntryIsCutOff) {
     }
 }
 
+// A bordered label shows all four of its borders, whatever it holds.
+TEST(Layout, BorderedLabelsShowAllFourBorders) {
+    StartedWindow e;
+    for (Label* label : {&e.f.lblPTUnit[0], &e.f.lblCommander, &e.f.lblUnitNumber, &e.f.lblRecUnit[3]}) {
+        QWidget* w = e.widget(*label);
+        const QImage look = w->grab().toImage();
+        const QRgb ground = w->palette().color(QPalette::Window).rgb();
+        const int midX = w->width() / 2, midY = w->height() / 2;
+        for (QPoint edge : {QPoint(midX, 0), QPoint(midX, w->height() - 1), QPoint(0, midY), QPoint(w->width() - 1, midY)})
+            EXPECT_NE(look.pixel(edge), ground) << label->fullName() << " at " << edge.x() << "," << edge.y();
+    }
+}
+
 }  // namespace
 }  // namespace gs::qt
