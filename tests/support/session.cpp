@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -38,6 +40,23 @@ std::string escaped(const std::string& text) {
         else if (i + 1 < text.size() && text[i + 1] == '\n') out += "\\r\\n\n    ", ++i;
         else out += "\\r";
     }
+    return out;
+}
+
+std::string folderShown(std::string out, const std::string& folder) {
+#ifdef _WIN32
+    replaceAll(out, escaped(folder), "{DIR}");
+    replaceAll(out, folder, "{DIR}");
+    // A path follows the folder, and starts a failure's cause (there it may
+    // start with the separator, as paths under an empty Quillmap folder do).
+    for (const char* start : {"{DIR}", "detail: "})
+        for (std::size_t p = 0; (p = out.find(start, p)) != std::string::npos;)
+            for (p += std::strlen(start); p < out.size() && out.find_first_of("\n\":", p) != p && out.compare(p, 2, "\\r");
+                 ++p)
+                if (out.compare(p, 2, "\\\\") == 0) out.replace(p, 2, "/");
+#else
+    replaceAll(out, folder, "{DIR}");
+#endif
     return out;
 }
 
@@ -176,11 +195,15 @@ std::string Session::run(const std::string& command) {
         }
         writeFile(path, out);
     } else if (verb == "rm") std::filesystem::remove_all(path);
-    else if (verb == "answer") platform.dialogAnswers.push_back(rest == "cancel" ? std::nullopt : std::optional(rest));
+    else if (verb == "answer") {
+#ifdef _WIN32
+        std::replace(rest.begin(), rest.end(), '/', '\\');  // as a Windows dialog answers
+#endif
+        platform.dialogAnswers.push_back(rest == "cancel" ? std::nullopt : std::optional(rest));
+    }
     else if (!verb.empty() && verb[0] != '#') throw std::runtime_error("unknown command " + command);
     out += reported();
-    replaceAll(out, folder, "{DIR}");
-    return out;
+    return folderShown(out, folder);
 }
 
 std::string runScript(const std::string& script) {
