@@ -2,7 +2,7 @@
 #include <optional>
 
 #include "compose/compose.h"
-#include "document/document.h"
+#include "document/header.h"
 #include "finders/finders.h"
 #include "model/config.h"
 #include "model/fixed_lists.h"
@@ -45,7 +45,7 @@ void showStartPicture(Editor& e) {
     // Without the picture the box is left empty, also on a reset that finds
     // the file gone (the last unit's sprite is not kept).
     if (const std::optional<PictureSize> size = e.platform.pictureSize(path))
-        f.picUnit.setPicture(path, size->width * kTwipsPerPixel, size->height * kTwipsPerPixel);
+        f.picUnit.setPicture(path, size->width, size->height);
     else
         f.picUnit.setPicture("", 0, 0);
     placeUnitPicture(e);

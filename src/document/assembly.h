@@ -11,8 +11,8 @@ void connectAssembly(Editor& e);
 // The page of SSTab1 changed; entering "Step 4" copies the generated name into
 // txtGanFileName and assembles the file text.
 void SSTab1_Click(Editor& e, int previousTab);
-// Rebuilds txtGanFileFinal from the description, the province settings and the
-// garrison block, replacing whatever it held.
+// Rebuilds txtGanFileFinal from the composition the pages show, replacing
+// whatever it held.
 void AssembleFinalText(Editor& e);
 
 }  // namespace gs

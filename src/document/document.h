@@ -9,9 +9,4 @@ namespace gs {
 // Connects every handler of this subsystem to its control.
 void connectDocument(Editor& e);
 
-// Refills cboNation and NationIndex with the nations of the selected era.
-void UpdateEraCode(Editor& e);
-// Rebuilds the generated file name in txtFileNamePreview.
-void UpdateFileNamePreview(Editor& e);
-
 }  // namespace gs

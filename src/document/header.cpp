@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "document/document.h"
 #include "model/number.h"
 
 namespace gs {

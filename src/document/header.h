@@ -15,4 +15,9 @@ void cboNation_Click(Editor& e);
 // Refills the nation list for the new era, except while the editor starts.
 void cboEra_Click(Editor& e);
 
+// Refills cboNation and NationIndex with the nations of the selected era.
+void UpdateEraCode(Editor& e);
+// Rebuilds the generated file name in txtFileNamePreview.
+void UpdateFileNamePreview(Editor& e);
+
 }  // namespace gs

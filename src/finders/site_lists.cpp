@@ -17,7 +17,7 @@ void cmdAddFeature_Click(Editor& e, int i) {
     numbers.resize(c);
     numbers.push_back(n);
     const int row = finders::lastSiteRow(e, n);
-    list.addItem(row >= 0 ? "\"" + std::string(e.Sites[row].Name) + "\"" : "--no site");
+    list.addItem(row >= 0 ? siteEntry(e.Sites[row]) : "--no site");
 }
 
 void lstFeatureList_Click(Editor& e, int i) {

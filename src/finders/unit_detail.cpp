@@ -179,7 +179,7 @@ void lblUnitNumber_Change(Editor& e) {
         appendPath(e.platform.programFolder(), "\\RKsprites\\" + padded(static_cast<int>(n.value), 4) + ".jpg");
     const auto size = e.platform.pictureSize(path);
     if (!size) return;
-    e.f.picUnit.setPicture(path, size->width * kTwipsPerPixel, size->height * kTwipsPerPixel);
+    e.f.picUnit.setPicture(path, size->width, size->height);
     placeUnitPicture(e);
 }
 

@@ -129,6 +129,9 @@ struct SiteRecord {
     text Unique;                                                                                     // 67
 };
 
+// A site as a site list names it, and so the god file: its name in quotes.
+inline std::string siteEntry(const SiteRecord& site) { return "\"" + std::string(site.Name) + "\""; }
+
 struct NationRecord {
     text Era;  // "EA", "MA" or "LA"
     i16 Number = 0;

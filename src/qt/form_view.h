@@ -6,12 +6,8 @@
 // the user has not looked at.
 #pragma once
 
-#include <QHash>
-#include <QObject>
 #include <functional>
 #include <memory>
-#include <unordered_map>
-#include <vector>
 
 #include "window/controls.h"
 
@@ -19,15 +15,10 @@ class QWidget;
 
 namespace gs::qt {
 
-class Binding;
-
-// Pixels for twips of the reference layout.
-int toPixels(int twips);
-
-class FormView : public QObject {
+class FormView {
 public:
     explicit FormView(Window& window);
-    ~FormView() override;
+    ~FormView();
     FormView(const FormView&) = delete;
     FormView& operator=(const FormView&) = delete;
 
@@ -39,27 +30,9 @@ public:
     // Runs when the user closes the window; without it the window stays open.
     std::function<void()> onClose;
 
-    // Internal: the binding of a control, nullptr when it has none (yet).
-    Binding* binding(const Control& c) const;
-    // Internal: builds what waits on the tab control's shown page.
-    void buildShownPage(const TabControl& tab);
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    // A control on a page not shown waits, unless it is the one asked for.
-    void build(Control& c, QWidget* parent, std::vector<Binding*>& made, bool asked = false);
-    void buildWaiting(const Control& c, std::vector<Binding*>& made);
-    void bind(const std::vector<Binding*>& made);
-    void orderTabs();
-
-    Window& model_;
-    std::unordered_map<const Control*, std::unique_ptr<Binding>> bindings_;
-    QHash<const QObject*, Binding*> byWidget_;
-    // Controls on pages not shown yet, with the widget that will hold theirs.
-    std::unordered_map<const Control*, QWidget*> waiting_;
-    std::unique_ptr<QWidget> window_;
+    class Tree;
+    std::unique_ptr<Tree> tree_;
 };
 
 }  // namespace gs::qt

@@ -199,11 +199,11 @@ void Label::captionChanged() {
     if (Change) Change();
 }
 
-void PictureBox::setPicture(const std::string& path, int widthTwips, int heightTwips) {
+void PictureBox::setPicture(const std::string& path, int widthPixels, int heightPixels) {
     path_ = path;
     Geometry g = geometry();
-    g.width = widthTwips;
-    g.height = heightTwips;
+    g.width = widthPixels * kTwipsPerPixel;
+    g.height = heightPixels * kTwipsPerPixel;
     setGeometry(g);
 }
 

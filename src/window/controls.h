@@ -286,8 +286,8 @@ class PictureBox : public Control {
 public:
     PictureBox(std::string name, Kind kind = Kind::PictureBox) : Control(kind, std::move(name)) {}
     const std::string& picturePath() const { return path_; }
-    // Shows the file's picture; width and height (twips) become its size.
-    void setPicture(const std::string& path, int widthTwips, int heightTwips);
+    // Shows the file's picture; its width and height (pixels) become the box's size.
+    void setPicture(const std::string& path, int widthPixels, int heightPixels);
     bool stretch = false;
 
 private:

@@ -7,6 +7,7 @@
 #include "qt/cp1252.h"
 #include "qt/qt_platform.h"
 #include "qt/started_window.h"
+#include "qt/twips.h"
 
 namespace gs::qt {
 namespace {
@@ -183,7 +184,7 @@ TEST_F(Views, PicturesShowTheirFileOrTheBuiltInBitmap) {
     QImage picture(48, 32, QImage::Format_RGB32);
     picture.fill(Qt::red);
     ASSERT_TRUE(picture.save(dir.filePath("1822.png")));
-    f.picUnit.setPicture(dir.filePath("1822.png").toStdString(), 48 * 15, 32 * 15);
+    f.picUnit.setPicture(dir.filePath("1822.png").toStdString(), 48, 32);
     EXPECT_EQ(std::tuple(widget(f.picUnit)->size(), as<QLabel>(f.picUnit)->pixmap().toImage().pixelColor(5, 5)),
               std::tuple(QSize(48, 32), QColor(Qt::red)));
     // The built-in picture: land in the middle, sea (bluer than red) in the corner.

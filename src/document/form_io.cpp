@@ -1,0 +1,98 @@
+#include "document/form_io.h"
+
+#include <algorithm>
+
+namespace gs {
+
+namespace {
+
+bool isChecked(const CheckBox& box) { return box.value() == CheckBox::Checked; }
+
+// Entry p of cboPopType stands for row p-1 of the pop-type table.
+int popTypeRows(const Editor& e) {
+    return std::min(e.f.cboPopType.listCount() - 1, static_cast<int>(e.PopTypes.size()));
+}
+
+PopType popTypeOfRow(const Editor& e, int row) {
+    const PopTypeRecord& r = e.PopTypes[static_cast<std::size_t>(row)];
+    return {r.Number, std::string(r.Name)};
+}
+
+void fill(ListBox& list, const std::vector<std::string>& entries) {
+    list.clear();
+    list.addItems(entries);
+}
+
+// The site an entry names: the number of the last row it names, -1 for
+// "--no site" or a site the table does not hold.
+std::int16_t siteNumberOfEntry(const Editor& e, const std::string& entry) {
+    std::int16_t number = -1;
+    for (const SiteRecord& site : e.Sites)
+        if (siteEntry(site) == entry) number = site.Number;
+    return number;
+}
+
+}  // namespace
+
+GodFile fromForm(const Editor& e) {
+    const Form1& f = e.f;
+    GodFile g;
+    g.description = f.txtGanFileDesc.text();
+    g.names = f.lstNameList.items();
+    if (g.names.empty() && f.cboNameDataList.listIndex() >= 1) g.nameList = f.cboNameDataList.text();
+    g.population = f.txtPopulation.text();
+    const int p = f.cboPopType.listIndex();
+    if (p >= 1 && p <= static_cast<int>(e.PopTypes.size())) g.popType = popTypeOfRow(e, p - 1);
+    g.killFeatures = isChecked(f.chkKillFeatures);
+    for (int i = 0; i < kSiteSlots; ++i) {
+        const ListBox& list = f.lstFeatureList[i];
+        if (list.listCount() > 0) g.sites.push_back({f.chkKnown[i].value() != CheckBox::Unchecked, list.items()});
+    }
+    g.garrison = f.txtGarrison.text();
+    return g;
+}
+
+void toForm(const GodFile& g, Editor& e) {
+    Form1& f = e.f;
+    f.txtGanFileDesc.setText(g.description);
+
+    fill(f.lstNameList, g.names);
+    // Names take the place of a name list, as adding and removing them do.
+    f.cboNameDataList.setEnabled(g.names.empty());
+    if (g.names.empty() && f.cboNameDataList.listCount() > 0) {
+        const auto& lists = f.cboNameDataList.items();
+        const auto it = g.nameList ? std::find(lists.begin() + 1, lists.end(), *g.nameList) : lists.end();
+        f.cboNameDataList.setListIndex(it == lists.end() ? 0 : static_cast<int>(it - lists.begin()));
+    }
+
+    f.txtPopulation.setText(g.population);
+    int pick = 0;
+    for (int row = 0; g.popType && row < popTypeRows(e); ++row) {
+        if (popTypeOfRow(e, row) == *g.popType) {
+            pick = row + 1;
+            break;
+        }
+    }
+    if (f.cboPopType.listCount() > pick) f.cboPopType.setListIndex(pick);
+
+    f.chkKillFeatures.setValue(g.killFeatures ? CheckBox::Checked : CheckBox::Unchecked);
+    for (int i = 0; i < kSiteSlots; ++i) {
+        const bool filled = i < static_cast<int>(g.sites.size());
+        const std::vector<std::string> entries = filled ? g.sites[i].candidates : std::vector<std::string>{};
+        fill(f.lstFeatureList[i], entries);
+        e.SiteListNumbers[i].clear();
+        for (const std::string& entry : entries) e.SiteListNumbers[i].push_back(siteNumberOfEntry(e, entry));
+        f.chkKnown[i].setValue(filled && g.sites[i].known ? CheckBox::Checked : CheckBox::Unchecked);
+    }
+    f.txtGarrison.setText(g.garrison);
+}
+
+Vocabulary vocabulary(const Editor& e) {
+    Vocabulary v;
+    for (int row = 0; row < popTypeRows(e); ++row) v.popTypes.push_back(popTypeOfRow(e, row));
+    const auto& lists = e.f.cboNameDataList.items();
+    if (!lists.empty()) v.nameLists.assign(lists.begin() + 1, lists.end());
+    return v;
+}
+
+}  // namespace gs

@@ -1,0 +1,21 @@
+// Between the window and the god file it composes: the value the window
+// shows, and the window showing a value.
+#pragma once
+
+#include "document/god_file.h"
+#include "model/editor.h"
+
+namespace gs {
+
+// The composition as the pages show it now.
+GodFile fromForm(const Editor& e);
+
+// Shows `g` on Step 1's description, Step 2 and the garrison block, through
+// the controls as a user would set them (their events run). The filled site
+// slots go to the first site tabs; the slots behind them are emptied.
+void toForm(const GodFile& g, Editor& e);
+
+// The pop types and name lists the window offers.
+Vocabulary vocabulary(const Editor& e);
+
+}  // namespace gs

@@ -1,0 +1,94 @@
+#include "qt/binding.h"
+
+#include <QSignalBlocker>
+#include <QWidget>
+
+#include "qt/cp1252.h"
+#include "qt/twips.h"
+#include "qt/window_font.h"
+
+namespace gs::qt {
+
+namespace {
+
+QColor colour(Rgb c) { return QColor(c.r, c.g, c.b); }
+
+}  // namespace
+
+bool onShownPage(const Control& c) {
+    const Control* tab = c.container();
+    if (c.page() < 0 || !tab || tab->kind() != Kind::TabControl) return true;
+    return static_cast<const TabControl*>(tab)->tab() == c.page();
+}
+
+Qt::Alignment alignment(Align a) {
+    switch (a) {
+        case Align::Right:
+            return Qt::AlignRight;
+        case Align::Center:
+            return Qt::AlignHCenter;
+        case Align::Left:
+            break;
+    }
+    return Qt::AlignLeft;
+}
+
+void Binding::sync() {
+    QSignalBlocker block(widget);
+    syncPlacement();
+    syncLook();
+    syncOwn();
+}
+
+void Binding::syncVisible() { widget->setVisible(model.visible() && onShownPage(model)); }
+
+void Binding::syncPlacement() {
+    widget->setGeometry(pixels(model.geometry()));
+    widget->setEnabled(model.enabled());
+    syncVisible();
+}
+
+// Colours and fonts are set only where they differ from what the widget
+// inherits from its window: setting them makes a combo box build its
+// drop-down list at once.
+void Binding::syncLook() {
+    widget->setToolTip(fromCp1252(model.toolTip()));
+    if (fore_ != model.foreColor() || back_ != model.backColor() || transparent_ != model.transparent()) {
+        fore_ = model.foreColor();
+        back_ = model.backColor();
+        transparent_ = model.transparent();
+        QPalette p;  // unset roles come from the container
+        if (fore_)
+            for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+                p.setColor(role, colour(*fore_));
+        if (back_ && !transparent_)
+            for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) p.setColor(role, colour(*back_));
+        widget->setPalette(p);
+        widget->setAutoFillBackground(back_ && !transparent_);
+    }
+    // Controls in the window's font inherit it; only the others get one.
+    if (font_ != model.font() || (!looked_ && !inheritsWindowFont())) {
+        font_ = model.font();
+        QFont f = defaultFont();
+        if (font_.size > 0) f.setPointSizeF(font_.size);
+        f.setBold(font_.bold);
+        f.setItalic(font_.italic);
+        f.setUnderline(font_.underline);
+        widget->setFont(inheritsWindowFont() ? QFont() : f);
+        // Underlined captions are links.
+        if (font_.underline)
+            widget->setCursor(Qt::PointingHandCursor);
+        else
+            widget->unsetCursor();
+    }
+    looked_ = true;
+}
+
+// The window's font reaches the widget: no container between has a font of its own.
+bool Binding::inheritsWindowFont() const {
+    for (const Control* c = model.container(); c && c->container(); c = c->container())
+        if (c->font() != Font{}) return false;
+    return model.font() == Font{};
+}
+
+}  // namespace gs::qt

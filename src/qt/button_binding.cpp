@@ -1,0 +1,31 @@
+#include "qt/button_binding.h"
+
+#include <QPushButton>
+
+#include "qt/cp1252.h"
+
+namespace gs::qt {
+
+namespace {
+
+class ButtonBinding : public Binding {
+public:
+    ButtonBinding(BindingHost& host, Button& button, QPushButton* push) : Binding(host, button, push), push(push) {
+        push->setAutoDefault(false);
+        QObject::connect(push, &QPushButton::clicked, [&button] { button.click(); });
+    }
+
+protected:
+    void syncOwn() override { push->setText(fromCp1252(model.caption())); }
+
+private:
+    QPushButton* push;
+};
+
+}  // namespace
+
+std::unique_ptr<Binding> bindButton(BindingHost& host, Button& button, QWidget* parent) {
+    return std::make_unique<ButtonBinding>(host, button, new QPushButton(parent));
+}
+
+}  // namespace gs::qt

@@ -1,0 +1,13 @@
+// A label in Qt: its caption wraps at spaces and starts at the top; a
+// bordered label is a sunken panel; a click on it is the label's Click.
+#pragma once
+
+#include <memory>
+
+#include "qt/binding.h"
+
+namespace gs::qt {
+
+std::unique_ptr<Binding> bindLabel(BindingHost& host, Label& label, QWidget* parent);
+
+}  // namespace gs::qt

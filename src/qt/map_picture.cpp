@@ -1,0 +1,38 @@
+#include "qt/map_picture.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+
+namespace gs::qt {
+
+QPixmap mapPicture(QSize size, bool night) {
+    QPixmap pm(size.expandedTo(QSize(1, 1)));
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double w = pm.width(), h = pm.height();
+    QLinearGradient sea(0, 0, w, h);
+    sea.setColorAt(0, night ? QColor(0x10, 0x22, 0x3a) : QColor(0xc9, 0xdc, 0xe0));
+    sea.setColorAt(1, night ? QColor(0x2a, 0x50, 0x62) : QColor(0x9c, 0xbf, 0xc8));
+    p.fillRect(pm.rect(), sea);
+    QPainterPath land;
+    land.moveTo(-0.05 * w, 0.10 * h);
+    land.cubicTo(0.30 * w, -0.05 * h, 0.55 * w, 0.25 * h, 0.80 * w, 0.05 * h);
+    land.cubicTo(1.00 * w, 0.00 * h, 1.05 * w, 0.50 * h, 0.90 * w, 0.70 * h);
+    land.cubicTo(0.75 * w, 0.95 * h, 0.40 * w, 1.05 * h, 0.15 * w, 0.85 * h);
+    land.cubicTo(0.00 * w, 0.70 * h, 0.10 * w, 0.40 * h, -0.05 * w, 0.10 * h);
+    QLinearGradient earth(0, 0, 0, h);
+    earth.setColorAt(0, night ? QColor(0x3a, 0x2c, 0x18) : QColor(0xf4, 0xe8, 0xc8));
+    earth.setColorAt(1, night ? QColor(0x24, 0x1a, 0x0c) : QColor(0xe2, 0xcc, 0x96));
+    p.fillPath(land, earth);
+    p.setPen(QPen(night ? QColor(0x7a, 0x5a, 0x2a) : QColor(0x8a, 0x6a, 0x3a), std::max(1.0, h / 80)));
+    p.drawPath(land);
+    // Two contour lines inside the land.
+    p.setPen(QPen(night ? QColor(0x5a, 0x44, 0x22) : QColor(0xc8, 0xae, 0x78), 1, Qt::DashLine));
+    p.drawEllipse(QPointF(0.52 * w, 0.50 * h), 0.22 * w, 0.22 * h);
+    p.drawEllipse(QPointF(0.52 * w, 0.50 * h), 0.11 * w, 0.11 * h);
+    return pm;
+}
+
+}  // namespace gs::qt
