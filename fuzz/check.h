@@ -20,18 +20,26 @@ namespace gs::fuzz {
         }                                                                                         \
     } while (0)
 
-// Lines ended by LF (a CR before it is not part of the line); a last line
-// without an ending counts, an empty rest after the last LF does not.
+// Lines ended by LF (a CR before it is not part of the line), or by CR when
+// the first line ending is a CR without LF; a last line without an ending
+// counts, an empty rest after the last ending does not.
 inline std::vector<std::string_view> splitLines(std::string_view bytes) {
     std::vector<std::string_view> lines;
+    const std::size_t first = bytes.find_first_of("\r\n");
+    const char end = first < bytes.size() && bytes[first] == '\r' && bytes.substr(first + 1, 1) != "\n" ? '\r' : '\n';
     for (std::size_t start = 0; start < bytes.size();) {
-        const std::size_t end = std::min(bytes.find('\n', start), bytes.size());
-        std::string_view line = bytes.substr(start, end - start);
-        if (line.ends_with('\r')) line.remove_suffix(1);
+        const std::size_t stop = std::min(bytes.find(end, start), bytes.size());
+        std::string_view line = bytes.substr(start, stop - start);
+        if (end == '\n' && line.ends_with('\r')) line.remove_suffix(1);
         lines.push_back(line);
-        start = end + 1;
+        start = stop + 1;
     }
     return lines;
+}
+
+// The text after a UTF-8 byte-order mark.
+inline std::string_view withoutByteOrderMark(std::string_view bytes) {
+    return bytes.starts_with("\xEF\xBB\xBF") ? bytes.substr(3) : bytes;
 }
 
 // All Tab-separated fields of a line.

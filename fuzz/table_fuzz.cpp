@@ -119,7 +119,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (auto& row : rows) row = Table::Record{.Name = gs::text(kUntouched)};
 
     const gs::LoadStatus status = Table::parse(bytes, std::string(kPath), rows);
-    const std::vector<std::string_view> lines = splitLines(bytes);
+    // Text that is not 8-bit, or a line break left in a cell, is refused before its row is read.
+    if (status.cause.ends_with("8-bit text only") || status.cause.ends_with("holds a line break")) return 0;
+    const std::vector<std::string_view> lines = splitLines(withoutByteOrderMark(bytes));
     const long filled = status.ok ? kFormat.lines : failingLine(status.cause, lines);
     GS_CHECK(status.ok == status.cause.empty());
     if (status.ok) GS_CHECK(static_cast<long>(lines.size()) >= kFormat.lines);

@@ -4,7 +4,9 @@
 #include "compose/compose.h"
 #include "document/header.h"
 #include "finders/finders.h"
+#include "model/atomic_file.h"
 #include "model/config.h"
+#include "model/file_access.h"
 #include "model/fixed_lists.h"
 #include "model/number.h"
 #include "model/paths.h"
@@ -226,7 +228,19 @@ void cmdClearAll_Click(Editor& e) {
 }
 
 bool App::start() {
-    if (!lock.acquire(editor.platform.programFolder()) &&
+    // Every file the editor reads or writes lies in its folder or in those
+    // that RK.cfg names, so without a usable folder it does not start.
+    const std::string folder = editor.platform.programFolder();
+    if (folder.empty()) {
+        editor.platform.messageBox("Godsmith cannot tell which folder it was started from.", kProgramTitle);
+        return false;
+    }
+    if (const std::string fault = programFolderFault(folder); !fault.empty()) {
+        editor.platform.messageBox("Godsmith cannot work in its folder " + shownPath(folder) + ": " + fault + ".",
+                                   kProgramTitle);
+        return false;
+    }
+    if (!lock.acquire(folder) &&
         !editor.platform.questionBox("This installation is already open in another window.", kProgramTitle,
                                      "Open Anyway", "Quit"))
         return false;
@@ -242,6 +256,11 @@ bool App::start() {
     splash.setVisible(true);
     splash.lblBusy.setCaption("Initializing...");
     InitializeAll(editor);
+    removeStaleTemporaries(folder);
+    if (!editor.QuillmapFolder.empty()) {
+        removeStaleTemporaries(appendPath(editor.QuillmapFolder, "\\GOD_BIN"));
+        removeStaleTemporaries(appendPath(editor.QuillmapFolder, "\\LIST_CRATE"));
+    }
     form.fraHelp.setVisible(false);
     form.setVisible(true);
     splash.setVisible(false);

@@ -20,6 +20,15 @@ bool isChecked(const CheckBox& box) { return box.value() == CheckBox::Checked; }
 
 std::string quoted(const std::string& text) { return "\"" + text + "\""; }
 
+// A typed name that the file writes between double quotes: a quote in it
+// would end the quoted text early, so it is refused with a message.
+bool quotable(Editor& e, const std::string& text) {
+    if (text.find('"') == std::string::npos) return true;
+    e.platform.messageBox("The character \" cannot be used here: the file writes this name between double quotes.",
+                          "Error Report!");
+    return false;
+}
+
 // The work of one of the seventeen "Add to List" and "Submit -->" buttons: a
 // failure stops it where it is, keeps what it has already done and is
 // reported with the button's name.
@@ -220,7 +229,7 @@ void cmdAddToUnitList_Click(Editor& e) {
 void cmdAddToCommanderNameList_Click(Editor& e) {
     Form1& f = e.f;
     runButton(e, f.cmdAddToCommanderNameList, [&] {
-        if (f.txtCommanderName.text().empty()) return;
+        if (f.txtCommanderName.text().empty() || !quotable(e, f.txtCommanderName.text())) return;
         f.lstCommanderNameList.addItem(quoted(f.txtCommanderName.text()));
         f.cboCommanderNameDataList.setEnabled(false);
         f.cmdAddCommanderName.setEnabled(true);
@@ -230,7 +239,7 @@ void cmdAddToCommanderNameList_Click(Editor& e) {
 void cmdAddToNameList_Click(Editor& e) {
     Form1& f = e.f;
     runButton(e, f.cmdAddToNameList, [&] {
-        if (f.txtLandName.text().empty()) return;
+        if (f.txtLandName.text().empty() || !quotable(e, f.txtLandName.text())) return;
         f.lstNameList.addItem(quoted(f.txtLandName.text()));
         f.cboNameDataList.setEnabled(false);
     });

@@ -6,6 +6,7 @@
 #include "model/config.h"
 #include "model/file_access.h"
 #include "model/paths.h"
+#include "model/table_reader.h"
 
 namespace gs {
 
@@ -18,6 +19,39 @@ constexpr const char* kUnsafeName =
 constexpr const char* kSaveFilter = "Quillmap GOD file (*.god)|*.god";
 
 void report(Editor& e, const char* message, const std::string& why) { e.platform.messageBox(message, message, why); }
+
+// True when nothing is at `diskPath` yet, or the player agrees to replace it;
+// `shown` is the path as the player knows it.
+bool mayReplace(Editor& e, const std::string& diskPath, const std::string& shown) {
+    if (!pathExists(diskPath)) return true;
+    if (e.platform.questionBox(shownPath(shown) + " already exists.\r\nReplace it?", "Replace file?", "Replace", "Keep"))
+        return true;
+    report(e, kNotSaved, shownPath(shown) + ": kept as it was");
+    return false;
+}
+
+// A path whose file name has no extension gets ".god", as the dialog's only
+// filter promises.
+std::string withGodExtension(const std::string& path) {
+    const std::size_t name = path.find_last_of("/\\");
+    const bool hasExtension = path.find('.', name == std::string::npos ? 0 : name + 1) != std::string::npos;
+    return hasExtension ? path : path + ".god";
+}
+
+// True when GodList.txt's bytes hold `name` as a line of its own.
+bool listsName(std::string_view list, const std::string& name) {
+    Lines lines(list);
+    for (std::string_view line; lines.next(line);)
+        if (line == name) return true;
+    return false;
+}
+
+// The bytes that append `name` to GodList.txt's `listed` bytes as a line of
+// its own, after a last line that has no line end.
+std::string lineOfItsOwn(std::string_view listed, const std::string& name) {
+    const bool ended = listed.empty() || listed.back() == '\n' || listed.back() == '\r';
+    return (ended ? "" : "\r\n") + name + "\r\n";
+}
 
 // The name typed into txtGanFileName becomes part of a path and a line of
 // GodList.txt: it may not leave GOD_BIN nor break that line.
@@ -34,24 +68,29 @@ bool isSafeGodName(const std::string& name) {
 std::string godFileBytes(std::string_view text) { return std::string(text) + "\r\n"; }
 
 void cmdSaveAs_Click(Editor& e) {
-    FileDialog& d = e.f.CommonDialog1;
-    d.fileName = e.f.txtGanFileName.text();
-    d.dialogTitle.clear();  // the system's own "Save As" title, not a leftover one
-    d.initDir = e.platform.programFolder();
-    d.filter = kSaveFilter;
-    d.filterIndex = 1;
-    const std::optional<std::string> path =
-        e.platform.saveFileDialog(DialogRequest{d.dialogTitle, d.fileName, d.initDir, d.filter, d.filterIndex});
-    if (!path) {
+    // The system's own "Save As" title, not a leftover one.
+    const std::optional<std::string> chosen = e.platform.saveFileDialog(
+        e.f.CommonDialog1.prepare("", e.f.txtGanFileName.text(), e.platform.programFolder(), kSaveFilter));
+    if (!chosen) {
         report(e, kNotSaved, {});
         return;
     }
-    std::string why;
-    if (!writeFileAtomically(*path, godFileBytes(e.f.txtGanFileFinal.text()), &why)) {
-        report(e, kNotSaved, shownPath(*path) + ": " + why);
-        return;
+    // The dialog asked before replacing the name it returned, not the one
+    // that the extension makes.
+    const std::string path = withGodExtension(*chosen);
+    if (path != *chosen && !mayReplace(e, path, path)) return;
+    std::string notSaved;
+    std::optional<std::string> configFault;
+    {
+        const SignalsHeld held;
+        std::string why;
+        if (!writeFileAtomically(path, godFileBytes(e.f.txtGanFileFinal.text()), &why))
+            notSaved = shownPath(path) + ": " + why;
+        else
+            configFault = advanceConfig(e);
     }
-    WriteConfig(e);
+    if (!notSaved.empty()) report(e, kNotSaved, notSaved);
+    if (configFault) reportConfigFailure(e, *configFault);
 }
 
 void cmdSaveAndAdd_Click(Editor& e) {
@@ -64,19 +103,34 @@ void cmdSaveAndAdd_Click(Editor& e) {
     // file system's encoding, as "Save As" names it; the message shows it as typed.
     const std::string folder = appendPath(e.QuillmapFolder, "\\GOD_BIN\\");
     const std::string path = folder + name + ".god";
-    std::string why;
-    if (!writeFileAtomically(folder + fileNameFromText(name) + ".god", godFileBytes(e.f.txtGanFileFinal.text()),
-                             &why)) {
-        report(e, kNotSaved, shownPath(path) + ": " + why);
-        return;
-    }
+    const std::string diskPath = folder + fileNameFromText(name) + ".god";
+    if (!mayReplace(e, diskPath, path)) return;
     const std::string list = appendPath(e.QuillmapFolder, "\\LIST_CRATE\\GodList.txt");
-    if (!appendFileAtomically(list, name + "\r\n", &why)) {
-        report(e, kNotAdded, shownPath(list) + ": " + why);
-        return;
+    std::string notSaved, notAdded;
+    std::optional<std::string> configFault;
+    bool known = false;
+    {
+        const SignalsHeld held;
+        std::string why, listed;
+        LoadStatus read = LoadStatus::success();
+        if (!writeFileAtomically(diskPath, godFileBytes(e.f.txtGanFileFinal.text()), &why))
+            notSaved = shownPath(path) + ": " + why;
+        else if (pathExists(list) && !(read = readRegularFile(list, kTableReadLimit, listed)))
+            notAdded = read.cause;
+        // The name goes on a line of its own whatever the list ends with,
+        // and a name the list holds already is not added twice.
+        else if (known = listsName(listed, name); !known && !appendFileAtomically(list, lineOfItsOwn(listed, name), &why))
+            notAdded = shownPath(list) + ": " + why;
+        else
+            configFault = advanceConfig(e);
     }
-    WriteConfig(e);
-    e.platform.messageBox("Saved to: " + path + "\r\n\r\nIndex added to: " + list, "Saved & Added to GodList!");
+    if (!notSaved.empty()) return report(e, kNotSaved, notSaved);
+    if (!notAdded.empty()) return report(e, kNotAdded, notAdded);
+    if (configFault) reportConfigFailure(e, *configFault);
+    if (known)
+        e.platform.messageBox("Saved to: " + path + "\r\n\r\nAlready listed in: " + list, "Saved, already in GodList!");
+    else
+        e.platform.messageBox("Saved to: " + path + "\r\n\r\nIndex added to: " + list, "Saved & Added to GodList!");
 }
 
 void cmdLoad_Click(Editor&) {}

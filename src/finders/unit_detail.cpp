@@ -177,9 +177,11 @@ void lblUnitNumber_Change(Editor& e) {
     if (!n.ok()) return;
     const std::string path =
         appendPath(e.platform.programFolder(), "\\RKsprites\\" + padded(static_cast<int>(n.value), 4) + ".jpg");
-    const auto size = e.platform.pictureSize(path);
-    if (!size) return;
-    e.f.picUnit.setPicture(path, size->width, size->height);
+    // A unit without a sprite shows none, never the previous unit's.
+    if (const auto size = e.platform.pictureSize(path))
+        e.f.picUnit.setPicture(path, size->width, size->height);
+    else
+        e.f.picUnit.setPicture("", 0, 0);
     placeUnitPicture(e);
 }
 

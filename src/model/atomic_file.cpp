@@ -5,8 +5,11 @@
 
 #include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 #include "model/file_access.h"
 
@@ -99,6 +102,23 @@ void keepOwnerAndMode(int fd, const Stat& st) {
 bool replaceFile(const std::string& from, const std::string& to) { return std::rename(from.c_str(), to.c_str()) == 0; }
 #endif
 
+constexpr int kHeldSignals[] = {SIGINT, SIGTERM,
+#ifdef SIGHUP
+                                 SIGHUP
+#endif
+};
+using Handler = void (*)(int);
+Handler heldHandlers[std::size(kHeldSignals)];
+volatile std::sig_atomic_t caughtSignal = 0;
+int holdDepth = 0;
+extern "C" void keepSignal(int signal) { caughtSignal = signal; }
+
+// The name of a temporary that createTemporary makes.
+bool isTemporaryName(const std::string& name) {
+    if (name.size() != 11 || name.rfind(".gs", 0) != 0) return false;
+    return name.find_first_not_of("0123456789abcdef", 3) == std::string::npos;
+}
+
 bool fail(std::string* why, const std::string& reason) {
     if (why) *why = reason;
     return false;
@@ -168,7 +188,36 @@ int rewriteInPlace(const std::string& target, std::string_view bytes) {
 
 }  // namespace
 
+SignalsHeld::SignalsHeld() {
+    if (holdDepth++ > 0) return;
+    caughtSignal = 0;
+    for (std::size_t i = 0; i < std::size(kHeldSignals); ++i) heldHandlers[i] = std::signal(kHeldSignals[i], keepSignal);
+}
+
+SignalsHeld::~SignalsHeld() {
+    if (--holdDepth > 0) return;
+    for (std::size_t i = 0; i < std::size(kHeldSignals); ++i) std::signal(kHeldSignals[i], heldHandlers[i]);
+    if (const int signal = caughtSignal) std::raise(signal);
+}
+
+int removeStaleTemporaries(const std::string& folder) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const auto old = fs::file_time_type::clock::now() - std::chrono::minutes(1);
+    int removed = 0;
+    for (fs::directory_iterator it(fs::path(folder), ec), end; !ec && it != end; it.increment(ec)) {
+        const fs::directory_entry& entry = *it;
+        std::error_code skip;
+        if (!isTemporaryName(entry.path().filename().string()) || !entry.is_regular_file(skip) || entry.is_symlink(skip))
+            continue;
+        const auto written = entry.last_write_time(skip);
+        if (!skip && written < old && fs::remove(entry.path(), skip)) ++removed;
+    }
+    return removed;
+}
+
 bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string* why) {
+    const SignalsHeld held;
     if (std::string fault = pathFault(path); !fault.empty()) return fail(why, fault);
     const std::string target = finalTarget(path);
     Stat old{};
@@ -197,6 +246,7 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes, std::s
 }
 
 bool appendFileAtomically(const std::string& path, std::string_view bytes, std::string* why) {
+    const SignalsHeld held;
     if (std::string fault = pathFault(path); !fault.empty()) return fail(why, fault);
     bool created = false;
     int fd = openFile(path, kWriteFlags | O_APPEND);

@@ -26,4 +26,20 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes, std::s
 // holds half of the new bytes.
 bool appendFileAtomically(const std::string& path, std::string_view bytes, std::string* why);
 
+// While one lives, SIGINT, SIGTERM and SIGHUP (where the system has it) wait:
+// one that arrives takes effect when the last guard ends, so the write it
+// would have cut off is finished first. Both writers above hold one.
+class SignalsHeld {
+public:
+    SignalsHeld();
+    ~SignalsHeld();
+    SignalsHeld(const SignalsHeld&) = delete;
+    SignalsHeld& operator=(const SignalsHeld&) = delete;
+};
+
+// Removes this editor's own temporaries in `folder` (regular files named
+// ".gs" and eight hex digits) that are older than a minute: what a save
+// that was killed outright left behind. Returns how many it removed.
+int removeStaleTemporaries(const std::string& folder);
+
 }  // namespace gs

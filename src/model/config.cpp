@@ -1,5 +1,7 @@
 #include "model/config.h"
 
+#include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "model/atomic_file.h"
@@ -16,25 +18,47 @@ constexpr std::string_view kConfigFile = "\\RK.cfg";
 
 std::string configPath(Editor& e) { return appendPath(e.platform.programFolder(), kConfigFile); }
 
-// Lines ended by CR LF or by a bare LF; a last line without an ending counts.
-std::vector<std::string> splitLines(std::string_view bytes) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
-        if (end == std::string::npos) end = bytes.size();
-        std::size_t stop = end;
-        if (stop > start && bytes[stop - 1] == '\r') --stop;
-        lines.emplace_back(bytes, start, stop - start);
-        start = end + 1;
+// What one reading of RK.cfg gives; `lines` counts the lines taken before a
+// failure.
+struct ConfigValues {
+    std::string folder, author, items;
+    std::int16_t index = 0;
+    int lines = 0;
+};
+
+LoadStatus parseValues(std::string_view bytes, const std::string& path, ConfigValues& v) {
+    if (LoadStatus start = textStart(bytes, path); !start) return start;
+    std::vector<std::string_view> lines;
+    Lines split(bytes);
+    for (std::string_view line; split.next(line);) lines.push_back(line);
+    const auto lineFault = [&path](std::size_t i, const std::string& why) {
+        return LoadStatus::failure(path + ": line " + std::to_string(i + 1) + ": " + why);
+    };
+    const auto ended = [&path](std::size_t count) {
+        return LoadStatus::failure(path + ": ends after " + std::to_string(count) + " of 3 lines");
+    };
+    if (lines.empty()) return ended(0);
+    if (const std::string fault = pathFault(lines[0]); !fault.empty()) return lineFault(0, fault);
+    v.folder = lines[0];
+    v.lines = 1;
+    if (lines.size() < 2) return ended(1);
+    if (holdsLineBreak(lines[1])) return lineFault(1, kHoldsLineBreak);
+    v.author = lines[1];
+    v.lines = 2;
+    if (lines.size() < 3) return ended(2);
+    const NumberResult index = toInt16(lines[2]);
+    if (!index.ok()) return lineFault(2, numberFailure(lines[2], index.error));
+    v.index = static_cast<std::int16_t>(index.value);
+    v.lines = 3;
+    for (std::size_t i = 3; i < lines.size(); ++i) {
+        if (holdsLineBreak(lines[i])) return lineFault(i, kHoldsLineBreak);
+        (v.items += lines[i]) += '\t';
     }
-    return lines;
+    return LoadStatus::success();
 }
 
-}  // namespace
-
-std::vector<std::string> quillmapItemLists(const Editor& e) {
-    const std::string& text = e.QuillmapItems;
+// The non-empty Tab-separated pieces of an item-list text, in order.
+std::vector<std::string> itemLists(const std::string& text) {
     std::vector<std::string> lists;
     std::size_t start = 0;
     for (std::size_t tab; start < text.size(); start = tab + 1) {
@@ -45,72 +69,90 @@ std::vector<std::string> quillmapItemLists(const Editor& e) {
     return lists;
 }
 
+}  // namespace
+
+std::vector<std::string> quillmapItemLists(const Editor& e) { return itemLists(e.QuillmapItems); }
+
 LoadStatus readConfig(Editor& e) {
     const std::string path = configPath(e);
     std::string bytes;
     e.ConfigReadWhole = false;
     if (LoadStatus status = readRegularFile(path, kConfigReadLimit, bytes); !status) return status;
-    return parseConfig(bytes, path, e);
+    LoadStatus status = parseConfig(bytes, path, e);
+    if (status) e.ConfigBytes = std::move(bytes);
+    return status;
 }
 
 LoadStatus parseConfig(std::string_view bytes, const std::string& path, Editor& e) {
     e.ConfigReadWhole = false;
-    const std::vector<std::string> lines = splitLines(bytes);
-
-    if (lines.size() < 1) return LoadStatus::failure(path + ": ends after 0 of 3 lines");
-    if (const std::string fault = pathFault(lines[0]); !fault.empty())
-        return LoadStatus::failure(path + ": line 1: " + fault);
-    e.QuillmapFolder = lines[0];
-    if (lines.size() < 2) return LoadStatus::failure(path + ": ends after 1 of 3 lines");
-    e.AuthorName = lines[1];
-    if (lines.size() < 3) return LoadStatus::failure(path + ": ends after 2 of 3 lines");
-    const NumberResult index = toInt16(lines[2]);
-    if (!index.ok()) return LoadStatus::failure(path + ": line 3: " + numberFailure(lines[2], index.error));
-    e.AuthorIndex = static_cast<std::int16_t>(index.value);
-
-    std::string collector;
-    for (std::size_t i = 3; i < lines.size(); ++i) collector += lines[i] + '\t';
-    e.QuillmapItems = collector;
+    ConfigValues v;
+    const LoadStatus status = parseValues(bytes, path, v);
+    if (v.lines >= 1) e.QuillmapFolder = v.folder;
+    if (v.lines >= 2) e.AuthorName = v.author;
+    if (v.lines >= 3) e.AuthorIndex = v.index;
+    if (!status) return status;
+    e.QuillmapItems = v.items;
     e.ConfigReadWhole = true;
-    return LoadStatus::success();
+    return status;
 }
 
-void WriteConfig(Editor& e) {
-    const auto fail = [&e](const std::string& why) {
-        e.platform.messageBox("Unable to update RK.cfg", "Unable to update configuration!", why);
+std::optional<std::string> advanceConfig(Editor& e) {
+    // A failed write still uses the index up for this run, so that the next
+    // file gets a new name and never replaces the one just saved.
+    const auto fail = [&e](const std::string& why) -> std::optional<std::string> {
+        if (e.AuthorIndex != INT16_MAX) e.f.txtAuthorIndex.setText(plainNumber(e.AuthorIndex + 1));
+        return why;
     };
-    if (!e.ConfigReadWhole) {
-        fail("RK.cfg was not read whole, so it is kept as it is.");
-        return;
+    if (!e.ConfigReadWhole) return fail("RK.cfg was not read whole, so it is kept as it is.");
+
+    // Another program may have changed the file since it was read: what it
+    // holds now is kept (its item lists, a higher index), never written back
+    // over with the editor's older copy. A file removed meanwhile is made
+    // again from the editor's values.
+    const std::string path = configPath(e);
+    const bool present = pathExists(path);
+    std::string now;
+    if (present)
+        if (LoadStatus s = readRegularFile(path, kConfigReadLimit, now); !s) return fail(s.cause);
+    std::int16_t from = e.AuthorIndex;
+    std::string items = e.QuillmapItems;
+    if (present && now != e.ConfigBytes) {
+        ConfigValues v;
+        if (LoadStatus s = parseValues(now, path, v); !s) return fail(s.cause);
+        items = v.items;
+        from = std::max(from, v.index);
     }
-    if (e.AuthorIndex == INT16_MAX) {
-        fail("The author index " + plainNumber(e.AuthorIndex) + " cannot be advanced any further.");
-        return;
-    }
-    const std::string next = plainNumber(e.AuthorIndex + 1);
-    std::string bytes = e.QuillmapFolder + "\r\n" + e.AuthorName + "\r\n" + next + "\r\n";
-    for (const std::string& list : quillmapItemLists(e)) bytes += list + "\r\n";
+    if (from == INT16_MAX)
+        return fail("The author index " + plainNumber(from) + " cannot be advanced any further.");
+    const std::string advanced = plainNumber(from + 1);
+    std::string bytes = e.QuillmapFolder + "\r\n" + e.AuthorName + "\r\n" + advanced + "\r\n";
+    for (const std::string& list : itemLists(items)) bytes += list + "\r\n";
+    if (bytes.size() > kConfigReadLimit)
+        return fail("RK.cfg would grow to " + std::to_string(bytes.size()) +
+                    " bytes, over the 1 MiB that the editor reads, so it is kept as it is.");
 
     // The new file replaces the old one only once it is completely written,
     // so a failure never costs the user the stored folder, name or index.
-    const std::string path = configPath(e);
     std::string why;
-    if (!writeFileAtomically(path, bytes, &why)) {
-        fail(shownPath(path) + ": " + why);
-        return;
-    }
-    e.f.txtAuthorIndex.setText(next);
+    if (!writeFileAtomically(path, bytes, &why)) return fail(shownPath(path) + ": " + why);
+    e.ConfigBytes = std::move(bytes);
+    e.QuillmapItems = std::move(items);
+    e.f.txtAuthorIndex.setText(advanced);
+    return std::nullopt;
+}
+
+void reportConfigFailure(Editor& e, const std::string& why) {
+    e.platform.messageBox("Unable to update RK.cfg", "Unable to update configuration!", why);
+}
+
+void WriteConfig(Editor& e) {
+    if (const std::optional<std::string> why = advanceConfig(e)) reportConfigFailure(e, *why);
 }
 
 void LocateQuillmap(Editor& e) {
-    FileDialog& d = e.f.CommonDialog1;
-    d.fileName = "";
-    d.dialogTitle = "Locate Quillmap.exe";
-    d.initDir = e.platform.programFolder();
-    d.filter = "Quillmap exe file (Quillmap.exe)|Quillmap.exe|All files (*.*)|*.*";
-    d.filterIndex = 1;
-    const std::optional<std::string> chosen =
-        e.platform.openFileDialog({d.dialogTitle, d.fileName, d.initDir, d.filter, d.filterIndex});
+    const std::optional<std::string> chosen = e.platform.openFileDialog(
+        e.f.CommonDialog1.prepare("Locate Quillmap.exe", "", e.platform.programFolder(),
+                                  "Quillmap exe file (Quillmap.exe)|Quillmap.exe|All files (*.*)|*.*"));
 
     const std::string marker = appendPath("", "\\Quillmap.exe");
     const std::size_t at = chosen ? chosen->find(marker) : std::string::npos;

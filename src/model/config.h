@@ -2,6 +2,7 @@
 // premade item lists offered in cboQuillmapItem.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,7 +20,12 @@ LoadStatus parseConfig(std::string_view bytes, const std::string& path, Editor& 
 // QuillmapItems, in order.
 std::vector<std::string> quillmapItemLists(const Editor& e);
 // Rewrites RK.cfg with the author index advanced by one and shows the new
-// index in txtAuthorIndex; reports its own failure.
+// index in txtAuthorIndex. On failure the file is kept, the index is still
+// used up for this run (so the next name is new), and the cause returned.
+std::optional<std::string> advanceConfig(Editor& e);
+// The message box of a failed advanceConfig.
+void reportConfigFailure(Editor& e, const std::string& why);
+// advanceConfig, reporting its failure.
 void WriteConfig(Editor& e);
 // Asks for Quillmap's executable and stores its folder.
 void LocateQuillmap(Editor& e);

@@ -44,6 +44,9 @@ struct Editor {
     // True once RK.cfg has been read whole; only then may it be rewritten,
     // so a file that failed to load is never replaced by half of it.
     bool ConfigReadWhole = false;
+    // RK.cfg's bytes as last read or written: a save that finds other bytes
+    // there knows that another program changed the file.
+    std::string ConfigBytes;
 
     // Main-window flags.
     bool Loading = false;

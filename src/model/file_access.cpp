@@ -10,6 +10,7 @@
 
 #ifdef _WIN32
 #include <io.h>
+#include <windows.h>
 #else
 #include <unistd.h>
 #endif
@@ -119,6 +120,51 @@ bool isRegularFile(const std::string& path) {
     struct stat st {};
     return pathFault(path).empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 #endif
+}
+
+bool pathExists(const std::string& path) {
+#ifdef _WIN32
+    Stat st{};
+    return pathFault(path).empty() && _stat64(path.c_str(), &st) == 0;
+#else
+    struct stat st {};
+    return pathFault(path).empty() && ::stat(path.c_str(), &st) == 0;
+#endif
+}
+
+std::string runningProgramFolder() {
+    static const std::string folder = [] {
+#ifdef _WIN32
+        // The wide name in the code page of the editor's paths: a character
+        // that the code page cannot hold becomes '?', which no Windows file
+        // name holds (programFolderFault tells).
+        std::wstring wide(32768, L'\0');
+        const DWORD w = GetModuleFileNameW(nullptr, wide.data(), static_cast<DWORD>(wide.size()));
+        if (w == 0 || w >= wide.size()) return std::string();
+        const DWORD flags = GetACP() == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+        const int n = WideCharToMultiByte(CP_ACP, flags, wide.data(), static_cast<int>(w), nullptr, 0, nullptr, nullptr);
+        if (n <= 0) return std::string();
+        std::string exe(static_cast<std::size_t>(n), '\0');
+        WideCharToMultiByte(CP_ACP, flags, wide.data(), static_cast<int>(w), exe.data(), n, nullptr, nullptr);
+        constexpr const char* kSeparators = "\\/";
+#else
+        std::string exe(4096, '\0');
+        const long long n = ::readlink("/proc/self/exe", exe.data(), exe.size());
+        if (n <= 0 || static_cast<std::size_t>(n) >= exe.size()) return std::string();
+        exe.resize(static_cast<std::size_t>(n));
+        constexpr const char* kSeparators = "/";
+#endif
+        const std::size_t cut = exe.find_last_of(kSeparators);
+        return cut == std::string::npos || cut == 0 ? std::string() : exe.substr(0, cut);
+    }();
+    return folder;
+}
+
+std::string programFolderFault(std::string_view folder) {
+#ifdef _WIN32
+    if (folder.find('?') != std::string_view::npos) return "its name holds characters that the system's code page cannot hold";
+#endif
+    return pathFault(folder);
 }
 
 std::string fileNameFromText(std::string_view text) {

@@ -33,6 +33,17 @@ LoadStatus readRegularFile(const std::string& path, std::size_t limit, std::stri
 
 // True when `path` names a regular file (after links); never blocks.
 bool isRegularFile(const std::string& path);
+// True when something (after links) is there under `path`.
+bool pathExists(const std::string& path);
+
+// The folder of the running executable as the system names it (its bytes,
+// whatever they are), without a trailing separator; empty when the system
+// does not tell. Found once: a folder renamed later is not followed.
+std::string runningProgramFolder();
+// Why the editor cannot work in `folder`, the program folder, or "" when it
+// can: a control character (and on Windows a name that the code page cannot
+// hold).
+std::string programFolderFault(std::string_view folder);
 
 // A name typed in the editor (Windows-1252) as a file name on disk: UTF-8,
 // the file system's encoding (Windows keeps the bytes, its code page).

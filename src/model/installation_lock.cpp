@@ -9,8 +9,6 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
-
-#include <cerrno>
 #endif
 
 namespace gs {
@@ -22,10 +20,10 @@ InstallationLock::~InstallationLock() { release(); }
 bool InstallationLock::acquire(const std::string& programFolder) {
     release();
     const std::string path = appendPath(programFolder, "\\RK.lock");
-    if (!pathFault(path).empty()) return true;
+    if (!pathFault(path).empty()) return false;
     HANDLE h = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                            nullptr);
-    if (h == INVALID_HANDLE_VALUE) return GetLastError() != ERROR_SHARING_VIOLATION;
+    if (h == INVALID_HANDLE_VALUE) return false;
     handle_ = h;
     return true;
 }
@@ -35,16 +33,18 @@ void InstallationLock::release() {
     handle_ = nullptr;
 }
 #else
+// The lock is held on the program folder itself, which no other program
+// replaces while it holds the editor's files: a lock file could be a folder,
+// a link or read-only, or be deleted under a running editor. A folder that
+// cannot be locked counts as held, so the user is asked.
 bool InstallationLock::acquire(const std::string& programFolder) {
     release();
-    const std::string path = appendPath(programFolder, "\\RK.lock");
-    if (!pathFault(path).empty()) return true;
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW, 0666);
-    if (fd < 0) return true;
+    if (!pathFault(programFolder).empty()) return false;
+    const int fd = ::open(programFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        const bool held = errno == EWOULDBLOCK;
         ::close(fd);
-        return !held;
+        return false;
     }
     fd_ = fd;
     return true;

@@ -1,7 +1,7 @@
-// One editor per installation: while an editor runs it holds a lock on the
-// file RK.lock in its program folder, so that a second editor on the same
-// folder can tell and two never advance the same author index. The system
-// drops the lock when the holder ends, however it ends.
+// One editor per installation: while an editor runs it holds a lock on its
+// program folder (on Windows on the file RK.lock in it), so that a second
+// editor on the same folder can tell and two never advance the same author
+// index. The system drops the lock when the holder ends, however it ends.
 #pragma once
 
 #include <string>
@@ -15,8 +15,8 @@ public:
     InstallationLock(const InstallationLock&) = delete;
     InstallationLock& operator=(const InstallationLock&) = delete;
 
-    // Takes the lock of `programFolder`; false when another editor holds it.
-    // A folder where the lock file cannot be made (read-only) counts as free.
+    // Takes the lock of `programFolder`; false when another editor holds it
+    // or it cannot be taken.
     bool acquire(const std::string& programFolder);
     void release();
 

@@ -6,25 +6,30 @@
 
 namespace gs {
 
+LoadStatus textStart(std::string_view& bytes, const std::string& path) {
+    const bool utf16 = bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF") ||
+                       (bytes.size() >= 2 && (bytes[0] == '\0' || bytes[1] == '\0'));
+    if (utf16) return LoadStatus::failure(path + ": is UTF-16 text; the editor reads 8-bit text only");
+    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+    return LoadStatus::success();
+}
+
+Lines::Lines(std::string_view bytes) : rest_(bytes) {
+    const std::size_t first = bytes.find_first_of("\r\n");
+    if (first != std::string_view::npos && bytes[first] == '\r' && (first + 1 == bytes.size() || bytes[first + 1] != '\n'))
+        end_ = '\r';
+}
+
+bool Lines::next(std::string_view& line) {
+    if (rest_.empty()) return false;
+    const std::size_t end = rest_.find(end_);
+    line = rest_.substr(0, end);
+    rest_ = end == std::string_view::npos ? std::string_view{} : rest_.substr(end + 1);
+    if (end_ == '\n' && !line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return true;
+}
+
 namespace {
-
-// Splits bytes into lines ended by LF, each without its LF and a CR before it.
-class Lines {
-public:
-    explicit Lines(std::string_view bytes) : rest_(bytes) {}
-    // False at the end: nothing is left, or only an ended last line was.
-    bool next(std::string_view& line) {
-        if (rest_.empty()) return false;
-        const std::size_t end = rest_.find('\n');
-        line = rest_.substr(0, end);
-        rest_ = end == std::string_view::npos ? std::string_view{} : rest_.substr(end + 1);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        return true;
-    }
-
-private:
-    std::string_view rest_;
-};
 
 // The cells of one line in column order, read through a cursor as the
 // record's fields are filled. The first conversion failure is kept and
@@ -86,9 +91,18 @@ int splitFields(std::string_view line, const TableFormat& format, std::vector<st
     return count;
 }
 
+// The first needed field of a line that holds a line break, or -1.
+int fieldWithLineBreak(std::string_view line, const std::vector<std::string_view>& fields) {
+    if (!holdsLineBreak(line)) return -1;
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        if (holdsLineBreak(fields[i])) return static_cast<int>(i);
+    return -1;
+}
+
 template <class Record, class Fill>
 LoadStatus parseTable(std::string_view bytes, const std::string& path, const TableFormat& format,
                       std::vector<Record>& rows, Fill fill) {
+    if (LoadStatus start = textStart(bytes, path); !start) return start;
     Lines lines(bytes);
     std::vector<std::string_view> fields;
     fields.reserve(format.fields);
@@ -101,6 +115,9 @@ LoadStatus parseTable(std::string_view bytes, const std::string& path, const Tab
         if (count < format.fields)
             return LoadStatus::failure(path + ": line " + std::to_string(r + 1) + " has " + std::to_string(count) +
                                        " fields, " + std::to_string(format.fields) + " needed");
+        if (const int field = fieldWithLineBreak(line, fields); field >= 0)
+            return LoadStatus::failure(path + ": line " + std::to_string(r + 1) + ", field " + std::to_string(field) +
+                                       ": " + kHoldsLineBreak);
         Cells cells(fields, format.cells);
         Record record;
         fill(record, cells);
@@ -254,13 +271,20 @@ LoadStatus parsePopTypes(std::string_view bytes, const std::string& path, std::v
     return parseTable(bytes, path, kPopTypeFormat, rows, fillPopType);
 }
 
-std::vector<std::string> parseNameList(std::string_view bytes) {
+LoadStatus parseNameList(std::string_view bytes, const std::string& path, std::vector<std::string>& names) {
     constexpr std::string_view kEnding = "_DATA2";
-    std::vector<std::string> names;
+    names.clear();
+    if (LoadStatus start = textStart(bytes, path); !start) return start;
     Lines lines(bytes);
-    for (std::string_view line; lines.next(line);)
-        if (line.ends_with(kEnding)) names.emplace_back(line.substr(0, line.size() - kEnding.size()));
-    return names;
+    int number = 0;
+    for (std::string_view line; lines.next(line);) {
+        ++number;
+        if (!line.ends_with(kEnding)) continue;
+        if (holdsLineBreak(line))
+            return LoadStatus::failure(path + ": line " + std::to_string(number) + " " + kHoldsLineBreak);
+        names.emplace_back(line.substr(0, line.size() - kEnding.size()));
+    }
+    return LoadStatus::success();
 }
 
 std::string numberFailure(std::string_view cell, NumberError error) {

@@ -10,6 +10,7 @@
 //   <path>: ends after 1500 of 1983 lines
 //   <path>: line 12 has 40 fields, 133 needed
 //   <path>: line 57, field 9: "abc" is not a number   (or: is out of range)
+//   <path>: line 57, field 1: holds a line break
 // On failure the rows before the failing line are filled; the failing row
 // and the rows after it keep what they held.
 #pragma once
@@ -23,6 +24,29 @@
 #include "model/records.h"
 
 namespace gs {
+
+// The start of a text file: a UTF-8 byte-order mark is dropped from `bytes`;
+// UTF-16 text (by its byte-order mark, or a NUL among the first two bytes)
+// is refused: "<path>: is UTF-16 text; the editor reads 8-bit text only".
+LoadStatus textStart(std::string_view& bytes, const std::string& path);
+
+// Splits bytes into lines. A line ends with CR LF or LF, or, in a file whose
+// first line ends with a bare CR, with CR: each without its ending. Any CR
+// or LF left inside a line is a line break that the line holds.
+class Lines {
+public:
+    explicit Lines(std::string_view bytes);
+    // False at the end: nothing is left, or only an ended last line was.
+    bool next(std::string_view& line);
+
+private:
+    std::string_view rest_;
+    char end_ = '\n';
+};
+
+// The end of a cause for a text that holds a CR or LF: "holds a line break".
+inline bool holdsLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
+inline constexpr const char* kHoldsLineBreak = "holds a line break";
 
 // Which cells a table replaces before reading them.
 enum class CellRule {
@@ -56,8 +80,9 @@ LoadStatus parseNations(std::string_view bytes, const std::string& path, std::ve
 LoadStatus parsePopTypes(std::string_view bytes, const std::string& path, std::vector<PopTypeRecord>& rows);
 
 // The names Quillmap's name-list index offers: every line ending in "_DATA2"
-// (case-sensitive), without that ending, in file order.
-std::vector<std::string> parseNameList(std::string_view bytes);
+// (case-sensitive), without that ending, in file order. An offered line that
+// holds a line break fails: "<path>: line 3 holds a line break".
+LoadStatus parseNameList(std::string_view bytes, const std::string& path, std::vector<std::string>& names);
 
 // The end of a cause for a cell that is no number of its range:
 // "\"abc\" is not a number" or "\"99999\" is out of range". A long cell is

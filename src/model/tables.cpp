@@ -61,10 +61,12 @@ LoadStatus loadNameList(Editor& e) {
     ComboBox& picker = e.f.cboNameDataList;
     picker.clear();
     picker.addItem("Let Velm name the province.");
+    const std::string path = appendPath(e.QuillmapFolder, "\\LIST_CRATE\\NameList.txt");
     std::string bytes;
-    if (LoadStatus status = readFile(appendPath(e.QuillmapFolder, "\\LIST_CRATE\\NameList.txt"), bytes); !status)
-        return status;
-    picker.addItems(parseNameList(bytes));
+    std::vector<std::string> names;
+    if (LoadStatus status = readFile(path, bytes); !status) return status;
+    if (LoadStatus status = parseNameList(bytes, path, names); !status) return status;
+    picker.addItems(names);
     picker.setEnabled(true);
     picker.setListIndex(0);
     return LoadStatus::success();

@@ -1,18 +1,23 @@
 #include "qt/command_line.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QIcon>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <string_view>
+
+#include "model/file_access.h"
+#include "window/forms.h"
+#include "window/version.h"
 
 namespace gs::qt {
 
 namespace {
 
-constexpr const char* kVersion = GS_VERSION;
+constexpr const char* kUsage = "Usage: godsmith [--help | --version]\n";
 
 std::string programFolder(const char* argv0) {
     std::error_code error;
@@ -22,7 +27,7 @@ std::string programFolder(const char* argv0) {
 }
 
 std::string helpText(const std::string& folder) {
-    return "Usage: godsmith [--help | --version]\n"
+    return std::string(kUsage) +
            "\n"
            "Godsmith composes god files for Velm's map generator Quillmap.\n"
            "Start it without options to open the editor's window.\n"
@@ -41,28 +46,35 @@ std::string helpText(const std::string& folder) {
            "  --version  show the version and exit\n";
 }
 
+// An answer that cannot be written (a full disk, a closed output) is a
+// failure, as it is for any command-line tool.
+int answer(const std::string& text) {
+    std::fputs(text.c_str(), stdout);
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return 0;
+    const int error = errno;
+    std::fprintf(stderr, "godsmith: cannot write to standard output: %s\n", std::strerror(error));
+    return 1;
+}
+
 }  // namespace
 
 std::optional<int> answerCommandLine(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (arg == "--version") {
-            std::printf("Godsmith %s\n", kVersion);
-            return 0;
-        }
-        if (arg == "--help" || arg == "-h") {
-            std::fputs(helpText(programFolder(argv[0])).c_str(), stdout);
-            return 0;
-        }
-    }
-    return std::nullopt;
+    if (argc < 2) return std::nullopt;
+    const std::string_view arg = argv[1];
+    if (arg == "--version") return answer(std::string(kProgramTitle) + " " + kProgramVersion + "\n");
+    if (arg == "--help" || arg == "-h") return answer(helpText(programFolder(argv[0])));
+    const char* what = arg.starts_with('-') ? "unknown option" : "unexpected argument";
+    std::fprintf(stderr, "godsmith: %s '%s'\n%s", what, argv[1], kUsage);
+    return 2;
 }
 
 void describeApplication(QApplication& application) {
     QApplication::setApplicationName(QStringLiteral("Godsmith"));
-    QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
+    QApplication::setApplicationVersion(QString::fromLatin1(kProgramVersion));
     application.setWindowIcon(QIcon(QStringLiteral(":/godsmith.png")));
-    QDir::setCurrent(QApplication::applicationDirPath());
+    // A relative Quillmap folder in RK.cfg lies in the editor's folder.
+    std::error_code error;
+    std::filesystem::current_path(std::filesystem::path(runningProgramFolder()), error);
 }
 
 }  // namespace gs::qt

@@ -8,8 +8,9 @@ class QApplication;
 namespace gs::qt {
 
 // Answers --help and --version on standard output, before any window system
-// is opened, and returns the exit code; returns nothing when the editor is
-// to start.
+// is opened, and returns the exit code (1 when the answer cannot be
+// written); any other argument gets the usage on standard error and exit
+// code 2. Returns nothing when the editor is to start.
 std::optional<int> answerCommandLine(int argc, char** argv);
 
 // Gives the application its name, version and window icon, and makes the

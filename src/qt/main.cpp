@@ -6,15 +6,16 @@
 #include "qt/command_line.h"
 #include "qt/exit_when_shown.h"
 #include "qt/form_view.h"
+#include "qt/open_application.h"
 #include "qt/qt_platform.h"
 #include "qt/window_font.h"
 
 int main(int argc, char** argv) {
     if (const auto answered = gs::qt::answerCommandLine(argc, argv)) return *answered;
-    QApplication application(argc, argv);
-    gs::qt::describeApplication(application);
-    application.setQuitOnLastWindowClosed(false);
-    application.setFont(gs::qt::defaultFont());  // dialogs and tool tips too
+    const std::unique_ptr<QApplication> application = gs::qt::openApplication(argc, argv);
+    gs::qt::describeApplication(*application);
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setFont(gs::qt::defaultFont());  // dialogs and tool tips too
     gs::qt::QtPlatform platform;
     gs::App app(platform);
     gs::qt::FormView splash(app.splash);
@@ -30,5 +31,5 @@ int main(int argc, char** argv) {
         QCoreApplication::quit();
     };
     if (!app.start()) return 0;
-    return application.exec();
+    return QApplication::exec();
 }

@@ -105,6 +105,8 @@ std::optional<PictureSize> QtPlatform::pictureSize(const std::string& path) {
     return PictureSize{size.width(), size.height()};
 }
 
-std::string QtPlatform::programFolder() { return pathFromQt(QCoreApplication::applicationDirPath()); }
+// The system's bytes: Qt's own answer passes through the locale's encoding,
+// which cannot hold every folder name.
+std::string QtPlatform::programFolder() { return runningProgramFolder(); }
 
 }  // namespace gs::qt

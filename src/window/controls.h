@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+#include "window/platform.h"
+
 namespace gs {
 
 enum class Kind {
@@ -313,6 +315,17 @@ public:
     std::string initDir;
     std::string filter;   // "description|pattern|description|pattern..."
     int filterIndex = 1;  // 1-based, as the dialogs count
+
+    // Sets every property for the next showing, the first filter selected,
+    // and returns them as the platform's dialogs take them.
+    DialogRequest prepare(std::string title, std::string name, std::string folder, std::string filters) {
+        dialogTitle = std::move(title);
+        fileName = std::move(name);
+        initDir = std::move(folder);
+        filter = std::move(filters);
+        filterIndex = 1;
+        return {dialogTitle, fileName, initDir, filter, filterIndex};
+    }
 };
 
 }  // namespace gs

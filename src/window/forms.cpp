@@ -8,6 +8,7 @@
 
 #include "window/references.h"
 #include "window/shell.h"
+#include "window/version.h"
 
 namespace gs {
 
@@ -163,7 +164,7 @@ Form1::Form1() : Window("Form1") {
     put(Image1, fraStep1, {3960, 960, 3795, 2895});
     put(Label22, fraStep1, {4560, 960, 2775, 375}, "Quillmap");
     overlay(Label22, Font{13.5, true, true}, kBrown);
-    put(Label18, fraStep1, {4320, 3480, 3015, 375}, std::string(kProgramTitle) + " v1.02");
+    put(Label18, fraStep1, {4320, 3480, 3015, 375}, std::string(kProgramTitle) + " v" + kProgramVersion);
     overlay(Label18, Font{12, true}, Rgb{0xFF, 0, 0});
 
     // Step 2.

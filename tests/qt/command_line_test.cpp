@@ -1,5 +1,6 @@
-// The editor's executable asked for its version and help on a machine
-// without a display, and the script that registers the unpacked folder in
+// The editor's executable asked for its version and help, given unknown
+// arguments, answering into an output it cannot write and started on a
+// machine without a display; and the script that registers the unpacked folder in
 // the user's application menu.
 #include "qt/command_line.h"
 
@@ -31,27 +32,83 @@ Result run(const QString& program, const QStringList& args, const QProcessEnviro
             QString::fromUtf8(p.readAllStandardError())};
 }
 
-TEST(CommandLine, VersionAndHelpAnswerWithoutADisplay) {
+// The environment of a machine without a display.
+QProcessEnvironment noDisplay() {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"}) env.remove(name);
+    return env;
+}
+
+TEST(CommandLine, VersionAndHelpAnswerWithoutADisplay) {
     std::string helpText = gs::test::dataFile("command_line_help.txt");
     gs::test::replaceAll(helpText, "{DIR}", QFileInfo(GS_EDITOR).canonicalPath().toStdString());
     const QString help = QString::fromStdString(helpText);
-    const std::pair<QString, QString> cases[] = {
-        {"--version", "Godsmith " GS_VERSION "\n"}, {"--help", help}, {"-h", help}};
+    const std::pair<QString, QString> cases[] = {{"--version", "Godsmith 1.02\n"}, {"--help", help}, {"-h", help}};
     for (const auto& [option, text] : cases) {
-        const Result r = run(GS_EDITOR, {option}, env);
+        const Result r = run(GS_EDITOR, {option}, noDisplay());
         EXPECT_EQ(r.exitCode, 0) << option.toStdString() << r.err.toStdString();
         EXPECT_EQ(r.out.toStdString(), text.toStdString());
         EXPECT_EQ(r.err.toStdString(), "");
     }
 }
 
+TEST(CommandLine, AnythingElseGetsTheUsageOnStandardErrorAndExitCodeTwo) {
+    const std::pair<QStringList, std::string> cases[] = {
+        {{"--bogus"}, "godsmith: unknown option '--bogus'\n"},
+        {{"-v", "--version"}, "godsmith: unknown option '-v'\n"},
+        {{"--versions"}, "godsmith: unknown option '--versions'\n"},
+        {{"Mine.god"}, "godsmith: unexpected argument 'Mine.god'\n"},
+    };
+    for (const auto& [args, first] : cases) {
+        const Result r = run(GS_EDITOR, args, noDisplay());
+        EXPECT_EQ(r.exitCode, 2) << args.join(' ').toStdString();
+        EXPECT_EQ(r.out.toStdString(), "");
+        EXPECT_EQ(r.err.toStdString(), first + "Usage: godsmith [--help | --version]\n");
+    }
+}
+
+TEST(CommandLine, AnAnswerThatCannotBeWrittenFails) {
+    const std::pair<const char*, std::string> outputs[] = {
+        {">/dev/full", "godsmith: cannot write to standard output: No space left on device\n"},
+        {">&-", "godsmith: cannot write to standard output: Bad file descriptor\n"},
+    };
+    for (const auto& [redirection, message] : outputs)
+        for (const char* option : {"--version", "--help"}) {
+            const QString script = QString("exec \"$0\" %1 %2").arg(option, redirection);
+            const Result r = run("/bin/sh", {"-c", script, GS_EDITOR}, noDisplay());
+            EXPECT_EQ(r.exitCode, 1) << script.toStdString();
+            EXPECT_EQ(r.err.toStdString(), message) << script.toStdString();
+        }
+}
+
+// The editor copied into a folder of its own, so that a lock file it made
+// would be seen.
+TEST(CommandLine, WithoutADisplayTheEditorSaysSoAndLeavesItsFolderAlone) {
+    QTemporaryDir folder;
+    const QString editor = folder.filePath("godsmith");
+    ASSERT_TRUE(QFile::copy(GS_EDITOR, editor));
+    QProcessEnvironment missing = noDisplay();
+    missing.insert("DISPLAY", ":4711");
+    QProcessEnvironment wayland = noDisplay();
+    wayland.insert("WAYLAND_DISPLAY", "wayland-4711");
+    wayland.insert("XDG_SESSION_TYPE", "wayland");
+    const std::pair<QProcessEnvironment, std::string> cases[] = {
+        {noDisplay(), "(DISPLAY is not set)"}, {missing, "(DISPLAY is :4711)"}, {wayland, "(DISPLAY is not set)"}};
+    for (const auto& [env, which] : cases) {
+        const Result r = run(editor, {}, env);
+        EXPECT_EQ(r.exitCode, 1) << which;
+        EXPECT_EQ(r.out.toStdString(), "");
+        EXPECT_EQ(r.err.toStdString(), "godsmith: cannot open the window: no display can be reached " + which + "\n");
+    }
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList{"godsmith"});
+}
+
 TEST(CommandLine, TheStartedEditorNamesItselfShowsItsIconAndWorksInItsFolder) {
     const QString before = QDir::currentPath();
     gs::qt::describeApplication(*qApp);
     EXPECT_EQ(QApplication::applicationName().toStdString(), "Godsmith");
-    EXPECT_EQ(QApplication::applicationVersion().toStdString(), GS_VERSION);
+    EXPECT_EQ(QApplication::applicationVersion().toStdString(), "1.02");
     EXPECT_EQ(QApplication::windowIcon().pixmap(64).size(), QSize(64, 64));
     EXPECT_EQ(QDir::currentPath(), QApplication::applicationDirPath());
     QDir::setCurrent(before);

@@ -136,6 +136,11 @@ std::string Session::reported() {
         return std::string("  ") + what + " dialog \"" + r.title + "\" name \"" + r.fileName + "\" in \"" + r.initDir +
                "\" filter \"" + r.filter + "\" " + std::to_string(r.filterIndex) + "\n";
     };
+    // A command asks before it reports, so its questions come first.
+    for (; questions_ < platform.questions.size(); ++questions_) {
+        const Message& q = platform.questions[questions_];
+        out += "  question \"" + q.title + "\": " + escaped(q.text) + " [" + q.detail + "]\n";
+    }
     for (; messages_ < platform.messages.size(); ++messages_) {
         const Message& m = platform.messages[messages_];
         out += "  message \"" + m.title + "\": " + escaped(m.text) + "\n";
@@ -153,7 +158,7 @@ std::string Session::run(const std::string& command) {
     in >> verb >> name;
     std::string rest;
     std::getline(in, rest);
-    if (verb == "file" || verb == "rm" || verb == "answer") rest = " " + name + rest, name = rest.substr(1);
+    if (verb == "file" || verb == "rm" || verb == "answer" || verb == "reply") rest = " " + name + rest, name = rest.substr(1);
     if (!rest.empty()) rest = unescaped(rest.substr(1));
     replaceAll(rest, "{DIR}", folder);
     const std::string path = folder + "/" + name;
@@ -195,6 +200,7 @@ std::string Session::run(const std::string& command) {
         }
         writeFile(path, out);
     } else if (verb == "rm") std::filesystem::remove_all(path);
+    else if (verb == "reply") platform.questionAnswers.push_back(rest == "yes");
     else if (verb == "answer") {
 #ifdef _WIN32
         std::replace(rest.begin(), rest.end(), '/', '\\');  // as a Windows dialog answers

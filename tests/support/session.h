@@ -12,7 +12,8 @@
 //   file PATH             a file's bytes, PATH relative to the installation
 //   write PATH TEXT / rm PATH    changes a file of the installation
 //   answer TEXT / answer cancel  the answer of the next file dialog
-// Every message box, opened address and file dialog shows up as output of
+//   reply yes / reply no  the answer of the next question (unanswered: yes)
+// Every question, message box, opened address and file dialog shows up as output of
 // the command that raised it. The installation folder reads "{DIR}".
 // Texts are shown byte for byte: "\\", "\r", "\n", "\t" and "\xNN" (bytes
 // from 0x80) escaped, and a CR LF also breaks the output line.
@@ -60,7 +61,7 @@ public:
 
 private:
     std::string reported();
-    std::size_t messages_ = 0, urls_ = 0, opens_ = 0, saves_ = 0;
+    std::size_t questions_ = 0, messages_ = 0, urls_ = 0, opens_ = 0, saves_ = 0;
 };
 
 // Runs a script's commands on a fresh installation; returns the transcript.

@@ -1,0 +1,7 @@
+#include "window/version.h"
+
+namespace gs {
+
+const char* const kProgramVersion = GS_VERSION;
+
+}  // namespace gs
