@@ -4,11 +4,14 @@
 
 #include <string>
 
-#include "finders/finders.h"
+#include "finders/site_finder.h"
+#include "finders/unit_detail.h"
+#include "finders/unit_finder.h"
 #include "sample_data.h"
 #include "support/fake_platform.h"
 #include "support/installation.h"
 #include "app/app.h"
+#include "app/startup.h"
 
 namespace {
 

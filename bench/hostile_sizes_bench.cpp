@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/app.h"
-#include "finders/finders.h"
+#include "finders/unit_detail.h"
 #include "support/fake_platform.h"
 
 namespace {

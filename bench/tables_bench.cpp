@@ -13,6 +13,7 @@
 #include "support/fake_platform.h"
 #include "support/installation.h"
 #include "app/app.h"
+#include "app/startup.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include "document/document.h"
 #include "finders/finders.h"
 #include "app/help.h"
+#include "app/startup.h"
 #include "window/shell.h"
 
 namespace gs {

@@ -29,10 +29,4 @@ public:
     Editor editor;
 };
 
-// Brings every control into its initial state and reads the configuration,
-// the name-list index and the data tables.
-void InitializeAll(Editor& e);
-// "Clear All".
-void cmdClearAll_Click(Editor& e);
-
 }  // namespace gs

@@ -3,7 +3,7 @@
 
 #include "compose/compose.h"
 #include "document/header.h"
-#include "finders/finders.h"
+#include "finders/unit_detail.h"
 #include "model/atomic_file.h"
 #include "model/config.h"
 #include "model/file_access.h"
@@ -11,6 +11,7 @@
 #include "model/number.h"
 #include "model/paths.h"
 #include "model/tables.h"
+#include "app/startup.h"
 #include "app/app.h"
 #include "app/help.h"
 

@@ -13,11 +13,6 @@
 
 namespace gs::finders {
 
-// Gives each filter check box that has a combo its Click handler: the combo
-// is enabled while the box is ticked.
-void connectUnitFilterBoxes(Editor& e);
-void connectSiteFilterBoxes(Editor& e);
-
 // One finder filter: its check box, its combo (nullptr when the box alone is
 // the filter) and the test a row must pass for the combo's current choice
 // (entry position and text).
@@ -78,8 +73,6 @@ int lastSiteRow(const Editor& e, int n);
 // tooltip when they link.
 void showEmptyLink(Label& l);
 void showLink(Label& l, int unitNumber, const std::string& name);
-// Puts all four lblRecUnit and all three lblSumUnit in the empty state.
-void emptySiteLinks(Form1& f);
 // A click on a unit link label: opens the unit's reference page through
 // lblURL unless the label is empty ("-1").
 void openUnitLink(Editor& e, const Label& l);

@@ -1,6 +1,10 @@
 #include "finders/finders.h"
 
-#include "finders/common.h"
+#include "finders/pop_types.h"
+#include "finders/site_finder.h"
+#include "finders/site_lists.h"
+#include "finders/unit_detail.h"
+#include "finders/unit_finder.h"
 
 namespace gs {
 

@@ -1,7 +1,7 @@
 // The pop-type view: the recruitable units and commanders of the picked
 // population type as unit links.
 #include "finders/common.h"
-#include "finders/finders.h"
+#include "finders/pop_types.h"
 
 namespace gs {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "finders/common.h"
-#include "finders/finders.h"
+#include "finders/site_finder.h"
 
 namespace gs {
 

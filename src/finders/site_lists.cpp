@@ -2,7 +2,8 @@
 // the site number behind each entry of lstFeatureList(i), position for
 // position.
 #include "finders/common.h"
-#include "finders/finders.h"
+#include "finders/site_finder.h"
+#include "finders/site_lists.h"
 
 namespace gs {
 

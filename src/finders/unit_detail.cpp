@@ -6,7 +6,7 @@
 #include <string>
 
 #include "finders/common.h"
-#include "finders/finders.h"
+#include "finders/unit_detail.h"
 #include "model/paths.h"
 
 namespace gs {

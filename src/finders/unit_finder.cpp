@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "finders/common.h"
-#include "finders/finders.h"
+#include "finders/unit_finder.h"
 
 namespace gs {
 
