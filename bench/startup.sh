@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# Start-up of the editor against a bare Qt window, side by side.
+# Start-up of the editor against two bare Qt windows, side by side.
 #   bench/startup.sh [RUNS]        (default 11 runs of each, after one warm-up)
 # Each run starts the program and ends it right after its window's first
 # paint (GODSMITH_EXIT_WHEN_SHOWN): the editor on its sample installation up
-# to the shown main window, the bare window up to itself. The two take turns,
-# so a drift of the machine's speed hits both. Prints the median wall time
-# and peak resident memory of each, the ratio of the median times and the
-# median of the run-by-run ratios, and the memory difference.
+# to the shown main window; the bare window (nothing in it) and the bare text
+# window (one line of text, so it pays the font set-up any window with text
+# pays) up to themselves. The three take turns, so a drift of the machine's
+# speed hits all. Prints the median wall time and peak resident memory of
+# each, the editor's ratio to the bare text window (of the medians and the
+# median of the run-by-run ratios) and its memory over it; then, unless
+# INSTRUCTIONS=0, the instructions each executes up to its shown window
+# (valgrind), which the machine's load does not disturb.
 # Needs a build (./setup.sh test or run); BUILD=folder picks another one.
 # Without a DISPLAY the windows go to Qt's offscreen platform.
 set -euo pipefail
@@ -27,31 +31,46 @@ once() {
   local mem start end
   mem=$(mktemp)
   start=$(date +%s%N)
-  /usr/bin/time -f %M -o "$mem" "$1" >/dev/null 2>&1
+  /usr/bin/time -f %M -o "$mem" "$@" >/dev/null 2>&1
   end=$(date +%s%N)
   echo "$(((end - start) / 1000)) $(tail -n1 "$mem")"
   rm -f "$mem"
+}
+
+# Instructions up to the shown window, in millions.
+instructions() {
+  valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 >/dev/null |
+    awk '/Collected/ { printf "%.1f", $NF / 1e6 }'
 }
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 once "$editor" >/dev/null
 once "$bare" >/dev/null
-et=() em=() bt=() bm=() ratios=()
+once "$bare" --text >/dev/null
+et=() em=() bt=() bm=() tt=() tm=() ratios=()
 for ((i = 0; i < runs; i++)); do
   read -r t m < <(once "$editor"); et+=("$t"); em+=("$m")
   read -r u n < <(once "$bare"); bt+=("$u"); bm+=("$n")
-  ratios+=("$(awk -v a="$t" -v b="$u" 'BEGIN { printf "%.3f", a / b }')")
+  read -r v w < <(once "$bare" --text); tt+=("$v"); tm+=("$w")
+  ratios+=("$(awk -v a="$t" -v b="$v" 'BEGIN { printf "%.3f", a / b }')")
 done
 
-met=$(printf '%s\n' "${et[@]}" | median); mem_e=$(printf '%s\n' "${em[@]}" | median)
-mbt=$(printf '%s\n' "${bt[@]}" | median); mem_b=$(printf '%s\n' "${bm[@]}" | median)
-mratio=$(printf '%s\n' "${ratios[@]}" | median)
-awk -v runs="$runs" -v et="$met" -v bt="$mbt" -v em="$mem_e" -v bm="$mem_b" -v r="$mratio" 'BEGIN {
-  printf "runs of each:           %d (medians below)\n", runs
-  printf "editor to main window:  %6.1f ms  peak %6.1f MiB\n", et / 1000, em / 1024
-  printf "bare window:            %6.1f ms  peak %6.1f MiB\n", bt / 1000, bm / 1024
-  printf "ratio of medians:       %6.2f\n", et / bt
-  printf "median of run ratios:   %6.2f\n", r
-  printf "memory over bare:       %6.1f MiB\n", (em - bm) / 1024
+med() { printf '%s\n' "$@" | median; }
+awk -v runs="$runs" -v et="$(med "${et[@]}")" -v em="$(med "${em[@]}")" -v bt="$(med "${bt[@]}")" \
+  -v bm="$(med "${bm[@]}")" -v tt="$(med "${tt[@]}")" -v tm="$(med "${tm[@]}")" -v r="$(med "${ratios[@]}")" 'BEGIN {
+  printf "runs of each:             %d (medians below)\n", runs
+  printf "editor to main window:    %6.1f ms  peak %6.1f MiB\n", et / 1000, em / 1024
+  printf "bare text window:         %6.1f ms  peak %6.1f MiB\n", tt / 1000, tm / 1024
+  printf "bare window:              %6.1f ms  peak %6.1f MiB\n", bt / 1000, bm / 1024
+  printf "editor / text window:     %6.2f (ratio of medians), %.2f (median of run ratios)\n", et / tt, r
+  printf "memory over text window:  %6.1f MiB\n", (em - tm) / 1024
 }'
+
+if [ "${INSTRUCTIONS:-1}" != 0 ] && command -v valgrind >/dev/null; then
+  ie=$(instructions "$editor"); it=$(instructions "$bare" --text); ib=$(instructions "$bare")
+  awk -v e="$ie" -v t="$it" -v b="$ib" 'BEGIN {
+    printf "instructions (valgrind):  editor %.1f M, bare text window %.1f M, bare window %.1f M\n", e, t, b
+    printf "editor / text window:     %6.2f in instructions\n", e / t
+  }'
+fi

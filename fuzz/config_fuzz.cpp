@@ -31,6 +31,7 @@ public:
     void openUrl(const std::string&) override {}
     std::optional<gs::PictureSize> pictureSize(const std::string&) override { return {}; }
     std::string programFolder() override { return {}; }
+    void repeat(int, std::function<void()>) override {}
 };
 
 }  // namespace

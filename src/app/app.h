@@ -2,6 +2,9 @@
 // of every control event to its handler.
 #pragma once
 
+#include <string>
+
+#include "app/work_keeper.h"
 #include "model/editor.h"
 #include "model/installation_lock.h"
 #include "window/forms.h"
@@ -22,11 +25,18 @@ public:
     bool start();
     // The user closes the main window.
     void close();
+    // Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z) outside a text box.
+    void undo() { keeper.undo(); }
+    void redo() { keeper.redo(); }
+    // Opens a god file (dropped, or named on the command line): undoable, and
+    // the work shown is then the file's.
+    void open(const std::string& path);
 
     InstallationLock lock;
     Form1 form;
     Form2 splash;
     Editor editor;
+    WorkKeeper keeper{editor};
 };
 
 }  // namespace gs

@@ -71,7 +71,9 @@ const std::string kSaveHelp =
     "Here you will see the complete gan file.  You can return to previous tabs to make changes, or manually modify "
     "the file.  'Save As' to select a location to save the gan file.  'Save and Add' to save the gan file to the "
     "Quillmap\\GOD_BIN and automatically add an entry to the GodList.  'Clear Garrison' to clear the commander and "
-    "unit entries text box.  'Clear All' to reset all controls back to default settings.\r\n\r\n"
+    "unit entries text box.  'Clear All' to reset all controls back to default settings.  "
+    "'Load' (or Ctrl+O, or dropping a .god file on the window) to open a god file and show it on every page."
+    "\r\n\r\n"
     "Remember to share your best creations with the Velm community by emailing them to:  " +
     std::string(kContactAddress);
 const std::string kUnitFinderHelp =

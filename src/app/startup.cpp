@@ -192,6 +192,7 @@ void InitializeAll(Editor& e) {
 
 void cmdClearAll_Click(Editor& e) {
     Form1& f = e.f;
+    e.OpenedFile.clear();  // the window no longer shows that file
     for (CheckBox* box : {&f.chkUGod, &f.chkUSize, &f.chkUMagic, &f.chkURMagic, &f.chkULead, &f.chkUCType,
                           &f.chkUStealth, &f.chkUResist, &f.chkUMisc, &f.chkUSurvival, &f.chkUMove, &f.chkUHero,
                           &f.chkUMounted, &f.chkUUnique, &f.chkUHoly, &f.chkUFemale})
@@ -267,10 +268,12 @@ bool App::start() {
     splash.setVisible(false);
     form.setFocus(&form.txtAuthor);
     editor.Loading = false;
+    keeper.start();
     return true;
 }
 
 void App::close() {
+    keeper.close();
     form.setVisible(false);
     splash.setVisible(false);
     lock.release();

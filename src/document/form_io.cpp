@@ -52,11 +52,25 @@ GodFile fromForm(const Editor& e) {
     return g;
 }
 
+std::vector<int> siteTabs(const Editor& e) {
+    std::vector<int> tabs;
+    for (int i = 0; i < kSiteSlots; ++i)
+        if (e.f.lstFeatureList[i].listCount() > 0) tabs.push_back(i);
+    return tabs;
+}
+
 void toForm(const GodFile& g, Editor& e) {
+    std::vector<int> tabs;
+    for (int i = 0; i < static_cast<int>(g.sites.size()); ++i) tabs.push_back(i);
+    toForm(g, e, tabs);
+}
+
+void toForm(const GodFile& g, Editor& e, const std::vector<int>& tabs) {
+    if (tabs.size() != g.sites.size()) return toForm(g, e);
     Form1& f = e.f;
     f.txtGanFileDesc.setText(g.description);
 
-    fill(f.lstNameList, g.names);
+    if (f.lstNameList.items() != g.names) fill(f.lstNameList, g.names);
     // Names take the place of a name list, as adding and removing them do.
     f.cboNameDataList.setEnabled(g.names.empty());
     if (g.names.empty() && f.cboNameDataList.listCount() > 0) {
@@ -76,13 +90,17 @@ void toForm(const GodFile& g, Editor& e) {
     if (f.cboPopType.listCount() > pick) f.cboPopType.setListIndex(pick);
 
     f.chkKillFeatures.setValue(g.killFeatures ? CheckBox::Checked : CheckBox::Unchecked);
-    for (int i = 0; i < kSiteSlots; ++i) {
-        const bool filled = i < static_cast<int>(g.sites.size());
-        const std::vector<std::string> entries = filled ? g.sites[i].candidates : std::vector<std::string>{};
+    // Slots that already say what g says stay as they are.
+    const bool sitesDiffer = fromForm(e).sites != g.sites || siteTabs(e) != tabs;
+    for (int i = 0; i < kSiteSlots && sitesDiffer; ++i) {
+        const auto tab = std::find(tabs.begin(), tabs.end(), i);
+        const std::size_t k = static_cast<std::size_t>(tab - tabs.begin());
+        const bool filled = tab != tabs.end() && k < g.sites.size();
+        const std::vector<std::string> entries = filled ? g.sites[k].candidates : std::vector<std::string>{};
         fill(f.lstFeatureList[i], entries);
         e.SiteListNumbers[i].clear();
         for (const std::string& entry : entries) e.SiteListNumbers[i].push_back(siteNumberOfEntry(e, entry));
-        f.chkKnown[i].setValue(filled && g.sites[i].known ? CheckBox::Checked : CheckBox::Unchecked);
+        f.chkKnown[i].setValue(filled && g.sites[k].known ? CheckBox::Checked : CheckBox::Unchecked);
     }
     f.txtGarrison.setText(g.garrison);
 }

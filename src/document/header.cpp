@@ -1,6 +1,7 @@
 #include "document/header.h"
 
 #include <array>
+#include <regex>
 
 #include "model/number.h"
 
@@ -101,6 +102,26 @@ void UpdateFileNamePreview(Editor& e) {
     if (sea) name += "SEA_";
 
     f.txtFileNamePreview.setText(name);
+}
+
+void ShowFileNameTags(Editor& e, const std::string& name) {
+    // author and index, "_", the nation, "_", then the tags, each ended by "_".
+    static const std::regex kTags("^.*_(-?[0-9]+)_(A_|R_)?(EA_|MA_|LA_)?(SEA_)?$");
+    std::smatch m;
+    if (!std::regex_match(name, m, kTags)) return;
+    Form1& f = e.f;
+    if (m[2].matched) f.cboMethod.setListIndex(m[2] == "A_" ? 0 : 1);
+    if (m[3].matched) {
+        for (int era = 0; era < static_cast<int>(kEraCodes.size()); ++era)
+            if (m[3].str().starts_with(kEraCodes[era])) f.cboEra.setListIndex(era);
+    }
+    const NumberResult nation = toInt16(m[1].str());
+    for (int k = 0; nation.ok() && k < f.cboNation.listCount() && k < kNationRows; ++k) {
+        if (e.NationIndex[k] == nation.value) {
+            f.cboNation.setListIndex(k);
+            break;
+        }
+    }
 }
 
 void connectHeader(Editor& e) {

@@ -2,6 +2,8 @@
 // from them.
 #pragma once
 
+#include <string>
+
 #include "model/editor.h"
 
 namespace gs {
@@ -19,5 +21,10 @@ void cboEra_Click(Editor& e);
 void UpdateEraCode(Editor& e);
 // Rebuilds the generated file name in txtFileNamePreview.
 void UpdateFileNamePreview(Editor& e);
+
+// Picks the method, era and nation that the tags of a generated file name
+// ("Ann7_12_A_EA_SEA_") give, as the user would pick them; a tag the name
+// does not have, or a nation the era does not list, leaves its choice as it is.
+void ShowFileNameTags(Editor& e, const std::string& name);
 
 }  // namespace gs

@@ -63,22 +63,27 @@ bool isSafeGodName(const std::string& name) {
     return true;
 }
 
+// A file that was opened is proposed where it came from.
+std::string proposedFolder(Editor& e) {
+    return e.OpenedFile.empty() ? e.platform.programFolder() : folderOf(e.OpenedFile);
+}
+
 }  // namespace
 
 std::string godFileBytes(std::string_view text) { return std::string(text) + "\r\n"; }
 
-void cmdSaveAs_Click(Editor& e) {
+bool cmdSaveAs_Click(Editor& e) {
     // The system's own "Save As" title, not a leftover one.
     const std::optional<std::string> chosen = e.platform.saveFileDialog(
-        e.f.CommonDialog1.prepare("", e.f.txtGanFileName.text(), e.platform.programFolder(), kSaveFilter));
+        e.f.CommonDialog1.prepare("", e.f.txtGanFileName.text(), proposedFolder(e), kSaveFilter));
     if (!chosen) {
         report(e, kNotSaved, {});
-        return;
+        return false;
     }
     // The dialog asked before replacing the name it returned, not the one
     // that the extension makes.
     const std::string path = withGodExtension(*chosen);
-    if (path != *chosen && !mayReplace(e, path, path)) return;
+    if (path != *chosen && !mayReplace(e, path, path)) return false;
     std::string notSaved;
     std::optional<std::string> configFault;
     {
@@ -89,22 +94,26 @@ void cmdSaveAs_Click(Editor& e) {
         else
             configFault = advanceConfig(e);
     }
-    if (!notSaved.empty()) report(e, kNotSaved, notSaved);
+    if (!notSaved.empty()) {
+        report(e, kNotSaved, notSaved);
+        return false;
+    }
     if (configFault) reportConfigFailure(e, *configFault);
+    return true;
 }
 
-void cmdSaveAndAdd_Click(Editor& e) {
+bool cmdSaveAndAdd_Click(Editor& e) {
     const std::string name = e.f.txtGanFileName.text();
     if (!isSafeGodName(name)) {
         report(e, kNotSaved, kUnsafeName);
-        return;
+        return false;
     }
     // The name is the editor's Windows-1252 text: on disk it is named in the
     // file system's encoding, as "Save As" names it; the message shows it as typed.
     const std::string folder = appendPath(e.QuillmapFolder, "\\GOD_BIN\\");
     const std::string path = folder + name + ".god";
     const std::string diskPath = folder + fileNameFromText(name) + ".god";
-    if (!mayReplace(e, diskPath, path)) return;
+    if (!mayReplace(e, diskPath, path)) return false;
     const std::string list = appendPath(e.QuillmapFolder, "\\LIST_CRATE\\GodList.txt");
     std::string notSaved, notAdded;
     std::optional<std::string> configFault;
@@ -124,21 +133,25 @@ void cmdSaveAndAdd_Click(Editor& e) {
         else
             configFault = advanceConfig(e);
     }
-    if (!notSaved.empty()) return report(e, kNotSaved, notSaved);
-    if (!notAdded.empty()) return report(e, kNotAdded, notAdded);
+    if (!notSaved.empty()) {
+        report(e, kNotSaved, notSaved);
+        return false;
+    }
+    if (!notAdded.empty()) {
+        report(e, kNotAdded, notAdded);
+        return true;  // the god file itself is written
+    }
     if (configFault) reportConfigFailure(e, *configFault);
     if (known)
         e.platform.messageBox("Saved to: " + path + "\r\n\r\nAlready listed in: " + list, "Saved, already in GodList!");
     else
         e.platform.messageBox("Saved to: " + path + "\r\n\r\nIndex added to: " + list, "Saved & Added to GodList!");
+    return true;
 }
-
-void cmdLoad_Click(Editor&) {}
 
 void connectSaving(Editor& e) {
     e.f.cmdSaveAs.Click = [&e] { cmdSaveAs_Click(e); };
     e.f.cmdSaveAndAdd.Click = [&e] { cmdSaveAndAdd_Click(e); };
-    e.f.cmdLoad.Click = [&e] { cmdLoad_Click(e); };
 }
 
 }  // namespace gs

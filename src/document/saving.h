@@ -1,6 +1,6 @@
 // Saving the assembled file text of "Step 4": "Save As" to a place the user
 // picks, "Save and Add" into Quillmap's GOD_BIN folder with an entry in its
-// index LIST_CRATE\GodList.txt. The editor never reads a god file back.
+// index LIST_CRATE\GodList.txt.
 #pragma once
 
 #include <string>
@@ -12,10 +12,9 @@ namespace gs {
 
 void connectSaving(Editor& e);
 
-void cmdSaveAs_Click(Editor& e);
-void cmdSaveAndAdd_Click(Editor& e);
-// The hidden, disabled "Load" button does nothing.
-void cmdLoad_Click(Editor& e);
+// Both say whether the god file was written.
+bool cmdSaveAs_Click(Editor& e);
+bool cmdSaveAndAdd_Click(Editor& e);
 
 // The bytes of a god file: the text exactly as shown, then one CR LF. The
 // text is not touched, so a lone CR or LF in it stays as it is.

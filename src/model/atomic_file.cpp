@@ -278,4 +278,9 @@ bool appendFileAtomically(const std::string& path, std::string_view bytes, std::
     return true;
 }
 
+bool removeFile(const std::string& path, std::string* why) {
+    if (std::remove(path.c_str()) == 0 || errno == ENOENT) return true;
+    return fail(why, errno);
+}
+
 }  // namespace gs

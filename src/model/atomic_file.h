@@ -42,4 +42,8 @@ public:
 // that was killed outright left behind. Returns how many it removed.
 int removeStaleTemporaries(const std::string& folder);
 
+// Removes the file at `path`; a file that is not there counts as removed.
+// On failure `why` (when given) receives the system's reason.
+bool removeFile(const std::string& path, std::string* why);
+
 }  // namespace gs

@@ -52,6 +52,10 @@ struct Editor {
     bool Loading = false;
     bool AppendingGarrison = false;
 
+    // The god file last opened ("" when the window holds none): "Save As"
+    // and "Load" start in its folder.
+    std::string OpenedFile;
+
     // Site numbers parallel to the entries of lstFeatureList(0..3).
     std::array<std::vector<std::int16_t>, 4> SiteListNumbers;
 };

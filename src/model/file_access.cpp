@@ -191,4 +191,34 @@ std::string fileNameFromText(std::string_view text) {
 #endif
 }
 
+std::string textFromFileName(std::string_view name) {
+#ifdef _WIN32
+    return std::string(name);
+#else
+    std::string out;
+    out.reserve(name.size());
+    for (std::size_t i = 0; i < name.size();) {
+        const auto b = static_cast<unsigned char>(name[i]);
+        const int length = b < 0x80 ? 1 : (b >> 5) == 0x6 ? 2 : (b >> 4) == 0xE ? 3 : (b >> 3) == 0x1E ? 4 : 0;
+        char32_t u = length == 1 ? b : length == 2 ? (b & 0x1F) : length == 3 ? (b & 0x0F) : (b & 0x07);
+        bool whole = length > 0 && i + length <= name.size();
+        for (int k = 1; whole && k < length; ++k) {
+            const auto next = static_cast<unsigned char>(name[i + k]);
+            whole = (next & 0xC0) == 0x80;
+            u = (u << 6) | (next & 0x3F);
+        }
+        i += whole ? length : 1;
+        if (!whole) {
+            out += '?';
+        } else if (u < 0x80 || (u >= 0xA0 && u < 0x100)) {
+            out += static_cast<char>(u);
+        } else {
+            const auto high = std::find(kHigh.begin(), kHigh.end(), u);
+            out += high == kHigh.end() ? '?' : static_cast<char>(0x80 + (high - kHigh.begin()));
+        }
+    }
+    return out;
+#endif
+}
+
 }  // namespace gs

@@ -48,5 +48,8 @@ std::string programFolderFault(std::string_view folder);
 // A name typed in the editor (Windows-1252) as a file name on disk: UTF-8,
 // the file system's encoding (Windows keeps the bytes, its code page).
 std::string fileNameFromText(std::string_view text);
+// The other way: a file name on disk as the editor's text; a character
+// Windows-1252 cannot hold (or a byte that is no UTF-8) becomes "?".
+std::string textFromFileName(std::string_view name);
 
 }  // namespace gs

@@ -15,16 +15,7 @@ constexpr long kMaxIntegerDigits = 19;
 
 }  // namespace
 
-NumberResult toInteger(std::string_view s, std::int64_t min, std::int64_t max) {
-    // The usual spelling, a sign or none and up to nine digits, straight away.
-    if (const std::size_t start = !s.empty() && (s[0] == '-' || s[0] == '+');
-        s.size() > start && s.size() - start <= 9 && std::all_of(s.begin() + start, s.end(), isDigit)) {
-        std::int64_t value = 0;
-        for (std::size_t k = start; k < s.size(); ++k) value = value * 10 + (s[k] - '0');
-        if (s[0] == '-') value = -value;
-        if (value < min || value > max) return {0, NumberError::OutOfRange};
-        return {value, NumberError::None};
-    }
+NumberResult toIntegerAnySpelling(std::string_view s, std::int64_t min, std::int64_t max) {
     std::size_t i = 0, n = s.size();
     while (i < n && isBlank(s[i])) ++i;
     while (n > i && isBlank(s[n - 1])) --n;

@@ -22,7 +22,34 @@ struct NumberResult {
     bool ok() const { return error == NumberError::None; }
 };
 
-NumberResult toInteger(std::string_view text, std::int64_t min, std::int64_t max);
+// The usual spelling, a sign or none and one to nine digits, read straight
+// away (the data tables hold hundreds of thousands of such cells); false for
+// any other spelling.
+inline bool readPlainInteger(std::string_view text, std::int64_t& value) {
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    const bool negative = p != end && *p == '-';
+    if (p != end && (*p == '-' || *p == '+')) ++p;
+    if (p == end || end - p > 9) return false;
+    std::int64_t v = 0;
+    for (; p != end; ++p) {
+        const unsigned digit = static_cast<unsigned char>(*p) - unsigned{'0'};
+        if (digit > 9) return false;
+        v = v * 10 + digit;
+    }
+    value = negative ? -v : v;
+    return true;
+}
+
+// Any spelling of a number; toInteger tries the usual one first.
+NumberResult toIntegerAnySpelling(std::string_view text, std::int64_t min, std::int64_t max);
+
+inline NumberResult toInteger(std::string_view text, std::int64_t min, std::int64_t max) {
+    std::int64_t value;
+    if (!readPlainInteger(text, value)) return toIntegerAnySpelling(text, min, max);
+    if (value < min || value > max) return {0, NumberError::OutOfRange};
+    return {value, NumberError::None};
+}
 inline NumberResult toInt16(std::string_view text) { return toInteger(text, INT16_MIN, INT16_MAX); }
 inline NumberResult toInt32(std::string_view text) { return toInteger(text, INT32_MIN, INT32_MAX); }
 

@@ -21,4 +21,25 @@ inline std::string appendPath(const std::string& folder, std::string_view relati
     return out;
 }
 
+// The characters that end a folder's name in a path.
+#ifdef _WIN32
+inline constexpr const char* kPathSeparators = "/\\";
+#else
+inline constexpr const char* kPathSeparators = "/";
+#endif
+
+// The folder a file's path names, without the last separator ("" for none;
+// the root keeps its separator).
+inline std::string folderOf(const std::string& path) {
+    const std::size_t end = path.find_last_of(kPathSeparators);
+    if (end == std::string::npos) return {};
+    return path.substr(0, end == 0 ? 1 : end);
+}
+
+// The file's own name: what follows the folder.
+inline std::string fileNameOf(const std::string& path) {
+    const std::size_t end = path.find_last_of(kPathSeparators);
+    return end == std::string::npos ? path : path.substr(end + 1);
+}
+
 }  // namespace gs

@@ -3,6 +3,7 @@
 
 #include "model/columns.h"
 #include "model/number.h"
+#include "window/controls.h"
 
 namespace gs {
 
@@ -32,62 +33,92 @@ bool Lines::next(std::string_view& line) {
 namespace {
 
 // The cells of one line in column order, read through a cursor as the
-// record's fields are filled. The first conversion failure is kept and
-// later reads return placeholders.
+// record's fields are filled. The first cell that fails (no number of its
+// range, a text too long) is kept with why; later reads return placeholders.
 class Cells {
 public:
-    Cells(const std::vector<std::string_view>& fields, CellRule rule) : fields_(fields), rule_(rule) {}
+    Cells(const std::vector<std::string_view>& fields, CellRule rule) : fields_(fields.data()), rule_(rule) {}
 
-    gs::text text() { return gs::text(replaced(fields_[next_++])); }
-    std::int16_t i16() { return static_cast<std::int16_t>(number(toInt16(peek()))); }
-    std::int32_t i32() { return static_cast<std::int32_t>(number(toInt32(peek()))); }
+    gs::text text() {
+        const std::string_view cell = fields_[next_];
+        if (cell.size() > static_cast<std::size_t>(kMaxLineLength)) [[unlikely]]
+            failLongText(cell);
+        ++next_;
+        switch (stands(cell)) {
+        case Stands::Absent: return kAbsentText;
+        case Stands::Star: return "-999";
+        default: return gs::text(cell);
+        }
+    }
+    std::int16_t i16() { return static_cast<std::int16_t>(number(INT16_MIN, INT16_MAX)); }
+    std::int32_t i32() { return static_cast<std::int32_t>(number(INT32_MIN, INT32_MAX)); }
 
-    int used() const { return next_; }
-    bool failed() const { return error_ != NumberError::None; }
-    int errorField() const { return errorField_; }
-    std::string_view errorText() const { return errorText_; }
-    NumberError error() const { return error_; }
+    bool failed() const { return failedField_ >= 0; }
+    int failedField() const { return failedField_; }
+    const std::string& why() const { return why_; }
 
 private:
-    std::string_view peek() const { return replaced(fields_[next_]); }
-    std::int64_t number(NumberResult r) {
-        if (!r.ok() && !failed()) {
-            error_ = r.error;
-            errorField_ = next_;
-            errorText_ = fields_[next_];
+    std::int64_t number(std::int64_t min, std::int64_t max) {
+        const std::string_view cell = fields_[next_];
+        std::int64_t value = kAbsent;
+        switch (stands(cell)) {
+        case Stands::Absent: break;
+        case Stands::Star: value = kStar; break;
+        default:
+            if (!readPlainInteger(cell, value) || value < min || value > max) [[unlikely]]
+                value = otherNumber(cell, min, max);
         }
         ++next_;
-        return r.ok() ? r.value : 0;
+        return value;
     }
-    std::string_view replaced(std::string_view cell) const {
-        if (rule_ == CellRule::None) return cell;
-        if (cell.empty() || (rule_ == CellRule::AbsentAndStar && cell == " ")) return kAbsentText;
-        if (rule_ == CellRule::AbsentAndStar && cell == "*") return "-999";
-        return cell;
+    // Any other spelling of a number, or the failure to read one.
+    std::int64_t otherNumber(std::string_view cell, std::int64_t min, std::int64_t max) {
+        const NumberResult r = toInteger(cell, min, max);
+        if (!r.ok()) fail(numberFailure(fields_[next_], r.error));
+        return r.value;
+    }
+    void failLongText(std::string_view cell) {
+        fail("a text of " + std::to_string(cell.size()) + " bytes, longer than " + std::to_string(kMaxLineLength));
+    }
+    void fail(std::string why) {
+        if (failed()) return;
+        failedField_ = next_;
+        why_ = std::move(why);
+    }
+    // What a cell stands for under the table's rule: itself, an absent value
+    // ("-666") or a star ("-999"). Only "", " " and "*" can stand for more.
+    enum class Stands { Itself, Absent, Star };
+    Stands stands(std::string_view cell) const {
+        if (cell.size() > 1 || rule_ == CellRule::None) return Stands::Itself;
+        if (cell.empty() || (rule_ == CellRule::AbsentAndStar && cell[0] == ' ')) return Stands::Absent;
+        if (rule_ == CellRule::AbsentAndStar && cell[0] == '*') return Stands::Star;
+        return Stands::Itself;
     }
 
-    const std::vector<std::string_view>& fields_;
+    const std::string_view* fields_;
     CellRule rule_;
     int next_ = 0;
-    NumberError error_ = NumberError::None;
-    int errorField_ = -1;
-    std::string_view errorText_;
+    int failedField_ = -1;
+    std::string why_;
 };
 
-// Splits a line into its first `needed` fields; returns the number of fields
-// the line has, counted up to `needed` (so a short line reports its count).
+// Splits a line into its first `format.fields` fields, which `fields` has
+// room for; returns the number of fields the line has, counted up to that
+// (so a short line reports its count). One pass over the line's bytes that
+// stops at the last needed Tab.
 int splitFields(std::string_view line, const TableFormat& format, std::vector<std::string_view>& fields) {
-    fields.clear();
-    // One pass over the line's bytes (most cells are a few bytes long).
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < line.size() && static_cast<int>(fields.size()) < format.fields; ++i)
-        if (line[i] == '\t') {
-            fields.push_back(line.substr(start, i - start));
-            start = i + 1;
+    const int needed = format.fields;
+    const char* start = line.data();
+    const char* const end = start + line.size();
+    int count = 0;
+    for (const char* p = start; p != end; ++p)
+        if (*p == '\t') {
+            fields[count++] = std::string_view(start, static_cast<std::size_t>(p - start));
+            start = p + 1;
+            if (count == needed) break;
         }
-    if (static_cast<int>(fields.size()) < format.fields) fields.push_back(line.substr(start));
-    const int count = static_cast<int>(fields.size());
-    if (count == format.fields && format.lastFieldAfterLastTab) fields.back() = line.substr(line.rfind('\t') + 1);
+    if (count < needed) fields[count++] = std::string_view(start, static_cast<std::size_t>(end - start));
+    if (count == needed && format.lastFieldAfterLastTab) fields[count - 1] = line.substr(line.rfind('\t') + 1);
     return count;
 }
 
@@ -104,8 +135,7 @@ LoadStatus parseTable(std::string_view bytes, const std::string& path, const Tab
                       std::vector<Record>& rows, Fill fill) {
     if (LoadStatus start = textStart(bytes, path); !start) return start;
     Lines lines(bytes);
-    std::vector<std::string_view> fields;
-    fields.reserve(format.fields);
+    std::vector<std::string_view> fields(static_cast<std::size_t>(format.fields));
     for (int r = 0; r < format.lines; ++r) {
         std::string_view line;
         if (!lines.next(line))
@@ -123,8 +153,7 @@ LoadStatus parseTable(std::string_view bytes, const std::string& path, const Tab
         fill(record, cells);
         if (cells.failed())
             return LoadStatus::failure(path + ": line " + std::to_string(r + 1) + ", field " +
-                                       std::to_string(cells.errorField()) + ": " +
-                                       numberFailure(cells.errorText(), cells.error()));
+                                       std::to_string(cells.failedField()) + ": " + cells.why());
         rows[r] = std::move(record);
     }
     return LoadStatus::success();
@@ -282,7 +311,12 @@ LoadStatus parseNameList(std::string_view bytes, const std::string& path, std::v
         if (!line.ends_with(kEnding)) continue;
         if (holdsLineBreak(line))
             return LoadStatus::failure(path + ": line " + std::to_string(number) + " " + kHoldsLineBreak);
-        names.emplace_back(line.substr(0, line.size() - kEnding.size()));
+        const std::string_view name = line.substr(0, line.size() - kEnding.size());
+        if (name.size() > static_cast<std::size_t>(kMaxLineLength))
+            return LoadStatus::failure(path + ": line " + std::to_string(number) + " holds a name of " +
+                                       std::to_string(name.size()) + " bytes, longer than " +
+                                       std::to_string(kMaxLineLength));
+        names.emplace_back(name);
     }
     return LoadStatus::success();
 }

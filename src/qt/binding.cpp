@@ -43,7 +43,7 @@ void Binding::sync() {
 void Binding::syncVisible() { widget->setVisible(model.visible() && onShownPage(model)); }
 
 void Binding::syncPlacement() {
-    widget->setGeometry(pixels(model.geometry()));
+    widget->setGeometry(pixels(model.geometry(), host.scale()));
     widget->setEnabled(model.enabled());
     syncVisible();
 }
@@ -66,11 +66,14 @@ void Binding::syncLook() {
         widget->setPalette(p);
         widget->setAutoFillBackground(back_ && !transparent_);
     }
-    // Controls in the window's font inherit it; only the others get one.
-    if (font_ != model.font() || (!looked_ && !inheritsWindowFont())) {
+    // Controls in the window's font inherit it; only the others get one. The
+    // window's own font is the view's, at the window's scale.
+    if (!model.container()) return;
+    if (font_ != model.font() || fontScale_ != host.scale() || (!looked_ && !inheritsWindowFont())) {
         font_ = model.font();
+        fontScale_ = host.scale();
         QFont f = defaultFont();
-        if (font_.size > 0) f.setPointSizeF(font_.size);
+        f.setPointSizeF((font_.size > 0 ? font_.size : f.pointSizeF()) * fontScale_);
         f.setBold(font_.bold);
         f.setItalic(font_.italic);
         f.setUnderline(font_.underline);

@@ -24,6 +24,8 @@ public:
     virtual Binding* binding(const Control& c) const = 0;
     // Builds what waits on the tab control's shown page.
     virtual void buildShownPage(const TabControl& tab) = 0;
+    // How much larger than the reference layout the window is drawn.
+    virtual double scale() const = 0;
 
 protected:
     ~BindingHost() = default;
@@ -56,6 +58,7 @@ private:
     std::optional<Rgb> fore_, back_;
     bool transparent_ = false;
     Font font_;
+    double fontScale_ = 1;
 };
 
 // A control on a tab page is shown only while its page is the shown one.

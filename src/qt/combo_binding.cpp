@@ -1,7 +1,10 @@
 #include "qt/combo_binding.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QProxyStyle>
 
 #include "qt/mirror_items.h"
 #include "qt/storable_input.h"
@@ -10,15 +13,30 @@ namespace gs::qt {
 
 namespace {
 
-// A drop-down list that opens below its box with a scroll bar, rather than as
-// a screen-high list over it: the unit picker holds nearly 2000 names. The
-// style sheet that says so is set when the list first opens; set any earlier,
-// it would make every box build its list at once.
+// The style of the window's drop-down lists: each list opens below its box
+// with a scroll bar, rather than as a screen-high list over it (the unit
+// picker holds nearly 2000 names). A style sheet could say so too, but would
+// keep the box from the window's font and its scale.
+class ListBelowBox : public QProxyStyle {
+public:
+    ListBelowBox() : QProxyStyle(QApplication::style()->name()) { setParent(qApp); }
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override {
+        return hint == SH_ComboBox_Popup ? 0 : QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
+
+// A drop-down list that takes that style when its list first opens; taken any
+// earlier, it would make every box build its list at once. Its open list shows
+// a scroll bar when its entries do not all fit.
 class DropDown : public QComboBox {
 public:
     using QComboBox::QComboBox;
     void showPopup() override {
-        if (styleSheet().isEmpty()) setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+        static ListBelowBox* const belowBox = new ListBelowBox;
+        if (style() != belowBox) setStyle(belowBox);
+        // A list longer than its open height says so (the style hides the bar).
+        view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         QComboBox::showPopup();
     }
 };

@@ -17,7 +17,7 @@ namespace gs::qt {
 
 namespace {
 
-constexpr const char* kUsage = "Usage: godsmith [--help | --version]\n";
+constexpr const char* kUsage = "Usage: godsmith [--help | --version | FILE]\n";
 
 std::string programFolder(const char* argv0) {
     std::error_code error;
@@ -30,7 +30,8 @@ std::string helpText(const std::string& folder) {
     return std::string(kUsage) +
            "\n"
            "Godsmith composes god files for Velm's map generator Quillmap.\n"
-           "Start it without options to open the editor's window.\n"
+           "Start it without options to open the editor's window; with a god\n"
+           "file's path FILE the window opens showing that file.\n"
            "\n"
            "It reads its files from the folder of its executable (" +
            folder +
@@ -63,15 +64,25 @@ std::optional<int> answerCommandLine(int argc, char** argv) {
     const std::string_view arg = argv[1];
     if (arg == "--version") return answer(std::string(kProgramTitle) + " " + kProgramVersion + "\n");
     if (arg == "--help" || arg == "-h") return answer(helpText(programFolder(argv[0])));
-    const char* what = arg.starts_with('-') ? "unknown option" : "unexpected argument";
-    std::fprintf(stderr, "godsmith: %s '%s'\n%s", what, argv[1], kUsage);
+    if (fileToOpen(argc, argv)) return std::nullopt;
+    // The first argument that is neither an option nor the one file.
+    const int wrong = arg.starts_with('-') ? 1 : 2;
+    const char* what = std::string_view(argv[wrong]).starts_with('-') ? "unknown option" : "unexpected argument";
+    std::fprintf(stderr, "godsmith: %s '%s'\n%s", what, argv[wrong], kUsage);
     return 2;
+}
+
+std::optional<std::string> fileToOpen(int argc, char** argv) {
+    if (argc != 2 || std::string_view(argv[1]).starts_with('-')) return std::nullopt;
+    std::error_code error;
+    const std::filesystem::path path = std::filesystem::absolute(argv[1], error);
+    return error ? std::string(argv[1]) : path.string();
 }
 
 void describeApplication(QApplication& application) {
     QApplication::setApplicationName(QStringLiteral("Godsmith"));
     QApplication::setApplicationVersion(QString::fromLatin1(kProgramVersion));
-    application.setWindowIcon(QIcon(QStringLiteral(":/godsmith.png")));
+    application.setWindowIcon(QIcon(QStringLiteral(":/godsmith-64.png")));
     // A relative Quillmap folder in RK.cfg lies in the editor's folder.
     std::error_code error;
     std::filesystem::current_path(std::filesystem::path(runningProgramFolder()), error);

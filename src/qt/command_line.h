@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 class QApplication;
 
@@ -12,6 +13,10 @@ namespace gs::qt {
 // written); any other argument gets the usage on standard error and exit
 // code 2. Returns nothing when the editor is to start.
 std::optional<int> answerCommandLine(int argc, char** argv);
+
+// The god file named on the command line (its one argument, when that is no
+// option), made absolute against the folder the editor was started from.
+std::optional<std::string> fileToOpen(int argc, char** argv);
 
 // Gives the application its name, version and window icon, and makes the
 // program folder the working folder, so that a relative Quillmap folder in

@@ -24,19 +24,19 @@ char toByte(char16_t u) {
 }  // namespace
 
 QString fromCp1252(const std::string& bytes) {
-    QString out;
-    out.reserve(static_cast<qsizetype>(bytes.size()));
+    QString out(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
+    QChar* to = out.data();
     for (char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
-        out.append(QChar(b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : char16_t{b}));
+        *to++ = QChar(b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : char16_t{b});
     }
     return out;
 }
 
 std::string toCp1252(const QString& text) {
-    std::string out;
-    out.reserve(static_cast<std::size_t>(text.size()));
-    for (QChar c : text) out += toByte(c.unicode());
+    std::string out(static_cast<std::size_t>(text.size()), '\0');
+    char* to = out.data();
+    for (QChar c : text) *to++ = toByte(c.unicode());
     return out;
 }
 
@@ -61,6 +61,7 @@ QString fromCp1252Lines(const std::string& bytes) {
 
 std::string toCp1252Lines(const QString& text) {
     std::string out;
+    out.reserve(static_cast<std::size_t>(text.size()) + static_cast<std::size_t>(text.count(u'\n')));
     for (char c : toCp1252(text)) {
         if (c == '\n') out += '\r';
         out += c;

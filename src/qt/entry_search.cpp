@@ -37,11 +37,17 @@ public:
         // Enter reaches the offers' list while it is open, the box otherwise.
         completer_->popup()->installEventFilter(this);
         combo->installEventFilter(this);
+        edit_->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress) return false;
+        if (event->type() == QEvent::FocusOut) {
+            // Leaving the box (not for a list of its own) drops what was typed.
+            if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) showSelected();
+            return false;
+        }
+        if (event->type() != QEvent::KeyPress || watched == edit_) return false;
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
         QAbstractItemView* offers = completer_->popup();
@@ -51,11 +57,14 @@ protected:
             pick(highlighted.isValid() ? highlighted : completer_->completionModel()->index(0, 0));
             return true;
         }
-        // The list closed (Escape): Enter still picks the first offer. An
-        // empty box or the selected entry's own name offers nothing.
-        if (edit_->text().isEmpty() || edit_->text() == fromCp1252(list_.text())) return false;
+        // The list closed (Escape): Enter still picks the first offer. The
+        // selected entry's own name offers nothing.
+        if (edit_->text() == fromCp1252(list_.text())) return false;
         setPrefix(edit_->text());
-        if (completer_->completionCount() > 0) pick(completer_->completionModel()->index(0, 0));
+        if (!edit_->text().isEmpty() && completer_->completionCount() > 0)
+            pick(completer_->completionModel()->index(0, 0));
+        else
+            showSelected();
         return true;
     }
 
@@ -90,6 +99,13 @@ private:
         list_.setListIndex(row);
         // The view keeps the typed text when the entry was selected already.
         const QString name = fromCp1252(list_.item(row));
+        if (edit_->text() != name) edit_->setText(name);
+    }
+
+    // The box shows the entry the list has selected, whose unit the window shows.
+    void showSelected() {
+        completer_->popup()->hide();
+        const QString name = fromCp1252(list_.text());
         if (edit_->text() != name) edit_->setText(name);
     }
 

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QMouseEvent>
+#include <QShortcut>
 #include <QTabBar>
 #include <QWidget>
 #include <algorithm>
@@ -17,13 +18,16 @@
 #include "qt/key_actions.h"
 #include "qt/label_binding.h"
 #include "qt/list_binding.h"
+#include "qt/page_keys.h"
 #include "qt/picture_binding.h"
 #include "qt/shape_binding.h"
 #include "qt/tab_area.h"
 #include "qt/tab_binding.h"
 #include "qt/text_binding.h"
+#include "qt/twips.h"
 #include "qt/window_binding.h"
 #include "qt/window_font.h"
+#include "window/reading_order.h"
 
 namespace gs::qt {
 
@@ -32,13 +36,16 @@ namespace gs::qt {
 // control's own area to the control's MouseMove.
 class FormView::Tree : public QObject, public BindingHost {
 public:
-    Tree(Window& window, const std::function<void()>& onClose);
+    Tree(Window& window, const std::function<void()>& onClose, const std::function<void(double)>& onScale);
     ~Tree() override;
 
     QWidget* window() const { return window_.get(); }
     QWidget* widget(const Control& c) const override;
     Binding* binding(const Control& c) const override;
     void buildShownPage(const TabControl& tab) override;
+    double scale() const override { return scale_; }
+    // Draws the content at a scale; with `fit`, the window takes its size.
+    void setScale(double scale, bool fit);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -49,9 +56,12 @@ private:
     void buildWaiting(const Control& c, std::vector<Binding*>& made);
     void bind(const std::vector<Binding*>& made);
     void orderTabs();
+    QSize naturalSize() const;
 
     Window& model_;
     const std::function<void()>& onClose_;
+    const std::function<void(double)>& onScale_;
+    double scale_ = 1;
     std::unordered_map<const Control*, std::unique_ptr<Binding>> bindings_;
     QHash<const QObject*, Binding*> byWidget_;
     // Controls on pages not shown yet, with the widget that will hold theirs.
@@ -59,17 +69,22 @@ private:
     std::unique_ptr<QWidget> window_;
 };
 
-FormView::FormView(Window& window) : tree_(std::make_unique<Tree>(window, onClose)) {}
+FormView::FormView(Window& window) : tree_(std::make_unique<Tree>(window, onClose, onScale)) {}
 FormView::~FormView() = default;
 QWidget* FormView::window() const { return tree_->window(); }
 QWidget* FormView::widget(const Control& c) const { return tree_->widget(c); }
+double FormView::scale() const { return tree_->scale(); }
+void FormView::setScale(double scale) { tree_->setScale(scale, true); }
 
-FormView::Tree::Tree(Window& window, const std::function<void()>& onClose)
-    : model_(window), onClose_(onClose), window_(std::make_unique<QWidget>()) {
+FormView::Tree::Tree(Window& window, const std::function<void()>& onClose, const std::function<void(double)>& onScale)
+    : model_(window), onClose_(onClose), onScale_(onScale), window_(std::make_unique<QWidget>()) {
     window_->setObjectName(QString::fromStdString(window.fullName()));
     window_->setFont(defaultFont());
+    auto* natural = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_0), window_.get());
+    QObject::connect(natural, &QShortcut::activated, [this] { setScale(1, true); });
     window_->setMouseTracking(true);
     window_->installEventFilter(this);
+    addPageKeys(window_.get());
     std::unique_ptr<Binding> binding = bindWindow(*this, window, window_.get());
     byWidget_.insert(window_.get(), binding.get());
     std::vector<Binding*> made{binding.get()};
@@ -102,7 +117,10 @@ void FormView::Tree::buildShownPage(const TabControl& tab) {
     std::vector<Binding*> made;
     for (Control* child : tab.children())
         if (child->page() == tab.tab()) buildWaiting(*child, made);
-    if (!made.empty()) bind(made);
+    if (!made.empty())
+        bind(made);
+    else
+        orderTabs();
 }
 
 void FormView::Tree::buildWaiting(const Control& c, std::vector<Binding*>& made) {
@@ -117,29 +135,34 @@ void FormView::Tree::buildWaiting(const Control& c, std::vector<Binding*>& made)
         if (Binding* b = binding(*sibling)) b->widget->raise();
 }
 
-// Tab visits the controls of each container in reading order (rows from top
-// to bottom, left to right within a row), a container's controls together
-// where the container stands; a tab control's row of tabs before its pages.
+// Tab visits the controls of the shown pages in reading order; each page
+// switch orders them again.
 void FormView::Tree::orderTabs() {
-    std::vector<QWidget*> chain;
-    std::function<void(const Control&)> visit = [&](const Control& container) {
-        std::vector<Control*> inside = container.children();
-        std::stable_sort(inside.begin(), inside.end(), [](const Control* a, const Control* b) {
-            return std::pair(a->geometry().top, a->geometry().left) < std::pair(b->geometry().top, b->geometry().left);
-        });
-        for (Control* c : inside) {
-            Binding* b = binding(*c);
-            if (!b) continue;
-            QWidget* w = b->widget;
-            if (c->kind() == Kind::TabControl)
-                chain.push_back(static_cast<TabArea*>(w)->bar);
-            else if (w->focusPolicy() & Qt::TabFocus)
-                chain.push_back(w);
-            visit(*c);
-        }
-    };
-    visit(model_);
-    for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+    QWidget* before = nullptr;
+    for (Control* c : readingOrder(model_)) {
+        Binding* b = binding(*c);
+        if (!b) continue;
+        QWidget* w = c->kind() == Kind::TabControl ? static_cast<TabArea*>(b->widget)->bar : b->widget;
+        if (!(w->focusPolicy() & Qt::TabFocus)) continue;
+        if (before) QWidget::setTabOrder(before, w);
+        before = w;
+    }
+}
+
+QSize FormView::Tree::naturalSize() const { return pixels(model_.geometry()).size(); }
+
+void FormView::Tree::setScale(double scale, bool fit) {
+    scale = std::max(1.0, scale);
+    if (fit) window_->resize(naturalSize() * scale);
+    if (scale == scale_) return;
+    scale_ = scale;
+    QFont font = defaultFont();
+    font.setPointSizeF(font.pointSizeF() * scale);
+    window_->setFont(font);
+    std::vector<Binding*> all;
+    for (auto& [control, b] : bindings_) all.push_back(b.get());
+    for (Binding* b : all) b->sync();
+    if (onScale_) onScale_(scale);
 }
 
 Binding* FormView::Tree::binding(const Control& c) const {
@@ -234,6 +257,13 @@ bool FormView::Tree::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         onClose_();
+        return false;
+    }
+    if (event->type() == QEvent::Resize && watched == window_.get()) {
+        // The content keeps its proportions and fills the window as far as it goes.
+        const QSize now = window_->size(), natural = naturalSize();
+        if (now != naturalSize() * scale_)
+            setScale(std::min(double(now.width()) / natural.width(), double(now.height()) / natural.height()), false);
         return false;
     }
     if (event->type() != QEvent::MouseMove) return false;

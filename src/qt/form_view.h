@@ -3,7 +3,9 @@
 // every change and hands the user's actions back to the model. The controls
 // of a tab page get their widgets when the page is first shown (or when their
 // widget is first asked for), so the window opens without building the pages
-// the user has not looked at.
+// the user has not looked at. The user may enlarge the window: its content
+// grows with it in proportion, fonts and controls together; Ctrl+0 brings
+// it back to its natural size.
 #pragma once
 
 #include <functional>
@@ -29,6 +31,13 @@ public:
 
     // Runs when the user closes the window; without it the window stays open.
     std::function<void()> onClose;
+
+    // How much larger than the reference layout the content is drawn (1 and
+    // up); setting it sizes the window to match.
+    double scale() const;
+    void setScale(double scale);
+    // Runs when the scale changes, the user's resizing included.
+    std::function<void(double)> onScale;
 
 private:
     class Tree;

@@ -3,15 +3,20 @@
 #include <QWidget>
 
 #include "app/app.h"
+#include "app/opening.h"
 #include "qt/command_line.h"
 #include "qt/exit_when_shown.h"
+#include "qt/file_opening.h"
 #include "qt/form_view.h"
 #include "qt/open_application.h"
 #include "qt/qt_platform.h"
+#include "qt/undo_keys.h"
 #include "qt/window_font.h"
+#include "qt/window_scale.h"
 
 int main(int argc, char** argv) {
     if (const auto answered = gs::qt::answerCommandLine(argc, argv)) return *answered;
+    const std::optional<std::string> file = gs::qt::fileToOpen(argc, argv);  // before the working folder moves
     const std::unique_ptr<QApplication> application = gs::qt::openApplication(argc, argv);
     gs::qt::describeApplication(*application);
     QApplication::setQuitOnLastWindowClosed(false);
@@ -22,7 +27,14 @@ int main(int argc, char** argv) {
     gs::qt::FormView main(app.form);
     splash.window()->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     main.window()->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+                                  Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                                  Qt::WindowCloseButtonHint);
+    // Both windows open at the scale the user left the main window at.
+    main.setScale(gs::qt::keptScale(main.window()->minimumSize()));
+    splash.setScale(main.scale());
+    splash.window()->setFixedSize(splash.window()->size());
+    main.onScale = gs::qt::keepScale;
+    gs::qt::addUndoKeys(main.window(), app);
     gs::qt::ExitWhenShown exitWhenShown(main.window());
     // Closing the main window ends the program; the splash goes with it.
     main.onClose = [&] {
@@ -30,6 +42,8 @@ int main(int argc, char** argv) {
         splash.window()->hide();
         QCoreApplication::quit();
     };
+    new gs::qt::FileOpening(main.window(), app);
     if (!app.start()) return 0;
+    if (file) app.open(*file);
     return QApplication::exec();
 }

@@ -16,7 +16,7 @@ public:
 
 protected:
     void syncOwn() override {
-        lbl->setScaledContents(pic.stretch);
+        lbl->setScaledContents(pic.stretch || host.scale() != 1);
         lbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         if (pic.kind() == Kind::Image && pic.picturePath().empty()) {
             if (lbl->pixmap().size() != lbl->size()) {

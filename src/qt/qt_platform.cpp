@@ -5,10 +5,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QImage>
 #include <QImageReader>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QUrl>
 
 #include "model/file_access.h"
@@ -16,12 +18,13 @@
 
 namespace gs::qt {
 
-namespace {
-
-// File and folder names are the system's own bytes, not window text: the
-// editor opens them with exactly these bytes.
 QString pathToQt(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 std::string pathFromQt(const QString& path) { return QFile::encodeName(QDir::toNativeSeparators(path)).toStdString(); }
+
+// Pixels a title bar takes beside its title: an icon and three buttons.
+constexpr int kTitleBarButtons = 120;
+
+namespace {
 
 std::optional<std::string> fileDialog(const DialogRequest& request, QFileDialog::AcceptMode mode) {
     QFileDialog dialog(QApplication::activeWindow(), fromCp1252(request.title), pathToQt(request.initDir));
@@ -39,6 +42,17 @@ std::optional<std::string> fileDialog(const DialogRequest& request, QFileDialog:
     if (!request.fileName.empty()) dialog.selectFile(fromCp1252(request.fileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return pathFromQt(dialog.selectedFiles().front());
+}
+
+// A window manager draws a box's title in its own bar, beside its icon and
+// buttons: the box is made wide enough for the title to show whole there.
+void roomForTitle(QMessageBox& box) {
+    QFont bold = box.font();
+    bold.setBold(true);
+    const int need = QFontMetrics(bold).horizontalAdvance(box.windowTitle()) + kTitleBarButtons;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(need, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                      grid->columnCount());
 }
 
 }  // namespace
@@ -63,6 +77,7 @@ void QtPlatform::messageBox(const std::string& text, const std::string& title, c
     box.setText(fromCp1252Lines(text));
     if (!detail.empty()) box.setInformativeText(fromCp1252Lines(detail));
     box.setStandardButtons(QMessageBox::Ok);
+    roomForTitle(box);
     box.exec();
 }
 
@@ -77,6 +92,7 @@ bool QtPlatform::questionBox(const std::string& text, const std::string& title, 
     QPushButton* no = box.addButton(fromCp1252(reject), QMessageBox::RejectRole);
     box.setDefaultButton(no);
     box.setEscapeButton(no);
+    roomForTitle(box);
     box.exec();
     return box.clickedButton() == yes;
 }
@@ -108,5 +124,15 @@ std::optional<PictureSize> QtPlatform::pictureSize(const std::string& path) {
 // The system's bytes: Qt's own answer passes through the locale's encoding,
 // which cannot hold every folder name.
 std::string QtPlatform::programFolder() { return runningProgramFolder(); }
+
+void QtPlatform::repeat(int milliseconds, std::function<void()> task) { repeatEvery(milliseconds, std::move(task)); }
+
+void repeatEvery(int milliseconds, std::function<void()> task) {
+    auto* timer = new QTimer(QCoreApplication::instance());
+    QObject::connect(timer, &QTimer::timeout, [task = std::move(task)] {
+        if (!QApplication::activeModalWidget()) task();
+    });
+    timer->start(milliseconds);
+}
 
 }  // namespace gs::qt

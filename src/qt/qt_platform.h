@@ -1,5 +1,5 @@
 // The editor's system services on Qt: message boxes, the Open and Save
-// dialogs, the browser, picture sizes and the program folder.
+// dialogs, the browser, picture sizes, the program folder and a timer.
 #pragma once
 
 #include <QString>
@@ -7,6 +7,11 @@
 #include "window/platform.h"
 
 namespace gs::qt {
+
+// File and folder names are the system's own bytes, not window text: the
+// editor opens them with exactly these bytes.
+QString pathToQt(const std::string& path);
+std::string pathFromQt(const QString& path);
 
 // "desc|pattern|desc|pattern" -> "desc (pattern);;desc (pattern)".
 QStringList dialogFilters(const std::string& filter);
@@ -21,6 +26,12 @@ public:
     void openUrl(const std::string& address) override;
     std::optional<PictureSize> pictureSize(const std::string& path) override;
     std::string programFolder() override;
+    void repeat(int milliseconds, std::function<void()> task) override;
 };
+
+// A timer that runs `task` every `milliseconds` while the application runs,
+// skipped while a modal box or dialog waits for the user (an action is
+// under way then).
+void repeatEvery(int milliseconds, std::function<void()> task);
 
 }  // namespace gs::qt

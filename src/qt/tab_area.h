@@ -12,11 +12,17 @@ namespace gs::qt {
 class TabArea : public QWidget {
 public:
     explicit TabArea(QWidget* parent);
+    // The tab row grows with the window's scale.
+    void setScale(double scale);
     QTabBar* bar;
     QFrame* pane;
 
 protected:
     void resizeEvent(QResizeEvent*) override;
+
+private:
+    int rowHeight() const;
+    double scale_ = 1;
 };
 
 }  // namespace gs::qt

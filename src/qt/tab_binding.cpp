@@ -21,6 +21,7 @@ public:
 
 protected:
     void syncOwn() override {
+        area->setScale(host.scale());
         QSignalBlocker block(area->bar);
         while (area->bar->count() > tab.tabCount()) area->bar->removeTab(area->bar->count() - 1);
         while (area->bar->count() < tab.tabCount()) area->bar->addTab(QString());

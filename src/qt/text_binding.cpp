@@ -4,6 +4,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <algorithm>
+#include <functional>
 
 #include "qt/caret_position.h"
 #include "qt/cp1252.h"
@@ -13,16 +14,19 @@ namespace gs::qt {
 
 namespace {
 
-// A multi-line text field; pasted and dropped text is made storable.
+// A multi-line text field; pasted and dropped text is made storable, and
+// offered to `takes` first: text it does not take is not inserted (a line of
+// it too long to lay out in time).
 class TextArea : public QPlainTextEdit {
 public:
     using QPlainTextEdit::QPlainTextEdit;
+    std::function<bool(const QString&)> takes;
 
 protected:
     void insertFromMimeData(const QMimeData* source) override {
         QMimeData text;
         text.setText(storable(source->text()));
-        QPlainTextEdit::insertFromMimeData(&text);
+        if (!takes || takes(text.text())) QPlainTextEdit::insertFromMimeData(&text);
     }
 };
 
@@ -32,12 +36,15 @@ public:
         : Binding(host, box, w), box(box), line(qobject_cast<QLineEdit*>(w)), plain(qobject_cast<QPlainTextEdit*>(w)) {
         keepStorable(w);
         if (line) {
+            // One character over the limit reaches the model, which refuses it.
+            line->setMaxLength(kMaxLineLength + 1);
             line->setValidator(storableValidator(line));
             QObject::connect(line, &QLineEdit::textEdited, [this] { userEdited(); });
             QObject::connect(line, &QLineEdit::cursorPositionChanged, [this] { userMovedCaret(); });
         } else {
             plain->setVerticalScrollBarPolicy(box.vScroll ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
             plain->setTabChangesFocus(true);
+            static_cast<TextArea*>(plain)->takes = [this](const QString& pasted) { return takesPaste(pasted); };
             QObject::connect(plain, &QPlainTextEdit::textChanged, [this] { userEdited(); });
             QObject::connect(plain, &QPlainTextEdit::cursorPositionChanged, [this] { userMovedCaret(); });
         }
@@ -84,9 +91,19 @@ private:
         const std::string text = stored();
         const int pos = caret();
         push([&] {
-            box.setText(text);
+            box.edit(text);
             if (box.text() == text) box.setSelStart(pos);
         });
+    }
+    // A paste with a line over the limit goes to the model without being laid
+    // out in the field first; the model refuses it.
+    bool takesPaste(const QString& pasted) {
+        if (longestLine(toCp1252Lines(pasted)) <= kMaxLineLength) return true;
+        const QTextCursor c = plain->textCursor();
+        QString text = plain->toPlainText();
+        text.replace(c.selectionStart(), c.selectionEnd() - c.selectionStart(), pasted);
+        box.edit(toCp1252Lines(text));
+        return false;
     }
     void userMovedCaret() {
         if (stored() != box.text()) return;  // the edit itself follows

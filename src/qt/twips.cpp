@@ -2,10 +2,10 @@
 
 namespace gs::qt {
 
-int toPixels(int twips) { return qRound(twips / static_cast<double>(kTwipsPerPixel)); }
+int toPixels(int twips, double scale) { return qRound(twips * scale / kTwipsPerPixel); }
 
-QRect pixels(const Geometry& g) {
-    return QRect(toPixels(g.left), toPixels(g.top), toPixels(g.width), toPixels(g.height));
+QRect pixels(const Geometry& g, double scale) {
+    return QRect(toPixels(g.left, scale), toPixels(g.top, scale), toPixels(g.width, scale), toPixels(g.height, scale));
 }
 
 }  // namespace gs::qt

@@ -8,8 +8,8 @@
 
 namespace gs::qt {
 
-// Pixels for twips of the reference layout.
-int toPixels(int twips);
-QRect pixels(const Geometry& g);
+// Pixels for twips of the reference layout, at the window's scale.
+int toPixels(int twips, double scale = 1);
+QRect pixels(const Geometry& g, double scale = 1);
 
 }  // namespace gs::qt

@@ -33,9 +33,12 @@ public:
     }
 
 protected:
+    // The window opens at its size for the scale; the user may make it
+    // larger, never smaller than the reference layout.
     void syncPlacement() override {
-        const QRect r = pixels(window.geometry());
-        widget->setFixedSize(r.size());
+        widget->setMinimumSize(pixels(window.geometry()).size());
+        if (!sized_) widget->resize(pixels(window.geometry(), host.scale()).size());
+        sized_ = true;
         widget->setWindowTitle(fromCp1252(window.caption()));
         syncVisible();
     }
@@ -49,6 +52,7 @@ protected:
 private:
     Window& window;
     bool placed_ = false;
+    bool sized_ = false;
     Control* focus_ = nullptr;
 };
 

@@ -118,10 +118,36 @@ void TabControl::setTabCaptions(std::vector<std::string> captions) {
     notify();
 }
 
+std::size_t longestLine(std::string_view text) {
+    std::size_t longest = 0;
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t end = std::min(text.find_first_of("\r\n", start), text.size());
+        longest = std::max(longest, end - start);
+        start = end + 1;
+    }
+    return longest;
+}
+
+// A single-line box holds one line: a pasted line break and what follows it
+// are dropped, as a single-line box on Windows does.
+std::string_view TextBox::kept(const std::string& text) const {
+    return multiLine ? text : std::string_view(text).substr(0, text.find_first_of("\r\n"));
+}
+
+void TextBox::edit(const std::string& text) {
+    // A box whose text came from code with a longer line still takes edits
+    // that make it no longer.
+    const std::size_t longest = longestLine(kept(text));
+    if (longest > kMaxLineLength && longest > longestLine(text_)) {
+        notify();  // a view showing the refused text shows the kept one again
+        if (Refused) Refused();
+        return;
+    }
+    setText(text);
+}
+
 void TextBox::setText(const std::string& text) {
-    // A single-line box holds one line: a pasted line break and what follows
-    // it are dropped, as a single-line box on Windows does.
-    const std::string_view kept = multiLine ? text : std::string_view(text).substr(0, text.find_first_of("\r\n"));
+    const std::string_view kept = this->kept(text);
     if (kept == text_) {
         if (kept.size() != text.size()) notify();  // a view showing the dropped part shows it no more
         return;

@@ -16,6 +16,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "window/platform.h"
@@ -64,6 +65,13 @@ struct Font {
 };
 
 constexpr int kTwipsPerPixel = 15;
+
+// The longest line, in bytes, a text box takes from the user and the readers
+// take for a text cell or a name: a longer line would take the window
+// seconds to lay out and draw.
+constexpr int kMaxLineLength = 4000;
+// The length of the longest line of a text (lines end at CR or LF).
+std::size_t longestLine(std::string_view text);
 
 class Control {
 public:
@@ -193,13 +201,20 @@ public:
     // Caret position (SelStart), in bytes of text().
     int selStart() const { return selStart_; }
     void setSelStart(int pos);
+    // The user's edit (typing, pasting, dropping): set as by setText, unless
+    // it brings a line longer than kMaxLineLength, which the box refuses: its
+    // text stays and Refused is raised.
+    void edit(const std::string& text);
 
     bool multiLine = false;
     bool readOnly = false;
     bool vScroll = false;
     std::function<void()> Change;
+    std::function<void()> Refused;
 
 private:
+    std::string_view kept(const std::string& text) const;
+
     std::string text_;
     int selStart_ = 0;
 };

@@ -219,7 +219,8 @@ Form1::Form1() : Window("Form1") {
         put(cmdAddFeature[i], siteFrames[i], {120, 600, 2175, 255}, "Add to Site " + std::to_string(i + 1) + " List");
         put(lstFeatureList[i], siteFrames[i], {120, 840, 2175, 645});
     }
-    put(chkKillFeatures, fraFeatures, {4320, 360, 1215, 255}, "Kill Features");
+    // It ends with the site picker below it, clear of the site detail beside it.
+    put(chkKillFeatures, fraFeatures, {4320, 360, 1095, 255}, "Kill Features");
     put(cboFeature, fraFeatures, {3240, 600, 2175, 315});
     put(Frame10, fraFeatures, {5520, 360, 3495, 1575});
     put(txtSiteDescription, Frame10, {120, 0, 3375, 855});
@@ -346,8 +347,6 @@ Form1::Form1() : Window("Form1") {
     put(cmdClearGarrison, fraSave, {240, 2520, 3015, 375}, "Clear Garrison");
     put(cmdClearAll, fraSave, {240, 3000, 3015, 375}, "Clear All");
     put(cmdLoad, fraSave, {240, 4200, 3015, 375}, "Load");
-    cmdLoad.setVisible(false);
-    cmdLoad.setEnabled(false);
 
     // Unit Finder.
     put(Label1, fraUnitFinder, {120, 240, 1695, 255}, "Filter selection by:");

@@ -1,9 +1,11 @@
 // Everything the editor asks of the system beyond its own windows: message
-// boxes, file dialogs, the browser, pictures and the program folder. The Qt
+// boxes, file dialogs, the browser, pictures, the program folder and a clock
+// that runs work between the user's actions. The Qt
 // view implements it; tests use a fake that records messages and answers
 // dialogs from a script.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -41,6 +43,9 @@ public:
     virtual std::optional<PictureSize> pictureSize(const std::string& path) = 0;
     // The folder of the running executable, without a trailing separator.
     virtual std::string programFolder() = 0;
+    // Runs `task` every `milliseconds` from now on, on the thread of the
+    // windows and between two of the user's actions, never inside one.
+    virtual void repeat(int milliseconds, std::function<void()> task) = 0;
 };
 
 }  // namespace gs

@@ -11,6 +11,14 @@ void ReportError(Platform& platform, const std::string& name) {
                         "Error Report!");
 }
 
+void connectLineLimit(Form1& f, Platform& platform) {
+    const std::string message = "A line in this box can hold at most " + std::to_string(kMaxLineLength) +
+                                " characters, so the box keeps what it held.";
+    for (Control* c : f.allControls())
+        if (c->kind() == Kind::TextBox)
+            static_cast<TextBox*>(c)->Refused = [&platform, message] { platform.messageBox(message, kProgramTitle); };
+}
+
 void lblURL_Click(Form1& f, Platform& platform) { platform.openUrl(f.lblURL.caption()); }
 
 std::string unitReferenceAddress(int unitNumber) {

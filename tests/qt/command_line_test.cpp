@@ -57,13 +57,14 @@ TEST(CommandLine, AnythingElseGetsTheUsageOnStandardErrorAndExitCodeTwo) {
         {{"--bogus"}, "godsmith: unknown option '--bogus'\n"},
         {{"-v", "--version"}, "godsmith: unknown option '-v'\n"},
         {{"--versions"}, "godsmith: unknown option '--versions'\n"},
-        {{"Mine.god"}, "godsmith: unexpected argument 'Mine.god'\n"},
+        {{"Mine.god", "Other.god"}, "godsmith: unexpected argument 'Other.god'\n"},
+        {{"Mine.god", "--help"}, "godsmith: unknown option '--help'\n"},
     };
     for (const auto& [args, first] : cases) {
         const Result r = run(GS_EDITOR, args, noDisplay());
         EXPECT_EQ(r.exitCode, 2) << args.join(' ').toStdString();
         EXPECT_EQ(r.out.toStdString(), "");
-        EXPECT_EQ(r.err.toStdString(), first + "Usage: godsmith [--help | --version]\n");
+        EXPECT_EQ(r.err.toStdString(), first + "Usage: godsmith [--help | --version | FILE]\n");
     }
 }
 

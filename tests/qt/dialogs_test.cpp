@@ -37,6 +37,23 @@ TEST(QtPlatformDialogs, MessageBoxHasOnlyOkNoIconAndTheCauseBelow) {
     platform.messageBox("File not saved!\r\n\r\nsecond line", "Error Report! \xE9", "cannot be opened");
 }
 
+// A window manager writes the title in the box's own bar, beside an icon and
+// three buttons: short text, the longest title the editor uses.
+TEST(QtPlatformDialogs, BoxesAreWiderThanTheirTitles) {
+    QtPlatform platform;
+    const std::string title = "Unable to update configuration!";
+    const auto check = [&](QMessageBox& box) {
+        QFont bold = box.font();
+        bold.setBold(true);
+        EXPECT_GE(box.width(), QFontMetrics(bold).horizontalAdvance(box.windowTitle()) + 120);
+        box.accept();
+    };
+    whenOpen<QMessageBox>(check);
+    platform.messageBox("Unable to update RK.cfg", title);
+    whenOpen<QMessageBox>(check);
+    platform.questionBox("Open?", title, "Yes", "No");
+}
+
 TEST(QtPlatformDialogs, SaveDialogOffersTheNameAndReturnsTheChoice) {
     const std::string folder = test::makeTempFolder();
     QtPlatform platform;

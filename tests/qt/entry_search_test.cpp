@@ -85,16 +85,29 @@ TEST_F(EntrySearchTest, TypedTextOffersTheEntriesContainingItAndEnterPicksOne) {
     }
 }
 
-TEST_F(EntrySearchTest, TextThatMatchesNothingChangesNothing) {
-    for (const char* typed : {"zq", "a"}) {
-        search(typed);
-        if (*typed == 'a') press(Qt::Key_Backspace);  // an emptied box offers nothing
-        EXPECT_EQ(offerList(), nullptr);
-        press(Qt::Key_Return);
-        EXPECT_EQ(std::tuple(f.cboUnitFound.listIndex(), f.lblUnitNumber.caption(), clicks, f.cboUnitFound.listCount(),
-                             combo()->count()),
-                  std::tuple(kKolnar, "11", 0, 1984, 1984));
-    }
+// After Enter, or when the keyboard or the mouse goes elsewhere, the box
+// names the unit the window shows again.
+TEST_F(EntrySearchTest, TextThatMatchesNothingChangesNothingAndLeavesTheBox) {
+    const std::function<void()> leave[] = {
+        [] { press(Qt::Key_Return); },
+        [] { press(Qt::Key_Enter); },
+        [] { press(Qt::Key_Tab); },
+        [this] { click(f.chkUGod); },
+    };
+    for (const char* typed : {"zq", "a", "an"})
+        for (int way = 0; way < 4; ++way) {
+            SCOPED_TRACE(std::string(typed) + " " + std::to_string(way));
+            combo()->setFocus();
+            search(typed);
+            if (*typed == 'a' && !typed[1]) press(Qt::Key_Backspace);  // an emptied box offers nothing
+            if (offerList()) press(Qt::Key_Escape);
+            if (typed[1] == 'n' && way < 2) continue;  // Enter picks the first offer (above)
+            leave[way]();
+            EXPECT_EQ(std::tuple(f.cboUnitFound.listIndex(), f.lblUnitNumber.caption(), clicks,
+                                 f.cboUnitFound.listCount(), combo()->count()),
+                      std::tuple(kKolnar, "11", 0, 1984, 1984));
+            EXPECT_EQ(combo()->lineEdit()->text(), QString::fromUtf8("K\u00f6lnar Captain"));
+        }
 }
 
 TEST_F(EntrySearchTest, AClickOnAnOfferPicksIt) {

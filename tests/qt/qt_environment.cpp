@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QStandardPaths>
 
 namespace {
 
@@ -10,6 +11,8 @@ class QtEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Settings the editor keeps go to a test folder, never the user's.
+        QStandardPaths::setTestModeEnabled(true);
         app_ = new QApplication(argc_, argv_);
     }
     void TearDown() override { delete app_; }

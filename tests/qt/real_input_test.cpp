@@ -3,11 +3,13 @@
 // page switch, how drop-down lists open.
 #include "qt/cp1252.h"
 #include "qt/started_window.h"
+#include "window/reading_order.h"
 
 namespace gs::qt {
 namespace {
 
 enum { Line, Multi, Finder };  // the kinds of text field a user types into
+constexpr Qt::KeyboardModifiers kCtrlShift = Qt::ControlModifier | Qt::ShiftModifier;
 
 // A text field with the focus: the widget that takes keys, the one that takes
 // the mouse, the model's text (none for the Unit Finder), where character i is drawn.
@@ -73,6 +75,11 @@ TEST(RealInput, TextFieldsSelectAndReplaceLikeEveryDesktopField) {
          "42", ""},
         {"cut", [](Field& t) { t.select(Qt::Key_Home, Qt::Key_Right, 4), t.ctrl(Qt::Key_X); }, " Ys", "1701"},
         {"undo", [](Field& t) { t.ctrl(Qt::Key_A), t.type("700"), t.ctrl(Qt::Key_Z); }, "1701 Ys", ""},
+        {"undo, Ctrl+Y", [](Field& t) { t.ctrl(Qt::Key_A), t.type("700"), t.ctrl(Qt::Key_Z), t.ctrl(Qt::Key_Y); }, "700",
+         ""},
+        {"undo, Ctrl+Shift+Z",
+         [](Field& t) { t.ctrl(Qt::Key_A), t.type("700"), t.ctrl(Qt::Key_Z), t.key(Qt::Key_Z, kCtrlShift); }, "700",
+         ""},
     };
     StartedWindow e;
     for (int kind : {Line, Multi, Finder})
@@ -136,25 +143,79 @@ TEST(RealInput, ListsButtonsCheckBoxesAndLinksTakeClicks) {
     EXPECT_EQ(e.platform.openedUrls, std::vector{f.lblURL.caption()});
 }
 
-TEST(RealInput, FocusStartsInTheAuthorAndTabFollowsEachPageInReadingOrder) {
+// Tab walks every page in the window's reading order (window/reading_order.h)
+// and comes round to where it began; pages are turned by the user's clicks.
+TEST(RealInput, FocusStartsInTheAuthorAndTabWalksEveryPageInReadingOrder) {
     StartedWindow e;
     Form1& f = e.f;
     EXPECT_EQ(QApplication::focusWidget(), e.widget(f.txtAuthor));
+    const auto walk = [&] {
+        std::vector<std::string> want, seen;
+        for (Control* c : readingOrder(f)) {
+            QWidget* w = c->kind() == Kind::TabControl ? e.bar(static_cast<TabControl&>(*c)) : e.widget(*c);
+            if (w->isVisible() && w->isEnabled()) want.push_back(c->fullName());
+        }
+        const std::vector<std::string> round = e.tabStops(e.bar(f.SSTab1), int(want.size()) + 1);
+        return std::tuple(std::vector(round.begin(), round.end() - 1), round.back(), want);
+    };
+    const auto expectWalk = [&](const std::string& where) {
+        const auto [seen, back, want] = walk();
+        EXPECT_EQ(seen, want) << where;
+        EXPECT_EQ(back, "SSTab1") << where;
+    };
+    for (int step = 0; step < 4; ++step) {
+        e.clickTab(f.SSTab1, step);
+        expectWalk("Step " + std::to_string(step + 1));
+    }
+    e.clickTab(f.SSTab1, 1);
+    for (int site = 1; site < 4; ++site) e.clickTab(f.SSTab3, site), expectWalk("Site " + std::to_string(site + 1));
+    e.clickTab(f.SSTab1, 2);
+    for (int page = 1; page < 8; ++page) e.clickTab(f.SSTab2, page), expectWalk(f.SSTab2.tabCaption(page));
+}
+
+// Ctrl+Tab, Ctrl+PageDown forward, Ctrl+Shift+Tab, Ctrl+PageUp back, round
+// the end; the tab control that holds the keyboard turns, else the Step pages.
+TEST(RealInput, PageKeysTurnTheTabControlThatHoldsTheKeyboard) {
+    StartedWindow e;
+    Form1& f = e.f;
+    const auto press = [](Qt::Key k, Qt::KeyboardModifiers m) { key(QApplication::focusWidget(), k, m); };
+    const auto next = [&] { press(Qt::Key_Tab, Qt::ControlModifier); };
+    const auto back = [&] { press(Qt::Key_Backtab, kCtrlShift); };
+    const auto down = [&] { press(Qt::Key_PageDown, Qt::ControlModifier); };
+    const auto up = [&] { press(Qt::Key_PageUp, Qt::ControlModifier); };
     const struct {
         Control& from;
-        std::vector<std::string> stops;
+        TabControl& turns;
+        std::vector<std::function<void()>> keys;
+        std::vector<int> pages;  // after each key
     } cases[] = {
-        {f.txtAuthor,
-         {"txtAuthor", "txtAuthorIndex", "cboEra", "cboNation", "cboMethod", "txtGanFileDesc", "txtFileNamePreview"}},
-        {f.txtLandName, {"txtLandName", "cmdAddToNameList", "lstNameList", "cboNameDataList", "cboPopType"}},
-        {f.cmdPullUnits,
-         {"cmdPullUnits", "txtUnitID", "txtUnitCount", "cmdAddToUnitList", "lstUnitList", "cmdAddUnits"}},
-        {f.txtGanFileName, {"txtGanFileName", "txtGanFileFinal", "cmdSaveAs"}},
+        {f.txtGanFileDesc, f.SSTab1, {next, down, back, up, up, next}, {1, 2, 1, 0, 3, 0}},
+        {f.cboUnitFound, f.SSTab1, {back, back, down}, {3, 2, 3}},
+        {f.txtCommanderID, f.SSTab2, {next, down, back, up, up}, {1, 2, 1, 0, 7}},
+        {f.lstFeatureList[0], f.SSTab3, {up, down, next}, {3, 0, 1}},
     };
     for (const auto& c : cases) {
-        e.reveal(c.from);
-        EXPECT_EQ(e.tabStops(c.from, int(c.stops.size())), c.stops);
+        SCOPED_TRACE(c.from.fullName());
+        e.reveal(c.from), e.widget(c.from)->setFocus();
+        std::vector<int> pages;
+        for (const auto& k : c.keys) k(), pages.push_back(c.turns.tab());
+        EXPECT_EQ(pages, c.pages);
+        EXPECT_EQ(e.bar(c.turns)->currentIndex(), c.turns.tab());
     }
+    // Each switch runs the tab control's Click: entering Step 4 takes the
+    // file name; the Commander page shows the RPS frame, the others hide it.
+    f.SSTab1.setTab(2), e.bar(f.SSTab1)->setFocus(), f.txtGanFileName.setText("");
+    down();
+    EXPECT_EQ(std::tuple(f.SSTab1.tab(), f.txtGanFileName.text()), std::tuple(3, f.txtFileNamePreview.text()));
+    e.reveal(f.txtCommanderID), e.widget(f.txtCommanderID)->setFocus();
+    EXPECT_TRUE(f.fraBeginSiege.visible());
+    next();
+    EXPECT_FALSE(f.fraBeginSiege.visible());
+    // Other keys with Ctrl stay the fields': Ctrl+Home in a text box.
+    e.reveal(f.txtGanFileDesc), f.txtGanFileDesc.setText("ab\r\ncd"), f.txtGanFileDesc.setSelStart(6);
+    e.widget(f.txtGanFileDesc)->setFocus();
+    press(Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(std::tuple(f.SSTab1.tab(), f.txtGanFileDesc.selStart()), std::tuple(0, 0));
 }
 
 TEST(HandHabits, TheWheelChangesOnlyWhatHasTheFocus) {
@@ -206,7 +267,7 @@ TEST(HandHabits, EnterPressesTheFocusedButtonAsSpaceDoes) {
             EXPECT_EQ(clicks, 3) << c->fullName();
             ++tried;
         }
-    EXPECT_EQ(tried, 32);
+    EXPECT_EQ(tried, 33);  // "Load" included
 }
 
 TEST(HandHabits, APageSwitchLeavesTheKeyboardOnTheTabRow) {
@@ -235,7 +296,8 @@ TEST(HandHabits, APageSwitchLeavesTheKeyboardOnTheTabRow) {
 }
 
 // A list is built when first opened, then opens below or above its box (never
-// over its text) and as wide as its widest entry; the box keeps its place.
+// over its text), as wide as its widest entry, with a scroll bar when its
+// entries do not all fit; the box keeps its place.
 TEST(HandHabits, DropDownListsAreBuiltWhenOpenedBesideTheirBoxAsWideAsTheirEntries) {
     StartedWindow e;
     const auto built = [](const QComboBox* box) { return box->findChild<QAbstractItemView*>() != nullptr; };
@@ -257,6 +319,9 @@ TEST(HandHabits, DropDownListsAreBuiltWhenOpenedBesideTheirBoxAsWideAsTheirEntri
         const QRect popup = combo->view()->window()->geometry(), box(combo->mapToGlobal(QPoint(0, 0)), combo->size());
         EXPECT_TRUE(popup.top() >= box.bottom() || popup.bottom() <= box.top()) << c->fullName();
         EXPECT_GE(combo->view()->viewport()->width(), combo->view()->sizeHintForColumn(0)) << c->fullName();
+        // A list longer than its open height says so with a scroll bar.
+        EXPECT_EQ(combo->view()->verticalScrollBar()->isVisible(), combo->count() > combo->maxVisibleItems())
+            << c->fullName();
         combo->hidePopup();
         EXPECT_EQ(combo->geometry(), closed) << c->fullName();
         ++opened;

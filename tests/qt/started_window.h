@@ -69,10 +69,10 @@ struct StartedWindow {
         QSpontaneKeyEvent::setSpontaneous(&e);
         QApplication::instance()->notify(target, &e);
     }
-    // The names of the controls Tab visits from a control on.
-    std::vector<std::string> tabStops(const Control& from, int count) {
+    // The names of the controls Tab visits from a widget on.
+    std::vector<std::string> tabStops(QWidget* from, int count) {
         std::vector<std::string> names;
-        widget(from)->setFocus();
+        from->setFocus();
         for (QWidget* now; int(names.size()) < count; key(QApplication::focusWidget(), Qt::Key_Tab)) {
             for (now = QApplication::focusWidget(); now && now->objectName().isEmpty();) now = now->parentWidget();
             names.push_back(now ? now->objectName().toStdString() : "(none)");

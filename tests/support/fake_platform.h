@@ -1,5 +1,6 @@
-// A platform for tests: records every message box and opened address, and
-// answers file dialogs from a script.
+// A platform for tests: records every message box and opened address,
+// answers file dialogs from a script, and runs its repeating tasks when the
+// test lets time pass (tick).
 #pragma once
 
 #include <deque>
@@ -43,6 +44,13 @@ public:
     // Reads a stand-in picture file (see writePicture); anything else is unreadable.
     std::optional<PictureSize> pictureSize(const std::string& path) override;
     std::string programFolder() override { return folder; }
+    void repeat(int milliseconds, std::function<void()> task) override {
+        repeating.push_back({milliseconds, std::move(task)});
+    }
+    // Time passes: every repeating task runs once.
+    void tick() {
+        for (std::size_t i = 0; i < repeating.size(); ++i) repeating[i].task();
+    }
 
     std::string folder;
     std::vector<Message> messages;
@@ -55,6 +63,11 @@ public:
     std::deque<std::optional<std::string>> dialogAnswers;
     // Answers for the next question boxes (true = accept), in order.
     std::deque<bool> questionAnswers;
+    struct Repeating {
+        int milliseconds;
+        std::function<void()> task;
+    };
+    std::vector<Repeating> repeating;
 
 private:
     template <class T>

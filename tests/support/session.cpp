@@ -121,8 +121,9 @@ std::string layout(const std::vector<Control*>& controls) {
     return out.str();
 }
 
-Session::Session(const InstallationOptions& options)
-    : folder(makeInstallation(options)), platform(folder), app(platform) {}
+Session::Session(const InstallationOptions& options) : Session(makeInstallation(options)) {}
+
+Session::Session(std::string installation) : folder(std::move(installation)), platform(folder), app(platform) {}
 
 Control& Session::at(const std::string& name) {
     Control* c = name == "Form1" ? &f : f.find(name);
@@ -163,7 +164,7 @@ std::string Session::run(const std::string& command) {
     replaceAll(rest, "{DIR}", folder);
     const std::string path = folder + "/" + name;
     if (verb == "start") app.start();
-    else if (verb == "type") dynamic_cast<TextBox&>(at(name)).setText(rest);
+    else if (verb == "type") dynamic_cast<TextBox&>(at(name)).edit(rest);
     else if (verb == "index") dynamic_cast<ListControl&>(at(name)).setListIndex(std::stoi(rest));
     else if (verb == "pick") {
         auto& list = dynamic_cast<ListControl&>(at(name));
@@ -201,6 +202,9 @@ std::string Session::run(const std::string& command) {
         writeFile(path, out);
     } else if (verb == "rm") std::filesystem::remove_all(path);
     else if (verb == "reply") platform.questionAnswers.push_back(rest == "yes");
+    else if (verb == "tick") platform.tick();
+    else if (verb == "undo") app.undo();
+    else if (verb == "redo") app.redo();
     else if (verb == "answer") {
 #ifdef _WIN32
         std::replace(rest.begin(), rest.end(), '/', '\\');  // as a Windows dialog answers

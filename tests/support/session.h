@@ -12,6 +12,8 @@
 //   file PATH             a file's bytes, PATH relative to the installation
 //   write PATH TEXT / rm PATH    changes a file of the installation
 //   answer TEXT / answer cancel  the answer of the next file dialog
+//   tick                  time passes: the editor's clock ticks once
+//   undo / redo           Ctrl+Z / Ctrl+Y outside a text box
 //   reply yes / reply no  the answer of the next question (unanswered: yes)
 // Every question, message box, opened address and file dialog shows up as output of
 // the command that raised it. The installation folder reads "{DIR}".
@@ -50,6 +52,8 @@ std::vector<Control*> withControls(W& w) {
 class Session {
 public:
     explicit Session(const InstallationOptions& options = {});
+    // On an installation an earlier session left (not started yet).
+    explicit Session(std::string installation);
     // Runs one command and returns its output lines.
     std::string run(const std::string& command);
     Control& at(const std::string& name);

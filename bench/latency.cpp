@@ -1,0 +1,356 @@
+// How long the window takes to answer each kind of user action, through real
+// key and mouse events on the built Qt window: the time from the event to the
+// window being idle again (every posted event handled, the paint included).
+//   gs_latency [FILTER]    runs the cases whose name contains FILTER
+// Each case runs five times; the median and the worst are printed, with the
+// frame each should fit in: 16 ms at the test installation's sizes, 100 ms
+// at hostile sizes. A case whose first run takes over 10 s runs once.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTest>
+#include <QtWidgets>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/app.h"
+#include "qt/form_view.h"
+#include "support/fake_platform.h"
+#include "support/installation.h"
+
+namespace {
+
+using namespace gs;
+
+void settle() {
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
+}
+
+// The editor started on an installation, both windows bound to Qt.
+struct Window {
+    explicit Window(const test::InstallationOptions& options = {}) : platform(test::makeInstallation(options)) {
+        app.start();
+        main.window()->activateWindow();
+        if (!QTest::qWaitForWindowActive(main.window())) std::fputs("the window did not become active\n", stderr);
+        settle();
+    }
+    QWidget* widget(const Control& c) const { return main.widget(c); }
+    template <class W>
+    W* as(const Control& c) const {
+        return qobject_cast<W*>(widget(c));
+    }
+    QTabBar* bar(const TabControl& tab) const { return widget(tab)->findChild<QTabBar*>(); }
+    void reveal(const Control& c) {
+        if (!c.container()) return;
+        reveal(*c.container());
+        if (c.page() >= 0) static_cast<TabControl*>(c.container())->setTab(c.page());
+        settle();
+    }
+    void click(const Control& c) { QTest::mouseClick(widget(c), Qt::LeftButton, {}, widget(c)->rect().center()); }
+    void clickTab(const TabControl& tab, int page) {
+        QTest::mouseClick(bar(tab), Qt::LeftButton, {}, bar(tab)->tabRect(page).center());
+    }
+    // The widget that takes a text box's keys, focused.
+    QWidget* focusText(const Control& c) {
+        reveal(c);
+        QWidget* w = c.kind() == Kind::ComboEdit ? as<QComboBox>(c)->lineEdit() : widget(c);
+        w->setFocus();
+        settle();
+        return w;
+    }
+    void type(QWidget* w, const QString& s) {
+        for (QChar ch : s) QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
+    void paste(QWidget* w, const QString& s) {
+        QGuiApplication::clipboard()->setText(s);
+        QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
+    }
+
+    test::FakePlatform platform;
+    App app{platform};
+    Form1& f = app.form;
+    qt::FormView splash{app.splash};
+    qt::FormView main{app.form};
+};
+
+struct Case {
+    std::string name;
+    double frameMs;
+    // Builds the window for the case (not timed), then returns the action.
+    std::function<std::function<void()>(Window&)> prepare;
+    // Makes a fresh window for every run (the action changes what it meets).
+    bool freshWindow = false;
+    test::InstallationOptions options = {};
+};
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+}
+
+void run(const Case& c) {
+    std::vector<double> ms;
+    std::unique_ptr<Window> window;
+    std::function<void()> act;
+    for (int i = 0; i < 5; ++i) {
+        if (!window || c.freshWindow) {
+            act = nullptr;
+            window.reset();
+            window = std::make_unique<Window>(c.options);
+            act = c.prepare(*window);
+        }
+        QElapsedTimer t;
+        t.start();
+        act();
+        settle();
+        ms.push_back(double(t.nsecsElapsed()) / 1e6);
+        if (ms.front() > 10000) break;
+        // A message box the action raised is answered before the next run.
+        window->platform.messages.clear();
+    }
+    const double worst = *std::max_element(ms.begin(), ms.end());
+    std::printf("%-58s %9.2f %9.2f  %s\n", c.name.c_str(), median(ms), worst, worst <= c.frameMs ? "ok" : "SLOW");
+    std::fflush(stdout);
+}
+
+std::string lines(int count, const std::string& line) {
+    std::string s;
+    for (int i = 0; i < count; ++i) s += line + "\r\n";
+    return s;
+}
+
+std::vector<Case> cases() {
+    std::vector<Case> all;
+    constexpr double kFrame = 16, kHostile = 100;
+
+    // Typing one character into each kind of text box.
+    const std::vector<std::pair<const char*, std::function<Control&(Form1&)>>> boxes = {
+        {"single-line txtAuthor", [](Form1& f) -> Control& { return f.txtAuthor; }},
+        {"single-line txtLandName", [](Form1& f) -> Control& { return f.txtLandName; }},
+        {"single-line txtUnitID", [](Form1& f) -> Control& { return f.txtUnitID; }},
+        {"multi-line txtGanFileDesc", [](Form1& f) -> Control& { return f.txtGanFileDesc; }},
+        {"multi-line txtGarrison", [](Form1& f) -> Control& { return f.txtGarrison; }},
+        {"multi-line txtGanFileFinal", [](Form1& f) -> Control& { return f.txtGanFileFinal; }},
+        {"finder cboUnitFound", [](Form1& f) -> Control& { return f.cboUnitFound; }},
+    };
+    for (const auto& [name, pick] : boxes)
+        all.push_back({std::string("type a character: ") + name, kFrame, [pick](Window& w) -> std::function<void()> {
+                           QWidget* in = w.focusText(pick(w.f));
+                           return [&w, in] { w.type(in, "a"); };
+                       }});
+
+    // Add to List, Submit and a double-click removal on the province names.
+    auto addName = [](int entries) {
+        return [entries](Window& w) -> std::function<void()> {
+            w.reveal(w.f.lstNameList);
+            w.f.lstNameList.addItems(std::vector<std::string>(entries, "\"Ys\""));
+            w.f.txtLandName.setText("Ys");
+            settle();
+            return [&w] { w.click(w.f.cmdAddToNameList); };
+        };
+    };
+    all.push_back({"Add to List (province name)", kFrame, addName(0)});
+    all.push_back({"Add to List (province name) at 3,000 entries", kHostile, addName(3000)});
+    auto removeName = [](int entries) {
+        return [entries](Window& w) -> std::function<void()> {
+            w.reveal(w.f.lstNameList);
+            w.f.lstNameList.addItems(std::vector<std::string>(entries, "\"Ys\""));
+            settle();
+            return [&w] {
+                auto* list = w.as<QListWidget>(w.f.lstNameList);
+                QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
+                                   list->visualItemRect(list->item(0)).center());
+            };
+        };
+    };
+    all.push_back({"double-click removal (province name)", kFrame, removeName(10)});
+    all.push_back({"double-click removal at 3,000 entries", kHostile, removeName(3000)});
+    auto submitNames = [](int entries) {
+        return [entries](Window& w) -> std::function<void()> {
+            w.reveal(w.f.lstCommanderNameList);
+            w.f.txtGarrison.setText("");
+            w.f.lstCommanderNameList.addItems(std::vector<std::string>(entries, "\"Orlan\""));
+            w.f.cmdAddCommanderName.setEnabled(true);
+            settle();
+            return [&w] { w.click(w.f.cmdAddCommanderName); };
+        };
+    };
+    all.push_back({"Submit (commander names, 3 entries)", kFrame, submitNames(3), true});
+    all.push_back({"Submit (commander names) at 3,000 entries", kHostile, submitNames(3000), true});
+
+    // Apply Filters with every filter on.
+    all.push_back({"Apply Filters (units, every filter on)", kFrame, [](Window& w) -> std::function<void()> {
+                       for (Control* c : w.f.allControls())
+                           if (c->kind() == Kind::CheckBox && c->container() == &w.f.fraUnitFinder &&
+                               c->name().starts_with("chkU"))
+                               static_cast<CheckBox*>(c)->setValue(CheckBox::Checked);
+                       settle();
+                       return [&w] { w.click(w.f.cmdUApplyFilters); };
+                   }});
+    all.push_back({"Apply Filters (sites, every filter on)", kFrame, [](Window& w) -> std::function<void()> {
+                       w.reveal(w.f.cmdSApplyFilters);
+                       for (CheckBox* c : {&w.f.chkSTerrain, &w.f.chkSType, &w.f.chkSGems, &w.f.chkSStruct,
+                                           &w.f.chkSRUnits, &w.f.chkSSUnits, &w.f.chkSPBonus, &w.f.chkSSBonus,
+                                           &w.f.chkSGBonus, &w.f.chkSScales})
+                           c->setValue(CheckBox::Checked);
+                       settle();
+                       return [&w] { w.click(w.f.cmdSApplyFilters); };
+                   }});
+
+    // Opening each drop-down list, the first and the second time.
+    for (bool second : {false, true}) {
+        Case c{second ? "open every drop-down list, second time (worst)" : "open every drop-down list, first time (worst)",
+               kFrame, nullptr, true};
+        c.prepare = [second](Window& w) -> std::function<void()> {
+            auto boxes = std::make_shared<std::vector<QComboBox*>>();
+            for (Control* ctl : w.f.allControls())
+                if (ctl->kind() == Kind::ComboList || ctl->kind() == Kind::ComboEdit) {
+                    w.reveal(*ctl);
+                    auto* box = w.as<QComboBox>(*ctl);
+                    if (!box->isEnabled()) ctl->setEnabled(true);
+                    settle();
+                    if (second) box->showPopup(), settle(), box->hidePopup(), settle();
+                    boxes->push_back(box);
+                }
+            // The one timed action opens each list in turn; the worst is reported.
+            return [&w, boxes] {
+                double worst = 0;
+                std::string which;
+                for (QComboBox* box : *boxes) {
+                    QElapsedTimer t;
+                    t.start();
+                    box->showPopup();
+                    settle();
+                    const double ms = double(t.nsecsElapsed()) / 1e6;
+                    if (ms > worst) worst = ms, which = box->objectName().toStdString();
+                    box->hidePopup();
+                    settle();
+                }
+                std::printf("  (slowest list: %s %.2f ms)\n", which.c_str(), worst);
+            };
+        };
+        all.push_back(c);
+    }
+
+    // Changing each tab page.
+    for (int page : {1, 2, 3, 0})
+        all.push_back({"tab SSTab1 -> page " + std::to_string(page), kFrame,
+                       [page](Window& w) -> std::function<void()> {
+                           return [&w, page] {
+                               w.clickTab(w.f.SSTab1, page);
+                               settle();
+                               // back, untimed below: the next run changes page again
+                           };
+                       },
+                       true});
+    for (int page = 1; page < 8; ++page)
+        all.push_back({"tab SSTab2 -> page " + std::to_string(page), kFrame,
+                       [page](Window& w) -> std::function<void()> {
+                           w.reveal(w.f.SSTab2);
+                           return [&w, page] { w.clickTab(w.f.SSTab2, page); };
+                       },
+                       true});
+    all.push_back({"tab SSTab3 -> page 1", kFrame, [](Window& w) -> std::function<void()> {
+                       w.reveal(w.f.SSTab3);
+                       return [&w] { w.clickTab(w.f.SSTab3, 1); };
+                   },
+                   true});
+
+    // Entering Step 4, with the sample garrison and hostile ones.
+    auto enterStep4 = [](std::string garrison) {
+        return [garrison](Window& w) -> std::function<void()> {
+            w.f.txtGarrison.setText(garrison);
+            settle();
+            return [&w] { w.clickTab(w.f.SSTab1, 3); };
+        };
+    };
+    all.push_back({"enter Step 4", kFrame, enterStep4(lines(5, "#commander 1822")), true});
+    all.push_back({"enter Step 4 with a 20,000-line garrison", kHostile, enterStep4(lines(20000, "#commander 1822")),
+                   true});
+
+    // Save As to a file.
+    all.push_back({"Save As to a file", kFrame, [](Window& w) -> std::function<void()> {
+                       w.reveal(w.f.cmdSaveAs);
+                       w.f.txtGarrison.setText(lines(5, "#commander 1822"));
+                       return [&w] {
+                           w.platform.dialogAnswers.push_back(test::makeTempFolder() + "/god.gs");
+                           w.click(w.f.cmdSaveAs);
+                       };
+                   }});
+
+    // Hostile pastes and typing into a grown box.
+    auto pasteInto = [](std::function<Control&(Form1&)> pick, QString text) {
+        return [pick, text](Window& w) -> std::function<void()> {
+            QWidget* in = w.focusText(pick(w.f));
+            return [&w, in, text] {
+                QTest::keyClick(in, Qt::Key_A, Qt::ControlModifier);
+                w.paste(in, text);
+            };
+        };
+    };
+    const QString hundredThousand = QString::fromLatin1(lines(100000, "#commander 1822").c_str());
+    const QString megabyteLine(1 << 20, QLatin1Char('x'));
+    auto garrison = [](Form1& f) -> Control& { return f.txtGarrison; };
+    auto description = [](Form1& f) -> Control& { return f.txtGanFileDesc; };
+    auto landName = [](Form1& f) -> Control& { return f.txtLandName; };
+    all.push_back({"paste 100,000 lines into txtGarrison", kHostile, pasteInto(garrison, hundredThousand), true});
+    all.push_back({"paste 100,000 lines into txtGanFileDesc", kHostile, pasteInto(description, hundredThousand), true});
+    all.push_back({"paste a 1 MB line into txtGarrison", kHostile, pasteInto(garrison, megabyteLine), true});
+    all.push_back({"paste a 1 MB line into txtGanFileDesc", kHostile, pasteInto(description, megabyteLine), true});
+    all.push_back({"paste a 1 MB line into txtLandName", kHostile, pasteInto(landName, megabyteLine), true});
+    all.push_back({"type a character into a 20,000-line txtGarrison", kHostile,
+                   [](Window& w) -> std::function<void()> {
+                       QWidget* in = w.focusText(w.f.txtGarrison);
+                       w.f.txtGarrison.setText(lines(20000, "#commander 1822"));
+                       settle();
+                       return [&w, in] { w.type(in, "a"); };
+                   }});
+
+    // The longest cells the readers accept: a unit name and a name-list name.
+    {
+        std::vector<test::Row> units = test::defaultUnitRows();
+        units[0][1] = std::string(2 << 20, 'U');
+        Case c{"pick a unit with a 2 MB name", kHostile, [](Window& w) -> std::function<void()> {
+                   return [&w] { w.f.cboUnitFound.setListIndex(0); };
+               }};
+        c.freshWindow = true;
+        c.options.files[test::kUnitFile] = test::tableText(units);
+        all.push_back(c);
+    }
+    {
+        Case c{"pick a name-list name of 5 MB, then enter Step 4", kHostile, [](Window& w) -> std::function<void()> {
+                   w.reveal(w.f.cboNameDataList);
+                   return [&w] {
+                       auto* box = w.as<QComboBox>(w.f.cboNameDataList);
+                       box->showPopup();
+                       settle();
+                       QTest::keyClick(box->view(), Qt::Key_Down);
+                       QTest::keyClick(box->view(), Qt::Key_Return);
+                       settle();
+                       w.clickTab(w.f.SSTab1, 3);
+                   };
+               }};
+        c.freshWindow = true;
+        c.options.files[test::kNameListFile] = "Ys_DATA2\r\n" + std::string(5 << 20, 'N') + "_DATA2\r\n";
+        all.push_back(c);
+    }
+    return all;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    const std::string filter = argc > 1 ? argv[1] : "";
+    std::printf("%-58s %9s %9s\n", "action (ms, 5 runs)", "median", "worst");
+    for (const Case& c : cases())
+        if (c.name.find(filter) != std::string::npos) run(c);
+    return 0;
+}

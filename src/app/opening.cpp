@@ -1,0 +1,71 @@
+#include "app/opening.h"
+
+#include <optional>
+
+#include "app/startup.h"
+#include "document/form_io.h"
+#include "document/header.h"
+#include "document/saving.h"
+#include "model/file_access.h"
+#include "model/paths.h"
+
+namespace gs {
+
+namespace {
+
+constexpr const char* kNotOpened = "File not opened!";
+constexpr const char* kOpenFilter = "Quillmap GOD file (*.god)|*.god|All files (*.*)|*.*";
+// God files are a few kilobytes; a larger file is no god file.
+constexpr std::size_t kGodFileReadLimit = std::size_t{1} << 20;
+constexpr int kStep4 = 3;
+
+// The text Step 4 showed when the file was saved: the file without the one
+// CR LF that saving adds.
+std::string shownText(std::string bytes) {
+    if (bytes.ends_with("\r\n")) bytes.resize(bytes.size() - 2);
+    return bytes;
+}
+
+// The name Step 4 shows for a file: its own name without ".god".
+std::string godName(const std::string& path) {
+    std::string name = textFromFileName(fileNameOf(path));
+    if (name.ends_with(".god")) name.resize(name.size() - 4);
+    return name;
+}
+
+}  // namespace
+
+bool cmdLoad_Click(Editor& e) {
+    // The system's own "Open" title; the folder of the file last opened, else
+    // where "Save and Add" writes.
+    const std::string folder =
+        e.OpenedFile.empty() ? appendPath(e.QuillmapFolder, "\\GOD_BIN") : folderOf(e.OpenedFile);
+    const std::optional<std::string> path =
+        e.platform.openFileDialog(e.f.CommonDialog1.prepare("", "", folder, kOpenFilter));
+    return path && openGodFile(e, *path);
+}
+
+bool openGodFile(Editor& e, const std::string& path) {
+    std::string bytes;
+    const std::string fault = pathFault(path);
+    const LoadStatus read = fault.empty() ? readRegularFile(path, kGodFileReadLimit, bytes)
+                                          : LoadStatus::failure(shownPath(path) + ": " + fault);
+    if (!read) {
+        e.platform.messageBox(kNotOpened, kNotOpened, read.cause);
+        return false;
+    }
+    const std::string text = shownText(std::move(bytes));
+    const std::string name = godName(path);
+
+    cmdClearAll_Click(e);
+    const GodFile g = gs::read(text, vocabulary(e));
+    toForm(g, e);
+    ShowFileNameTags(e, name);
+    e.OpenedFile = path;
+    e.f.SSTab1.setTab(kStep4);
+    e.f.txtGanFileName.setText(name);
+    e.f.txtGanFileFinal.setText(text);
+    return true;
+}
+
+}  // namespace gs

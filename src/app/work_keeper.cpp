@@ -1,0 +1,119 @@
+#include "app/work_keeper.h"
+
+#include <utility>
+
+#include "document/form_io.h"
+#include "model/atomic_file.h"
+#include "model/file_access.h"
+#include "model/paths.h"
+
+namespace gs {
+
+namespace {
+
+constexpr int kStep4 = 3;
+constexpr const char* kModifiedMark = "*";
+constexpr const char* kRestored =
+    "Your work that was not saved when the editor last closed has been restored. It is kept until you save it "
+    "or press 'Clear All'.";
+constexpr const char* kDraftUnreadable = "A draft of earlier work was found but could not be read: ";
+constexpr const char* kDraftNotWritten = "Your unsaved work cannot be kept in a draft.";
+
+}  // namespace
+
+std::string WorkKeeper::draftPath() const { return appendPath(e_.platform.programFolder(), "\\RK.draft"); }
+
+void WorkKeeper::undoable(std::function<void()>& slot) {
+    slot = [this, action = std::move(slot)] {
+        Work before = workOf(e_);
+        if (action) action();
+        if (workOf(e_) != before) history_.done(std::move(before));
+    };
+}
+
+void WorkKeeper::watchStep4(std::function<void(int)>& slot) {
+    slot = [this, action = std::move(slot)](int previous) {
+        Work before = workOf(e_);
+        const bool handEdited = before.finalText != assembled_;
+        if (action) action(previous);
+        if (e_.f.SSTab1.tab() != kStep4) return;
+        assembled_ = e_.f.txtGanFileFinal.text();
+        if (handEdited && assembled_ != before.finalText) history_.done(std::move(before));
+    };
+}
+
+void WorkKeeper::start() {
+    settle();
+    assembled_ = settled_.finalText;
+    std::string bytes;
+    const LoadStatus found = readRegularFile(draftPath(), kTableReadLimit, bytes);
+    if (found) {
+        if (std::optional<Work> draft = readDraft(bytes, vocabulary(e_))) {
+            showWork(*draft, e_);
+            assembled_ = render(draft->file);
+            drafted_ = std::move(draft);
+            e_.f.txtHelp.setText(kRestored);
+        } else {
+            e_.f.txtHelp.setText(kDraftUnreadable + shownPath(draftPath()));
+        }
+        e_.f.fraHelp.setVisible(true);
+    }
+    showTitle(workOf(e_));
+    started_ = true;
+    e_.platform.repeat(kTickMilliseconds, [this] { keep(); });
+}
+
+void WorkKeeper::close() {
+    if (started_) keep();
+}
+
+void WorkKeeper::saved() {
+    settle();
+    dropDraft();
+}
+
+void WorkKeeper::cleared() {
+    assembled_ = e_.f.txtGanFileFinal.text();
+    saved();
+}
+
+void WorkKeeper::settle() {
+    settled_ = workOf(e_);
+    showTitle(settled_);
+}
+
+void WorkKeeper::undo() { show(history_.undo(workOf(e_))); }
+void WorkKeeper::redo() { show(history_.redo(workOf(e_))); }
+
+void WorkKeeper::show(const std::optional<Work>& w) {
+    if (!w) return;
+    showWork(*w, e_);
+    showTitle(*w);
+}
+
+void WorkKeeper::showTitle(const Work& now) {
+    e_.f.setCaption(now == settled_ ? std::string(kProgramTitle) : kModifiedMark + std::string(kProgramTitle));
+}
+
+void WorkKeeper::keep() {
+    const Work now = workOf(e_);
+    showTitle(now);
+    if (now == settled_) {
+        if (drafted_) dropDraft();
+        return;
+    }
+    if (drafted_ == now) return;
+    std::string why;
+    if (writeFileAtomically(draftPath(), draftBytes(now), &why)) {
+        drafted_ = now;
+    } else if (!draftFailed_) {
+        draftFailed_ = true;
+        e_.platform.messageBox(kDraftNotWritten, kProgramTitle, shownPath(draftPath()) + ": " + why);
+    }
+}
+
+void WorkKeeper::dropDraft() {
+    if (removeFile(draftPath(), nullptr)) drafted_.reset();
+}
+
+}  // namespace gs

@@ -1,0 +1,116 @@
+// Work that is never lost: a draft found at start is shown again and said
+// so; a draft that cannot be read or written is said so; every undoable
+// action undone and redone gives back exactly the work before and after it.
+// The session itself is tests/data/scripts/keeping_work.txt.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "app/work.h"
+#include "support/session.h"
+
+namespace gs::test {
+namespace {
+
+const char* const kRestored =
+    "Your work that was not saved when the editor last closed has been restored. It is kept until you save it or "
+    "press 'Clear All'.";
+
+// A session with a composition on every page: description, names, a site in
+// slot 2, a pop type, kill features, a garrison and hand edits on Step 4.
+void compose(Session& s) {
+    for (const char* command :
+         {"start", "type txtGanFileDesc Fen\\r\\nmire", "type txtLandName Mirefield", "click cmdAddToNameList",
+          "type txtPopulation 800", "pick cboPopType Marsh Folk", "click chkKillFeatures", "tab SSTab3 2",
+          "click chkKnown(2)", "pick cboFeature Glimmering Fen", "click cmdAddFeature(2)", "type txtDominion 4",
+          "click cmdAddToDominionList", "click cmdAddDominion", "tab SSTab1 3",
+          "type txtGanFileFinal --by hand\\r\\n"})
+        ASSERT_EQ(s.run(command), "") << command;
+}
+
+TEST(Draft, IsShownAgainAtTheNextStartAndSaidSoWithoutABox) {
+    Session first;
+    compose(first);
+    const Work before = workOf(first.app.editor);
+    first.run("tick");
+    // The program ends without closing its window (killed).
+    Session next(first.folder);
+    next.run("start");
+    const Work after = workOf(next.app.editor);
+    EXPECT_EQ(std::tie(after.file, after.finalText), std::tie(before.file, before.finalText));
+    // The sites come back on the first site tabs.
+    EXPECT_EQ(next.f.lstFeatureList[0].items(), std::vector<std::string>{"\"Glimmering Fen\""});
+    EXPECT_EQ(std::tuple(next.f.caption(), next.f.fraHelp.visible(), next.f.txtHelp.text(), next.platform.messages.size()),
+              std::tuple(std::string("*Godsmith"), true, std::string(kRestored), std::size_t{0}));
+    // Left alone, the draft is not written again.
+    const auto written = std::filesystem::last_write_time(next.folder + "/RK.draft");
+    next.run("tick");
+    EXPECT_EQ(std::filesystem::last_write_time(next.folder + "/RK.draft"), written);
+}
+
+TEST(Draft, IsWrittenWhenTheWindowClosesWithoutWaitingForTheClock) {
+    Session first;
+    compose(first);
+    first.app.close();
+    Session next(first.folder);
+    next.run("start");
+    EXPECT_EQ(next.f.txtGanFileFinal.text(), first.f.txtGanFileFinal.text());
+}
+
+TEST(Draft, ThatCannotBeReadIsSaidAndNotShown) {
+    Session s(InstallationOptions{{{"RK.draft", "Godsmith draft\r\n99\r\nshort"}}});
+    s.run("start");
+    EXPECT_EQ(std::tuple(s.f.caption(), s.f.fraHelp.visible(), s.f.txtHelp.text(), s.f.txtGanFileFinal.text()),
+              std::tuple(std::string("Godsmith"), true,
+                         "A draft of earlier work was found but could not be read: " + s.folder + "/RK.draft",
+                         std::string()));
+}
+
+TEST(Draft, ThatCannotBeWrittenIsReportedOnce) {
+    Session s;
+    std::filesystem::create_directory(s.folder + "/RK.draft");
+    s.run("start");
+    EXPECT_EQ(s.run("type txtPopulation 5"), "");
+    EXPECT_EQ(s.run("tick"), "  message \"Godsmith\": Your unsaved work cannot be kept in a draft.\n"
+                             "    detail: {DIR}/RK.draft: Is a directory\n");
+    EXPECT_EQ(s.run("type txtPopulation 6"), "");
+    EXPECT_EQ(s.run("tick"), "");
+    EXPECT_EQ(s.f.caption(), "*Godsmith");
+}
+
+TEST(Undo, GivesBackExactlyTheWorkBeforeEachActionAndRedoTheWorkAfterIt) {
+    const std::pair<const char*, std::vector<const char*>> actions[] = {
+        {"Submit", {"tab SSTab1 2", "type txtUnitID 10", "click cmdAddToUnitList", "click cmdAddUnits"}},
+        {"Clear Garrison", {"click cmdClearGarrison"}},
+        {"Clear All", {"click cmdClearAll"}},
+        {"a name removed", {"index lstNameList 0", "dblclick lstNameList"}},
+        {"a site removed", {"index lstFeatureList(2) 0", "dblclick lstFeatureList(2)"}},
+        {"hand edits rebuilt", {"tab SSTab1 0", "tab SSTab1 3"}},
+    };
+    for (const auto& [action, commands] : actions) {
+        Session s;
+        compose(s);
+        const Work before = workOf(s.app.editor);
+        for (const char* command : commands) s.run(command);
+        const Work after = workOf(s.app.editor);
+        ASSERT_NE(after, before) << action;
+        s.run("undo");
+        EXPECT_EQ(workOf(s.app.editor), before) << action;
+        s.run("redo");
+        EXPECT_EQ(workOf(s.app.editor), after) << action;
+        s.run("redo");  // nothing newer: the work stays
+        EXPECT_EQ(workOf(s.app.editor), after) << action;
+    }
+}
+
+TEST(Undo, WithNothingDoneChangesNothing) {
+    Session s;
+    s.run("start");
+    s.run("type txtPopulation 12");
+    s.run("undo");
+    EXPECT_EQ(s.f.txtPopulation.text(), "12");
+}
+
+}  // namespace
+}  // namespace gs::test

@@ -1,0 +1,70 @@
+// Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z pressed on the real widgets: outside a text
+// box they undo and redo what threw work away; inside one, its own typing.
+#include "qt/undo_keys.h"
+
+#include "app/work.h"
+#include "qt/started_window.h"
+
+namespace gs::qt {
+namespace {
+
+struct Keyed : StartedWindow {
+    Keyed() { addUndoKeys(main.window(), app); }
+    void press(QWidget* w, Qt::Key k, Qt::KeyboardModifiers m) {
+        w->setFocus();
+        key(w, k, m);
+    }
+};
+
+TEST(UndoKeys, OutsideATextBoxUndoAndRedoTheWork) {
+    Keyed e;
+    e.reveal(e.f.lstNameList);
+    for (const char* name : {"Mirefield", "Reedholm"}) {
+        e.f.txtLandName.setText(name);
+        e.click(e.f.cmdAddToNameList);
+    }
+    const Work two = workOf(e.app.editor);
+    auto* list = e.as<QListWidget>(e.f.lstNameList);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCenter(list, 0));
+    e.press(list, Qt::Key_Delete, Qt::NoModifier);
+    const Work one = workOf(e.app.editor);
+    ASSERT_EQ(e.f.lstNameList.items(), std::vector<std::string>{"\"Reedholm\""});
+
+    e.press(list, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(workOf(e.app.editor), two);
+    EXPECT_EQ(list->count(), 2);
+    e.press(list, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(workOf(e.app.editor), one);
+    e.press(e.widget(e.f.cmdAddToNameList), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(workOf(e.app.editor), two);
+    e.press(list, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(workOf(e.app.editor), one);
+}
+
+TEST(UndoKeys, InsideATextBoxActOnItsOwnText) {
+    Keyed e;
+    e.reveal(e.f.txtGarrison);
+    e.f.txtDominion.setText("2");
+    e.click(e.f.cmdAddToDominionList);
+    e.click(e.f.cmdAddDominion);  // undoable, but not from inside a text box
+    const std::string submitted = e.f.txtGarrison.text();
+    for (QWidget* box : {e.widget(e.f.txtGarrison), e.widget(e.f.txtUnitCount)}) {
+        auto& model = box == e.widget(e.f.txtGarrison) ? e.f.txtGarrison : e.f.txtUnitCount;
+        const std::string before = model.text();
+        box->setFocus();
+        key(box, Qt::Key_End, Qt::ControlModifier);  // to the end of the text
+        key(box, Qt::Key_End);                        // of a single line
+        keys(box, "x");
+        e.press(box, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(model.text(), before) << model.name();
+        e.press(box, Qt::Key_Y, Qt::ControlModifier);
+        EXPECT_EQ(model.text(), before + "x") << model.name();
+        e.press(box, Qt::Key_Z, Qt::ControlModifier);
+        e.press(box, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(model.text(), before + "x") << model.name();
+    }
+    EXPECT_EQ(e.f.txtGarrison.text(), submitted + "x");
+}
+
+}  // namespace
+}  // namespace gs::qt
