@@ -133,7 +133,11 @@ Control& Session::at(const std::string& name) {
 
 std::string Session::reported() {
     std::string out;
-    auto dialog = [](const char* what, const DialogRequest& r) {
+    auto dialog = [this](const char* what, DialogRequest r) {
+#ifdef _WIN32
+        // The folders under the installation with "/", as on POSIX.
+        if (r.initDir.rfind(folder, 0) == 0) std::replace(r.initDir.begin() + folder.size(), r.initDir.end(), '\\', '/');
+#endif
         return std::string("  ") + what + " dialog \"" + r.title + "\" name \"" + r.fileName + "\" in \"" + r.initDir +
                "\" filter \"" + r.filter + "\" " + std::to_string(r.filterIndex) + "\n";
     };
