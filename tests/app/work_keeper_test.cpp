@@ -90,7 +90,7 @@ TEST(Draft, ThatCannotBeReadIsSaidAndNotShown) {
         s.run("start");
         EXPECT_EQ(std::tuple(s.f.caption(), s.f.fraHelp.visible(), s.f.txtHelp.text(), s.f.lstUnitList.listCount()),
                   std::tuple(std::string("Godsmith"), true,
-                             "A draft of earlier work was found but could not be read: " + s.folder + "/RK.draft", 0))
+                             "A draft of earlier work was found but could not be read: " + inFolder(s.folder, "RK.draft"), 0))
             << draft;
     }
 }
