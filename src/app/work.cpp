@@ -1,6 +1,9 @@
 #include "app/work.h"
 
 #include <charconv>
+#include <optional>
+#include <string>
+#include <utility>
 
 #include "document/form_io.h"
 
@@ -28,12 +31,69 @@ std::optional<std::string_view> takePart(std::string_view& rest) {
     return part;
 }
 
+// The lists that hold entries; the others are as a fresh window has them.
+std::string builderBytes(const std::vector<BuilderList>& lists) {
+    std::string out;
+    for (const BuilderList& b : lists) {
+        if (b.entries.empty()) continue;
+        out += b.list + " " + std::to_string(b.entries.size());
+        for (int c : b.controls) out += " " + std::to_string(c);
+        out += "\r\n";
+        for (const std::string& entry : b.entries) {
+            putPart(out, entry);
+            out += "\r\n";
+        }
+    }
+    return out;
+}
+
+// The numbers after the name on a list's line; nullopt unless the line is
+// made of blank-separated whole numbers only.
+std::optional<std::vector<int>> numbersOf(std::string_view line) {
+    std::vector<int> numbers;
+    while (!line.empty()) {
+        if (line.front() != ' ') return std::nullopt;
+        line.remove_prefix(1);
+        int n = 0;
+        const auto [stop, err] = std::from_chars(line.data(), line.data() + line.size(), n);
+        if (err != std::errc()) return std::nullopt;
+        numbers.push_back(n);
+        line.remove_prefix(static_cast<std::size_t>(stop - line.data()));
+    }
+    return numbers;
+}
+
+std::optional<std::vector<BuilderList>> readBuilders(std::string_view bytes) {
+    std::vector<BuilderList> lists;
+    while (!bytes.empty()) {
+        const std::size_t end = bytes.find("\r\n");
+        if (end == std::string_view::npos) return std::nullopt;
+        const std::string_view line = bytes.substr(0, end);
+        bytes.remove_prefix(end + 2);
+        const std::size_t blank = line.find(' ');
+        const std::optional<std::vector<int>> numbers =
+            blank == 0 || blank == std::string_view::npos ? std::nullopt : numbersOf(line.substr(blank));
+        if (!numbers || numbers->front() < 0) return std::nullopt;
+        BuilderList& b = lists.emplace_back();
+        b.list = line.substr(0, blank);
+        b.controls.assign(numbers->begin() + 1, numbers->end());
+        for (int i = 0; i < numbers->front(); ++i) {
+            const std::optional<std::string_view> entry = takePart(bytes);
+            if (!entry || !bytes.starts_with("\r\n")) return std::nullopt;
+            b.entries.emplace_back(*entry);
+            bytes.remove_prefix(2);
+        }
+    }
+    return lists;
+}
+
 }  // namespace
 
-Work workOf(const Editor& e) { return {fromForm(e), e.f.txtGanFileFinal.text(), siteTabs(e)}; }
+Work workOf(const Editor& e) { return {fromForm(e), e.f.txtGanFileFinal.text(), siteTabs(e), builderLists(e)}; }
 
 void showWork(const Work& w, Editor& e) {
     if (fromForm(e) != w.file || siteTabs(e) != w.siteTabs) toForm(w.file, e, w.siteTabs);
+    showBuilderLists(w.builders, e);
     e.f.txtGanFileFinal.setText(w.finalText);
 }
 
@@ -41,6 +101,7 @@ std::string draftBytes(const Work& w) {
     std::string out(kDraftLine);
     putPart(out, render(w.file));
     putPart(out, w.finalText);
+    if (const std::string builders = builderBytes(w.builders); !builders.empty()) putPart(out, builders);
     return out;
 }
 
@@ -49,8 +110,14 @@ std::optional<Work> readDraft(std::string_view bytes, const Vocabulary& v) {
     bytes.remove_prefix(kDraftLine.size());
     const std::optional<std::string_view> file = takePart(bytes);
     const std::optional<std::string_view> finalText = file ? takePart(bytes) : std::nullopt;
-    if (!finalText || !bytes.empty()) return std::nullopt;
-    Work w{read(*file, v), std::string(*finalText), {}};
+    if (!finalText) return std::nullopt;
+    std::optional<std::vector<BuilderList>> builders = std::vector<BuilderList>{};
+    if (!bytes.empty()) {
+        const std::optional<std::string_view> part = takePart(bytes);
+        builders = part ? readBuilders(*part) : std::nullopt;
+    }
+    if (!builders || !bytes.empty()) return std::nullopt;
+    Work w{read(*file, v), std::string(*finalText), {}, std::move(*builders)};
     for (int i = 0; i < static_cast<int>(w.file.sites.size()); ++i) w.siteTabs.push_back(i);
     return w;
 }

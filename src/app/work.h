@@ -1,5 +1,6 @@
-// The player's work as one value: the composition the pages hold and the
-// text "Step 4" shows (hand edits included). It is what the window compares
+// The player's work as one value: the composition the pages hold, the
+// entries of Step 3's builder lists and the text "Step 4" shows (hand edits
+// included). It is what the window compares
 // with the last saved, opened or cleared state, what a draft keeps and what
 // undo gives back.
 #pragma once
@@ -9,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "compose/builder_lists.h"
 #include "document/god_file.h"
 #include "model/editor.h"
 
@@ -18,6 +20,7 @@ struct Work {
     GodFile file;
     std::string finalText;       // txtGanFileFinal
     std::vector<int> siteTabs;   // where the file's site slots are shown
+    std::vector<BuilderList> builders;
     bool operator==(const Work&) const = default;
 };
 
@@ -25,8 +28,12 @@ Work workOf(const Editor& e);
 // Shows `w`, changing only what differs from what the window holds.
 void showWork(const Work& w, Editor& e);
 
-// A draft file's bytes: a first line naming it, then the composition as its
-// god file text and Step 4's text, each after a line with its length.
+// A draft file's bytes: a first line naming it, then the parts, each after a
+// line with its length: the composition as its god file text, Step 4's text
+// and, when some hold entries, the builder lists. Each of those is a line
+// with the list's name, its number of entries and the state of its
+// controls, then its entries, each after a line with its length and ended
+// by CR LF. A draft without builder lists leaves them as they are.
 std::string draftBytes(const Work& w);
 // The work a draft holds; nullopt when the bytes are no draft.
 std::optional<Work> readDraft(std::string_view bytes, const Vocabulary& v);

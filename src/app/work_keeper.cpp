@@ -51,7 +51,7 @@ void WorkKeeper::start() {
         if (std::optional<Work> draft = readDraft(bytes, vocabulary(e_))) {
             showWork(*draft, e_);
             assembled_ = render(draft->file);
-            drafted_ = std::move(draft);
+            drafted_ = workOf(e_);  // what the draft holds, as the window shows it
             e_.f.txtHelp.setText(kRestored);
         } else {
             e_.f.txtHelp.setText(kDraftUnreadable + shownPath(draftPath()));

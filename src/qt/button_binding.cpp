@@ -3,6 +3,7 @@
 #include <QPushButton>
 
 #include "qt/cp1252.h"
+#include "qt/focus_marks.h"
 
 namespace gs::qt {
 
@@ -12,6 +13,7 @@ class ButtonBinding : public Binding {
 public:
     ButtonBinding(BindingHost& host, Button& button, QPushButton* push) : Binding(host, button, push), push(push) {
         push->setAutoDefault(false);
+        markFocus(push);
         QObject::connect(push, &QPushButton::clicked, [&button] { button.click(); });
     }
 

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 
 #include "qt/cp1252.h"
+#include "qt/focus_marks.h"
 
 namespace gs::qt {
 
@@ -11,6 +12,7 @@ namespace {
 class CheckBinding : public Binding {
 public:
     CheckBinding(BindingHost& host, CheckBox& check, QCheckBox* box) : Binding(host, check, box), check(check), box(box) {
+        markFocus(box);
         QObject::connect(box, &QCheckBox::clicked, [this] {
             this->check.click();
             sync();  // the model decides the state, also when it refused the click

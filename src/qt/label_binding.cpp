@@ -30,14 +30,15 @@ public:
 
 protected:
     void syncOwn() override {
-        // Captions start at the top. A bordered label keeps its caption two
-        // pixels off the side borders only: Qt's own indent, half an 'x' from
-        // every aligned edge, would push the one line of a number box, and
-        // its link underline, under the bottom border.
-        lbl->setAlignment(alignment(model.align()) | Qt::AlignTop);
-        lbl->setFrameStyle(model.bordered() ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
-        lbl->setIndent(0);
-        lbl->setContentsMargins(model.bordered() ? QMargins(2, 0, 2, 0) : QMargins());
+        // Captions start at the top. A bordered label (a number box) holds
+        // one line between its borders, two pixels off the side it is
+        // aligned to: Qt's own indent, half an 'x', would push the line, and
+        // a link's underline, under the bottom border. (The frame lies in the
+        // contents margins; margins of our own would push its lines out.)
+        const bool bordered = model.bordered();
+        lbl->setFrameStyle(bordered ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
+        lbl->setAlignment(alignment(model.align()) | (bordered ? Qt::AlignVCenter : Qt::AlignTop));
+        lbl->setIndent(bordered ? 2 : 0);
         const QString caption = fromCp1252(model.caption());
         if (lbl->text() != caption) {
             lbl->setText(caption);

@@ -3,6 +3,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 
+#include "qt/focus_marks.h"
 #include "qt/mirror_items.h"
 
 namespace gs::qt {
@@ -31,6 +32,7 @@ public:
     ListBinding(BindingHost& host, ListBox& list, QListWidget* widget)
         : Binding(host, list, widget), list(list), lw(widget) {
         lw->setSelectionMode(QAbstractItemView::SingleSelection);
+        markFocus(lw);
         // Selection, not the current row: a list that gets the focus moves its
         // current row without the user choosing anything.
         QObject::connect(lw, &QListWidget::itemSelectionChanged, [this] {

@@ -2,9 +2,10 @@
 
 #include <QApplication>
 #include <QFrame>
-#include <QProxyStyle>
 #include <QTabBar>
 #include <algorithm>
+
+#include "qt/focus_marks.h"
 
 namespace gs::qt {
 
@@ -31,11 +32,11 @@ protected:
 // Narrow tabs ("Body Guards" in a row of eight) need the room the style's
 // padding would take. (A style sheet would do it too, but would keep the
 // window's font, and its scale, from the controls of the pages.)
-class NarrowPadding : public QProxyStyle {
+class NarrowPadding : public FocusMarks {
 public:
-    explicit NarrowPadding(QObject* owner) : QProxyStyle(QApplication::style()->name()) { setParent(owner); }
+    using FocusMarks::FocusMarks;
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
-        return metric == PM_TabBarTabHSpace ? 2 : QProxyStyle::pixelMetric(metric, option, widget);
+        return metric == PM_TabBarTabHSpace ? 2 : FocusMarks::pixelMetric(metric, option, widget);
     }
 };
 

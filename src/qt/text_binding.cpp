@@ -9,6 +9,7 @@
 
 #include "qt/caret_position.h"
 #include "qt/cp1252.h"
+#include "qt/focus_marks.h"
 #include "qt/storable_input.h"
 
 namespace gs::qt {
@@ -145,6 +146,7 @@ private:
 
 std::unique_ptr<Binding> bindTextBox(BindingHost& host, TextBox& box, QWidget* parent) {
     QWidget* field = box.multiLine ? static_cast<QWidget*>(new TextArea(parent)) : new QLineEdit(parent);
+    markFocus(field);
     return std::make_unique<TextBinding>(host, box, field);
 }
 

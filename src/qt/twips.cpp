@@ -4,8 +4,11 @@ namespace gs::qt {
 
 int toPixels(int twips, double scale) { return qRound(twips * scale / kTwipsPerPixel); }
 
+// The edges are rounded, not the sizes: controls that meet in the layout
+// still meet, and never overlap, at any scale.
 QRect pixels(const Geometry& g, double scale) {
-    return QRect(toPixels(g.left, scale), toPixels(g.top, scale), toPixels(g.width, scale), toPixels(g.height, scale));
+    const int left = toPixels(g.left, scale), top = toPixels(g.top, scale);
+    return QRect(left, top, toPixels(g.left + g.width, scale) - left, toPixels(g.top + g.height, scale) - top);
 }
 
 }  // namespace gs::qt

@@ -86,12 +86,12 @@ void filterColumn(Control& in, int checkLeft, int comboLeft, std::initializer_li
 void unitBuilder(Frame& fra, Button& pull, TextBox& id, Label& name, Label& times, TextBox& count, Button& add,
                  ListBox& list, Button& submitButton) {
     put(pull, fra, {720, 240, 1815, 375}, "Pull from UF");
-    put(id, fra, {120, 720, 615, 285});
+    put(id, fra, {120, 720, 600, 285});
     put(name, fra, {720, 720, 1935, 255});
     name.setBordered(true);
     put(times, fra, {2640, 720, 255, 255}, "x");
     put(count, fra, {2880, 720, 375, 285});
-    put(add, fra, {720, 1080, 1815, 375}, "Add to List");
+    put(add, fra, {720, 1080, 1815, 360}, "Add to List");
     put(list, fra, {120, 1440, 3135, 1035});
     submit(submitButton, fra, 720, 2520);
 }
@@ -170,7 +170,7 @@ Form1::Form1() : Window("Form1") {
     // Step 2.
     put(fraProvinceName, fraStep2, {480, 120, 3135, 2175}, "Province Name");
     put(txtLandName, fraProvinceName, {240, 240, 2655, 285});
-    put(cmdAddToNameList, fraProvinceName, {240, 600, 2655, 255}, "Add to Province Name List");
+    put(cmdAddToNameList, fraProvinceName, {240, 600, 2655, 240}, "Add to Province Name List");
     put(lstNameList, fraProvinceName, {240, 840, 2655, 645});
     put(cboNameDataList, fraProvinceName, {240, 1680, 2655, 315});
     put(fraPopulation, fraStep2, {6960, 1800, 1335, 615}, "Population");
@@ -180,13 +180,14 @@ Form1::Form1() : Window("Form1") {
     {
         Label* unitCaptions[4] = {&Label2, &Label3, &Label4, &Label5};
         Label* cmdrCaptions[4] = {&Label6, &Label7, &Label8, &Label9};
+        // "Cmdr1:" is wider than "Unit1:": its label starts a little left.
         for (int i = 0; i < 4; ++i) {
             const int top = 600 + 240 * i;
             const std::string n = std::to_string(i + 1);
             put(*unitCaptions[i], fraPopType, {120, top, 495, 255}, "Unit" + n + ":");
             put(lblPTUnit[i], fraPopType, {600, top, 735, 255}, "id");
             idLabel(lblPTUnit[i]);
-            put(*cmdrCaptions[i], fraPopType, {1440, top, 495, 255}, "Cmdr" + n + ":");
+            put(*cmdrCaptions[i], fraPopType, {1380, top, 540, 255}, "Cmdr" + n + ":");
             put(lblPTCmdr[i], fraPopType, {1920, top, 735, 255}, "id");
             idLabel(lblPTCmdr[i]);
         }
@@ -216,11 +217,12 @@ Form1::Form1() : Window("Form1") {
     for (int i = 0; i < 4; ++i) {
         put(siteFrames[i], SSTab3, {120, 360, 2415, 1575}, "", i);
         put(chkKnown[i], siteFrames[i], {120, 0, 855, 255}, "Known");
-        put(cmdAddFeature[i], siteFrames[i], {120, 600, 2175, 255}, "Add to Site " + std::to_string(i + 1) + " List");
+        put(cmdAddFeature[i], siteFrames[i], {120, 600, 2175, 240}, "Add to Site " + std::to_string(i + 1) + " List");
         put(lstFeatureList[i], siteFrames[i], {120, 840, 2175, 645});
     }
-    // It ends with the site picker below it, clear of the site detail beside it.
-    put(chkKillFeatures, fraFeatures, {4320, 360, 1095, 255}, "Kill Features");
+    // Wide enough for its caption, it ends with the site picker below it,
+    // clear of the site detail beside it.
+    put(chkKillFeatures, fraFeatures, {4230, 360, 1185, 255}, "Kill Features");
     put(cboFeature, fraFeatures, {3240, 600, 2175, 315});
     put(Frame10, fraFeatures, {5520, 360, 3495, 1575});
     put(txtSiteDescription, Frame10, {120, 0, 3375, 855});
@@ -256,10 +258,10 @@ Form1::Form1() : Window("Form1") {
     SSTab2.setTabCaptions({"Commander", "Cmdr Name", "Items", "Magic", "Dominion", "Scales", "Body Guards", "Units"});
 
     put(fraCommander, SSTab2, {720, 480, 2895, 3015}, "Commander", 0);
-    put(chkPretender, fraCommander, {120, 240, 1695, 195}, "Pretender");
+    put(chkPretender, fraCommander, {120, 240, 1695, 240}, "Pretender");
     chkPretender.setValue(CheckBox::Checked);
     put(cmdPullCommander, fraCommander, {480, 480, 1815, 375}, "Pull from UF");
-    put(txtCommanderID, fraCommander, {120, 960, 615, 285});
+    put(txtCommanderID, fraCommander, {120, 960, 600, 285});
     put(lblCommander, fraCommander, {720, 960, 2055, 255});
     lblCommander.setBordered(true);
     put(cmdAddToCommanderList, fraCommander, {480, 1320, 1815, 375}, "Add to List");
@@ -276,7 +278,7 @@ Form1::Form1() : Window("Form1") {
     put(fraItems, SSTab2, {1440, 360, 2775, 3135}, "Items", 2);
     put(cboItemCategory, fraItems, {120, 240, 2535, 315});
     put(cboItem, fraItems, {120, 600, 2535, 315});
-    put(cmdAddToItemList, fraItems, {360, 960, 2175, 255}, "Add to List");
+    put(cmdAddToItemList, fraItems, {360, 960, 2175, 240}, "Add to List");
     put(lstItemList, fraItems, {120, 1200, 2535, 645});
     put(cboQuillmapItem, fraItems, {120, 1920, 2535, 315});
     put(cboGameRandomItem, fraItems, {120, 2280, 2535, 315});
@@ -293,7 +295,7 @@ Form1::Form1() : Window("Form1") {
         ComboBox* combos[4] = {&cboIP1, &cboIL1, &cboIP2, &cboIL2};
         const char* captions[4] = {"P1", "L1", "P2", "L2"};
         for (int i = 0; i < 4; ++i) put(*checks[i], Frame11, {120, 1560 + 360 * i, 495, 375}, captions[i]);
-        for (int i = 0; i < 4; ++i) put(*combos[i], Frame11, {600, 1560 + 360 * i, 495, 315});
+        for (int i = 0; i < 4; ++i) put(*combos[i], Frame11, {630, 1560 + 360 * i, 540, 315});
     }
 
     put(fraMagic, SSTab2, {960, 480, 2415, 3015}, "Magic", 3);
@@ -337,10 +339,11 @@ Form1::Form1() : Window("Form1") {
         bold(*x);
     }
 
-    // Step 4.
+    // Step 4. The file's texts end where the north "?" begins, clear of
+    // the scroll bar's down arrow.
     put(CommonDialog1, fraSave, {});
-    put(txtGanFileName, fraSave, {3480, 240, 6615, 285});
-    put(txtGanFileFinal, fraSave, {3480, 600, 6615, 4095});
+    put(txtGanFileName, fraSave, {3480, 240, 6480, 285});
+    put(txtGanFileFinal, fraSave, {3480, 600, 6480, 4095});
     multiLine(txtGanFileFinal, true);
     put(cmdSaveAs, fraSave, {240, 1200, 3015, 375}, "Save As");
     put(cmdSaveAndAdd, fraSave, {240, 1680, 3015, 375}, "Save and Add");

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "support/session.h"
@@ -120,7 +121,8 @@ TEST(CommandLine, TheFolderRegistersItsDesktopEntryAndIconForTheUser) {
     // A folder name that needs the desktop entry's quoting.
     const QString folder = where.path() + "/God smith $1 \"x\" 100%";
     ASSERT_TRUE(QDir().mkpath(folder));
-    for (const char* file : {"register-desktop.sh", "godsmith.desktop", "godsmith.svg", "godsmith.png"})
+    for (const char* file :
+         {"register-desktop.sh", "godsmith.desktop", "godsmith-mime.xml", "godsmith.svg", "godsmith.png"})
         ASSERT_TRUE(QFile::copy(QString(GS_PACKAGING "/") + file, folder + "/" + file)) << file;
     QFile::setPermissions(folder + "/register-desktop.sh", QFile::ReadOwner | QFile::ExeOwner);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -128,8 +130,9 @@ TEST(CommandLine, TheFolderRegistersItsDesktopEntryAndIconForTheUser) {
     env.remove("XDG_DATA_HOME");
     const QString share = home.path() + "/.local/share";
     const QString entry = share + "/applications/godsmith.desktop";
-    const QStringList icons = {share + "/icons/hicolor/scalable/apps/godsmith.svg",
-                               share + "/icons/hicolor/256x256/apps/godsmith.png"};
+    const QString mimeType = share + "/mime/packages/godsmith.xml";
+    const QStringList registered = {share + "/icons/hicolor/scalable/apps/godsmith.svg",
+                                    share + "/icons/hicolor/256x256/apps/godsmith.png", mimeType};
 
     Result r = run(folder + "/register-desktop.sh", {}, env);
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
@@ -137,12 +140,29 @@ TEST(CommandLine, TheFolderRegistersItsDesktopEntryAndIconForTheUser) {
     std::string expected = gs::test::dataFile("desktop_entry.txt");
     gs::test::replaceAll(expected, "{DIR}", where.path().toStdString());
     EXPECT_EQ(gs::test::readFile(entry.toStdString()), expected);
-    for (const QString& icon : icons) EXPECT_TRUE(QFileInfo::exists(icon)) << icon.toStdString();
+    for (const QString& file : registered) EXPECT_TRUE(QFileInfo::exists(file)) << file.toStdString();
+    // *.god files are of the type the entry opens.
+    EXPECT_EQ(gs::test::readFile(mimeType.toStdString()),
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+              "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+              "  <mime-type type=\"text/x-quillmap-god\">\n"
+              "    <sub-class-of type=\"text/plain\"/>\n"
+              "    <comment>Quillmap god file</comment>\n"
+              "    <glob pattern=\"*.god\"/>\n"
+              "  </mime-type>\n"
+              "</mime-info>\n");
+    const std::string globs = share.toStdString() + "/mime/globs2";
+    if (!QStandardPaths::findExecutable("update-mime-database").isEmpty()) {
+        EXPECT_NE(gs::test::readFile(globs).find("\n50:text/x-quillmap-god:*.god\n"), std::string::npos);
+    }
 
     r = run(folder + "/register-desktop.sh", {"--remove"}, env);
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(entry));
-    for (const QString& icon : icons) EXPECT_FALSE(QFileInfo::exists(icon)) << icon.toStdString();
+    for (const QString& file : registered) EXPECT_FALSE(QFileInfo::exists(file)) << file.toStdString();
+    if (QFileInfo::exists(QString::fromStdString(globs))) {
+        EXPECT_EQ(gs::test::readFile(globs).find("quillmap"), std::string::npos);
+    }
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 // The editor killed (SIGKILL) one second after the user's last change: the
-// next start shows the same Step 4 text. The editor runs in a process of its
+// next start shows the same Step 4 text and builder entries. The editor runs in a process of its
 // own, this test program started again with GS_KILLED_CHILD naming the
 // installation: before any test, it shows the real window on it with the
-// real clock, types, prints Step 4's text and waits to be killed.
+// real clock, adds a builder entry, types, prints Step 4's text and the entry
+// and waits to be killed.
 #include <QProcess>
 #include <QThread>
 #include <cstdio>
@@ -31,12 +32,15 @@ struct ClockedPlatform : test::FakePlatform {
     FormView splash(app.splash), main(app.form);
     app.start();
     Form1& f = app.form;
+    f.txtCommanderName.setText("Aldric");
+    f.cmdAddToCommanderNameList.click();
     f.SSTab1.setTab(3);
     QWidget* finalText = main.widget(f.txtGanFileFinal);
     finalText->setFocus();
     keys(main.widget(f.txtGanFileDesc), "Kept");
     keys(finalText, "by hand");
     std::printf("%s\n", QByteArray::fromStdString(f.txtGanFileFinal.text()).toHex().constData());
+    std::printf("%s\n", f.lstCommanderNameList.item(0).c_str());
     std::fflush(stdout);
     application.exec();
     std::_Exit(1);
@@ -57,6 +61,8 @@ TEST(Killed, OneSecondAfterTheLastChangeTheNextStartShowsTheSameStep4Text) {
     ASSERT_TRUE(editor.waitForStarted(20000));
     while (!editor.canReadLine()) ASSERT_TRUE(editor.waitForReadyRead(20000)) << editor.readAllStandardError().data();
     const std::string shown = QByteArray::fromHex(editor.readLine().trimmed()).toStdString();
+    while (!editor.canReadLine()) ASSERT_TRUE(editor.waitForReadyRead(20000));
+    const std::string entry = editor.readLine().trimmed().toStdString();
     QThread::msleep(1000);
     editor.kill();  // SIGKILL
     editor.waitForFinished(20000);
@@ -66,6 +72,10 @@ TEST(Killed, OneSecondAfterTheLastChangeTheNextStartShowsTheSameStep4Text) {
     test::Session next(folder);
     next.run("start");
     EXPECT_EQ(next.f.txtGanFileFinal.text(), shown);
+    EXPECT_EQ(entry, "\"Aldric\"");
+    EXPECT_EQ(next.f.lstCommanderNameList.items(), std::vector<std::string>{entry});
+    EXPECT_EQ(std::tuple(next.f.cmdAddCommanderName.enabled(), next.f.cboCommanderNameDataList.enabled()),
+              std::tuple(true, false));
 }
 
 }  // namespace

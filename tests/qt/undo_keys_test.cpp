@@ -41,6 +41,30 @@ TEST(UndoKeys, OutsideATextBoxUndoAndRedoTheWork) {
     EXPECT_EQ(workOf(e.app.editor), one);
 }
 
+TEST(UndoKeys, BringBackABuilderEntryRemovedByDoubleClickWithItsSubmitButton) {
+    Keyed e;
+    Form1& f = e.f;
+    e.reveal(f.txtUnitID), e.widget(f.txtUnitID)->setFocus(), keys(e.widget(f.txtUnitID), "10");
+    e.click(f.cmdAddToUnitList);
+    auto* units = e.as<QListWidget>(f.lstUnitList);
+    QWidget* submit = e.widget(f.cmdAddUnits);
+    ASSERT_EQ(std::tuple(units->count(), submit->isEnabled()), std::tuple(1, true));
+    QTest::mouseDClick(units->viewport(), Qt::LeftButton, {}, rowCenter(units, 0));
+    ASSERT_EQ(std::tuple(units->count(), submit->isEnabled()), std::tuple(0, false));
+
+    e.press(units, Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_EQ(units->count(), 1);
+    EXPECT_EQ(units->item(0)->text().toStdString(), "10 10 --Mossguard Spearman");
+    EXPECT_TRUE(submit->isEnabled());
+    e.click(f.cmdAddUnits);
+    EXPECT_EQ(f.txtGarrison.text(), "#units 10 10 --Mossguard Spearman\r\n");
+    e.press(units, Qt::Key_Z, Qt::ControlModifier);  // the Submit
+    e.press(units, Qt::Key_Y, Qt::ControlModifier);
+    e.press(units, Qt::Key_Y, Qt::ControlModifier);  // nothing newer
+    EXPECT_EQ(std::tuple(units->count(), f.txtGarrison.text()),
+              std::tuple(1, std::string("#units 10 10 --Mossguard Spearman\r\n")));
+}
+
 TEST(UndoKeys, InsideATextBoxActOnItsOwnText) {
     Keyed e;
     e.reveal(e.f.txtGarrison);
