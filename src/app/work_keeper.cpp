@@ -51,6 +51,13 @@ void WorkKeeper::start() {
         if (std::optional<Work> draft = readDraft(bytes, vocabulary(e_))) {
             showWork(*draft, e_);
             assembled_ = render(draft->file);
+            // Step 4's text is shown on its page, as after opening a file: entering
+            // the page later would replace hand edits there by its rebuild.
+            if (!draft->finalText.empty()) {
+                assembled_ = draft->finalText;  // the page's rebuild below is no step to undo
+                e_.f.SSTab1.setTab(kStep4);
+                e_.f.txtGanFileFinal.setText(draft->finalText);
+            }
             drafted_ = workOf(e_);  // what the draft holds, as the window shows it
             e_.f.txtHelp.setText(kRestored);
         } else {

@@ -21,7 +21,14 @@ namespace {
 
 #ifdef _WIN32
 using Stat = struct _stat64;
-int openForReading(const std::string& path) { return _open(path.c_str(), _O_RDONLY | _O_BINARY); }
+// Windows does not open a folder as a file: it says EISDIR then, as POSIX
+// says of a folder that it reads.
+int openForReading(const std::string& path) {
+    const int fd = _open(path.c_str(), _O_RDONLY | _O_BINARY);
+    Stat st{};
+    if (fd < 0 && errno == EACCES && _stat64(path.c_str(), &st) == 0 && (st.st_mode & _S_IFMT) == _S_IFDIR) errno = EISDIR;
+    return fd;
+}
 int statOf(int fd, Stat& st) { return _fstat64(fd, &st); }
 long long readSome(int fd, char* p, std::size_t n) { return _read(fd, p, static_cast<unsigned>(n)); }
 int closeFile(int fd) { return _close(fd); }
@@ -71,7 +78,7 @@ LoadStatus readRegularFile(const std::string& path, std::size_t limit, std::stri
     };
     if (std::string fault = pathFault(path); !fault.empty()) return fail("cannot be opened", fault);
     const int fd = openForReading(path);
-    if (fd < 0) return fail("cannot be opened", std::strerror(errno));
+    if (fd < 0) return fail(errno == EISDIR ? "cannot be read" : "cannot be opened", std::strerror(errno));
     struct Closer {
         int fd;
         ~Closer() { closeFile(fd); }

@@ -4,7 +4,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QHelpEvent>
 #include <QProxyStyle>
+#include <QStylePainter>
+#include <QToolTip>
 
 #include "qt/mirror_items.h"
 #include "qt/storable_input.h"
@@ -28,7 +31,8 @@ public:
 
 // A drop-down list that takes that style when its list first opens; taken any
 // earlier, it would make every box build its list at once. Its open list shows
-// a scroll bar when its entries do not all fit.
+// a scroll bar when its entries do not all fit. A chosen entry wider than the
+// closed box ends in "..." there, and the box's tip shows it whole.
 class DropDown : public QComboBox {
 public:
     using QComboBox::QComboBox;
@@ -38,6 +42,34 @@ public:
         // A list longer than its open height says so (the style hides the bar).
         view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         QComboBox::showPopup();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter painter(this);
+        painter.setPen(palette().color(QPalette::Text));
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        painter.drawComplexControl(QStyle::CC_ComboBox, option);
+        if (!isEditable()) option.currentText = fontMetrics().elidedText(option.currentText, Qt::ElideRight, room());
+        painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+    }
+    bool event(QEvent* e) override {
+        if (e->type() == QEvent::ToolTip && toolTip().isEmpty() && !isEditable() &&
+            fontMetrics().horizontalAdvance(currentText()) > room()) {
+            QToolTip::showText(static_cast<QHelpEvent*>(e)->globalPos(), currentText(), this);
+            return true;
+        }
+        return QComboBox::event(e);
+    }
+
+private:
+    // The width the closed box has for its entry: the edit field less the
+    // pixel the style keeps clear at each side.
+    int room() const {
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        return style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this).width() - 2;
     }
 };
 

@@ -10,7 +10,7 @@ namespace {
 // Every control's layout and state, the installation folder as "{DIR}".
 std::string layoutOf(Session& s) {
     std::string out = layout(withControls(s.f));
-    replaceAll(out, s.folder, "{DIR}");
+    out = folderShown(out, s.folder);
     return out;
 }
 

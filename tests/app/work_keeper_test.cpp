@@ -61,6 +61,14 @@ TEST(Draft, IsShownAgainAtTheNextStartAndSaidSoWithoutABox) {
     const auto written = std::filesystem::last_write_time(next.folder + "/RK.draft");
     next.run("tick");
     EXPECT_EQ(std::filesystem::last_write_time(next.folder + "/RK.draft"), written);
+    // The hand edits are shown on Step 4; entering it again rebuilds them away, undoably.
+    EXPECT_EQ(std::tuple(next.f.SSTab1.tab(), next.f.txtGanFileFinal.text()),
+              std::tuple(3, std::string("--by hand\r\n")));
+    next.run("tab SSTab1 0");
+    next.run("tab SSTab1 3");
+    EXPECT_NE(next.f.txtGanFileFinal.text(), "--by hand\r\n");
+    next.run("undo");
+    EXPECT_EQ(next.f.txtGanFileFinal.text(), "--by hand\r\n");
 }
 
 TEST(Draft, IsWrittenWhenTheWindowClosesWithoutWaitingForTheClock) {
@@ -82,7 +90,7 @@ TEST(Draft, ThatCannotBeReadIsSaidAndNotShown) {
         s.run("start");
         EXPECT_EQ(std::tuple(s.f.caption(), s.f.fraHelp.visible(), s.f.txtHelp.text(), s.f.lstUnitList.listCount()),
                   std::tuple(std::string("Godsmith"), true,
-                             "A draft of earlier work was found but could not be read: " + s.folder + "/RK.draft", 0))
+                             "A draft of earlier work was found but could not be read: " + inFolder(s.folder, "RK.draft"), 0))
             << draft;
     }
 }

@@ -42,7 +42,7 @@ TEST(FailureCauses, HugeCellsAndLinesSayWhatIsWrongInShort) {
         std::string root;
         const Message m = startWith(c.file, c.content, root);
         EXPECT_EQ(std::tuple(m.text, m.title, m.detail),
-                  std::tuple("RKdata not found!", "Godsmith", root + "/" + c.file + c.cause));
+                  std::tuple("RKdata not found!", "Godsmith", inFolder(root, c.file) + c.cause));
     }
 }
 

@@ -17,7 +17,7 @@ protected:
     void install(const std::string& relative, const std::string& content) { s.emplace(InstallationOptions{{{relative, content}}}); }
     Editor& e() { return s->app.editor; }
     Form1& f() { return s->f; }
-    std::string path(const std::string& relative) { return s->folder + "/" + relative; }
+    std::string path(const std::string& relative) { return inFolder(s->folder, relative); }
     std::optional<Session> s;
 };
 

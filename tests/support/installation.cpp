@@ -1,10 +1,9 @@
 #include "support/installation.h"
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
@@ -130,10 +129,18 @@ std::string readFile(const std::string& path) {
 }
 
 std::string makeTempFolder() {
-    std::string pattern = (fs::temp_directory_path() / "godsmith-test-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
-    cleanup().folders.push_back(pattern);
-    return pattern;
+    static std::mt19937 random{std::random_device{}()};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const fs::path folder = fs::temp_directory_path() / ("godsmith-test-" + std::to_string(random() % 1000000000));
+        if (!fs::create_directory(folder)) continue;
+        cleanup().folders.push_back(folder);
+        return folder.string();
+    }
+    throw std::runtime_error("cannot make a temporary folder");
+}
+
+std::string inFolder(const std::string& folder, const std::string& relative) {
+    return (fs::path(folder) / relative).make_preferred().string();
 }
 
 std::string makeInstallation(const InstallationOptions& options) {

@@ -58,6 +58,10 @@ std::string makeInstallation(const InstallationOptions& options = {});
 // A fresh empty temporary folder, removed when the test program ends.
 std::string makeTempFolder();
 
+// A file of `folder` (relative with "/") named as the editor names it: with
+// the system's separator, a backslash on Windows.
+std::string inFolder(const std::string& folder, const std::string& relative);
+
 
 // Replaces every `from` in `s` by `to`.
 void replaceAll(std::string& s, const std::string& from, const std::string& to);

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -38,6 +40,23 @@ std::string escaped(const std::string& text) {
         else if (i + 1 < text.size() && text[i + 1] == '\n') out += "\\r\\n\n    ", ++i;
         else out += "\\r";
     }
+    return out;
+}
+
+std::string folderShown(std::string out, const std::string& folder) {
+#ifdef _WIN32
+    replaceAll(out, escaped(folder), "{DIR}");
+    replaceAll(out, folder, "{DIR}");
+    // A path follows the folder, and starts a failure's cause (there it may
+    // start with the separator, as paths under an empty Quillmap folder do).
+    for (const char* start : {"{DIR}", "detail: "})
+        for (std::size_t p = 0; (p = out.find(start, p)) != std::string::npos;)
+            for (p += std::strlen(start); p < out.size() && out.find_first_of("\n\":", p) != p && out.compare(p, 2, "\\r");
+                 ++p)
+                if (out.compare(p, 2, "\\\\") == 0) out.replace(p, 2, "/");
+#else
+    replaceAll(out, folder, "{DIR}");
+#endif
     return out;
 }
 
@@ -114,7 +133,11 @@ Control& Session::at(const std::string& name) {
 
 std::string Session::reported() {
     std::string out;
-    auto dialog = [](const char* what, const DialogRequest& r) {
+    auto dialog = [this](const char* what, DialogRequest r) {
+#ifdef _WIN32
+        // The folders under the installation with "/", as on POSIX.
+        if (r.initDir.rfind(folder, 0) == 0) std::replace(r.initDir.begin() + folder.size(), r.initDir.end(), '\\', '/');
+#endif
         return std::string("  ") + what + " dialog \"" + r.title + "\" name \"" + r.fileName + "\" in \"" + r.initDir +
                "\" filter \"" + r.filter + "\" " + std::to_string(r.filterIndex) + "\n";
     };
@@ -186,11 +209,15 @@ std::string Session::run(const std::string& command) {
     else if (verb == "tick") platform.tick();
     else if (verb == "undo") app.undo();
     else if (verb == "redo") app.redo();
-    else if (verb == "answer") platform.dialogAnswers.push_back(rest == "cancel" ? std::nullopt : std::optional(rest));
+    else if (verb == "answer") {
+#ifdef _WIN32
+        std::replace(rest.begin(), rest.end(), '/', '\\');  // as a Windows dialog answers
+#endif
+        platform.dialogAnswers.push_back(rest == "cancel" ? std::nullopt : std::optional(rest));
+    }
     else if (!verb.empty() && verb[0] != '#') throw std::runtime_error("unknown command " + command);
     out += reported();
-    replaceAll(out, folder, "{DIR}");
-    return out;
+    return folderShown(out, folder);
 }
 
 std::string runScript(const std::string& script) {

@@ -32,6 +32,10 @@ namespace gs::test {
 
 std::string escaped(const std::string& text);
 std::string unescaped(const std::string& text);
+// `out` with the installation folder shown as "{DIR}" and the paths in it
+// and in failure causes with "/" (Windows names them with backslashes, and
+// its dialogs answer with them), so that one transcript holds on every system.
+std::string folderShown(std::string out, const std::string& folder);
 
 // The control's state as the user sees it, flags for disabled and hidden.
 std::string state(const Control& c);
