@@ -164,8 +164,7 @@ std::vector<Case> cases() {
             settle();
             return [&w] {
                 auto* list = w.as<QListWidget>(w.f.lstNameList);
-                QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
-                                   list->visualItemRect(list->item(0)).center());
+                QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
             };
         };
     };
@@ -195,9 +194,9 @@ std::vector<Case> cases() {
                    }});
     all.push_back({"Apply Filters (sites, every filter on)", kFrame, [](Window& w) -> std::function<void()> {
                        w.reveal(w.f.cmdSApplyFilters);
-                       for (CheckBox* c : {&w.f.chkSTerrain, &w.f.chkSType, &w.f.chkSGems, &w.f.chkSStruct,
-                                           &w.f.chkSRUnits, &w.f.chkSSUnits, &w.f.chkSPBonus, &w.f.chkSSBonus,
-                                           &w.f.chkSGBonus, &w.f.chkSScales})
+                       for (CheckBox* c :
+                            {&w.f.chkSTerrain, &w.f.chkSType, &w.f.chkSGems, &w.f.chkSStruct, &w.f.chkSRUnits,
+                             &w.f.chkSSUnits, &w.f.chkSPBonus, &w.f.chkSSBonus, &w.f.chkSGBonus, &w.f.chkSScales})
                            c->setValue(CheckBox::Checked);
                        settle();
                        return [&w] { w.click(w.f.cmdSApplyFilters); };
@@ -205,8 +204,9 @@ std::vector<Case> cases() {
 
     // Opening each drop-down list, the first and the second time.
     for (bool second : {false, true}) {
-        Case c{second ? "open every drop-down list, second time (worst)" : "open every drop-down list, first time (worst)",
-               kFrame, nullptr, true};
+        Case c{
+            second ? "open every drop-down list, second time (worst)" : "open every drop-down list, first time (worst)",
+            kFrame, nullptr, true};
         c.prepare = [second](Window& w) -> std::function<void()> {
             auto boxes = std::make_shared<std::vector<QComboBox*>>();
             for (Control* ctl : w.f.allControls())
@@ -256,7 +256,8 @@ std::vector<Case> cases() {
                            return [&w, page] { w.clickTab(w.f.SSTab2, page); };
                        },
                        true});
-    all.push_back({"tab SSTab3 -> page 1", kFrame, [](Window& w) -> std::function<void()> {
+    all.push_back({"tab SSTab3 -> page 1", kFrame,
+                   [](Window& w) -> std::function<void()> {
                        w.reveal(w.f.SSTab3);
                        return [&w] { w.clickTab(w.f.SSTab3, 1); };
                    },
@@ -271,8 +272,8 @@ std::vector<Case> cases() {
         };
     };
     all.push_back({"enter Step 4", kFrame, enterStep4(lines(5, "#commander 1822")), true});
-    all.push_back({"enter Step 4 with a 20,000-line garrison", kHostile, enterStep4(lines(20000, "#commander 1822")),
-                   true});
+    all.push_back(
+        {"enter Step 4 with a 20,000-line garrison", kHostile, enterStep4(lines(20000, "#commander 1822")), true});
 
     // Save As to a file.
     all.push_back({"Save As to a file", kFrame, [](Window& w) -> std::function<void()> {
@@ -301,11 +302,13 @@ std::vector<Case> cases() {
     auto landName = [](Form1& f) -> Control& { return f.txtLandName; };
     all.push_back({"paste 100,000 lines into txtGarrison", kHostile, pasteInto(garrison, hundredThousand), true});
     all.push_back({"paste 100,000 lines into txtGanFileDesc", kHostile, pasteInto(description, hundredThousand), true});
+    const QString mostLines = QString::fromLatin1(lines(kMaxLines - 1, "#commander 1822").c_str());
+    all.push_back(
+        {"paste 19,999 lines (the most taken) into txtGarrison", kHostile, pasteInto(garrison, mostLines), true});
     all.push_back({"paste a 1 MB line into txtGarrison", kHostile, pasteInto(garrison, megabyteLine), true});
     all.push_back({"paste a 1 MB line into txtGanFileDesc", kHostile, pasteInto(description, megabyteLine), true});
     all.push_back({"paste a 1 MB line into txtLandName", kHostile, pasteInto(landName, megabyteLine), true});
-    all.push_back({"type a character into a 20,000-line txtGarrison", kHostile,
-                   [](Window& w) -> std::function<void()> {
+    all.push_back({"type a character into a 20,000-line txtGarrison", kHostile, [](Window& w) -> std::function<void()> {
                        QWidget* in = w.focusText(w.f.txtGarrison);
                        w.f.txtGarrison.setText(lines(20000, "#commander 1822"));
                        settle();
@@ -316,9 +319,8 @@ std::vector<Case> cases() {
     {
         std::vector<test::Row> units = test::defaultUnitRows();
         units[0][1] = std::string(2 << 20, 'U');
-        Case c{"pick a unit with a 2 MB name", kHostile, [](Window& w) -> std::function<void()> {
-                   return [&w] { w.f.cboUnitFound.setListIndex(0); };
-               }};
+        Case c{"pick a unit with a 2 MB name", kHostile,
+               [](Window& w) -> std::function<void()> { return [&w] { w.f.cboUnitFound.setListIndex(0); }; }};
         c.freshWindow = true;
         c.options.files[test::kUnitFile] = test::tableText(units);
         all.push_back(c);
