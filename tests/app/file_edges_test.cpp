@@ -135,7 +135,8 @@ TEST(SecondEditor, AsksToQuitOrOpenAnywayUntilTheFirstCloses) {
             p.questionAnswers = {answer};
             App second(p);
             const bool opens = answer || change == "closed";
-            EXPECT_EQ(std::tuple(second.start(), second.form.visible(), second.form.txtAuthor.text()),
+            const bool started = second.start();
+            EXPECT_EQ(std::tuple(started, second.form.visible(), second.form.txtAuthor.text()),
                       std::tuple(opens, opens, opens ? "Test Author" : ""));
             std::string q;
             for (const Message& m : p.questions) q += m.text + "|" + m.title + "|" + m.detail;
