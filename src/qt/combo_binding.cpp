@@ -3,8 +3,9 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QHelpEvent>
+#include <QLineEdit>
+#include <QListView>
 #include <QProxyStyle>
 #include <QStylePainter>
 #include <QToolTip>
@@ -41,6 +42,9 @@ public:
         if (style() != belowBox) setStyle(belowBox);
         // A list longer than its open height says so (the style hides the bar).
         view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        // Every entry is one line of text: the list lays out without
+        // measuring each (the unit picker holds nearly 2000).
+        if (auto* list = qobject_cast<QListView*>(view())) list->setUniformItemSizes(true);
         QComboBox::showPopup();
     }
 

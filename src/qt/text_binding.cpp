@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <algorithm>
 #include <functional>
 
@@ -16,8 +17,8 @@ namespace gs::qt {
 namespace {
 
 // A multi-line text field; pasted and dropped text is made storable, and
-// offered to `takes` first: text it does not take is not inserted (a line of
-// it too long to lay out in time).
+// offered to `takes` first: text it does not take is not inserted (too long
+// a line or too many lines to lay out in time).
 class TextArea : public QPlainTextEdit {
 public:
     using QPlainTextEdit::QPlainTextEdit;
@@ -25,9 +26,16 @@ public:
 
 protected:
     void insertFromMimeData(const QMimeData* source) override {
-        QMimeData text;
-        text.setText(storable(source->text()));
-        if (!takes || takes(text.text())) QPlainTextEdit::insertFromMimeData(&text);
+        // Each CR LF, CR or LF ends a line, as the field itself takes them.
+        QString lines = storable(source->text());
+        lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+        if (takes && !takes(lines)) return;
+        // Straight in at the caret: the toolkit's own way builds the text
+        // twice, once as a fragment and once in the field.
+        QTextCursor c = textCursor();
+        c.insertText(lines);
+        setTextCursor(c);
+        ensureCursorVisible();
     }
 };
 
@@ -96,14 +104,22 @@ private:
             if (box.text() == text) box.setSelStart(pos);
         });
     }
-    // A paste with a line over the limit goes to the model without being laid
-    // out in the field first; the model refuses it.
+    // A paste that may bring a line over the limit, or lines over theirs,
+    // goes to the model without being laid out in the field first; the model
+    // refuses it or takes it.
     bool takesPaste(const QString& pasted) {
-        if (longestLine(toCp1252Lines(pasted)) <= kMaxLineLength) return true;
+        const std::string bytes = toCp1252Lines(pasted);
         const QTextCursor c = plain->textCursor();
-        QString text = plain->toPlainText();
-        text.replace(c.selectionStart(), c.selectionEnd() - c.selectionStart(), pasted);
-        box.edit(toCp1252Lines(text));
+        const QTextDocument* doc = plain->document();
+        // At most this many lines stay beside the pasted ones.
+        const int kept = doc->blockCount() - (doc->findBlock(c.selectionEnd()).blockNumber() -
+                                              doc->findBlock(c.selectionStart()).blockNumber());
+        if (longestLine(bytes) <= kMaxLineLength && static_cast<std::size_t>(kept) + lineCount(bytes) <= kMaxLines)
+            return true;
+        // The model holds what the field shows: the paste goes in its place there.
+        const std::string& now = box.text();
+        const std::size_t from = bytePosition(now, c.selectionStart()), to = bytePosition(now, c.selectionEnd());
+        box.edit(now.substr(0, from) + bytes + now.substr(to));
         return false;
     }
     void userMovedCaret() {

@@ -128,6 +128,14 @@ std::size_t longestLine(std::string_view text) {
     return longest;
 }
 
+std::size_t lineCount(std::string_view text) {
+    std::size_t lines = 0;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))) ++lines;
+    if (!text.empty() && text.back() != '\n' && text.back() != '\r') ++lines;
+    return lines;
+}
+
 // A single-line box holds one line: a pasted line break and what follows it
 // are dropped, as a single-line box on Windows does.
 std::string_view TextBox::kept(const std::string& text) const {
@@ -135,15 +143,19 @@ std::string_view TextBox::kept(const std::string& text) const {
 }
 
 void TextBox::edit(const std::string& text) {
-    // A box whose text came from code with a longer line still takes edits
-    // that make it no longer.
-    const std::size_t longest = longestLine(kept(text));
-    if (longest > kMaxLineLength && longest > longestLine(text_)) {
-        notify();  // a view showing the refused text shows the kept one again
-        if (Refused) Refused();
-        return;
-    }
+    // A box whose text came from code with a longer line, or more lines,
+    // still takes edits that make it no longer.
+    const std::string_view taken = kept(text);
+    const std::size_t longest = longestLine(taken);
+    const std::size_t lines = multiLine ? lineCount(taken) : 1;
+    if (longest > kMaxLineLength && longest > longestLine(text_)) return refuse(Refusal::LineTooLong);
+    if (lines > kMaxLines && lines > lineCount(text_)) return refuse(Refusal::TooManyLines);
     setText(text);
+}
+
+void TextBox::refuse(Refusal why) {
+    notify();  // a view showing the refused text shows the kept one again
+    if (Refused) Refused(why);
 }
 
 void TextBox::setText(const std::string& text) {

@@ -70,8 +70,14 @@ constexpr int kTwipsPerPixel = 15;
 // take for a text cell or a name: a longer line would take the window
 // seconds to lay out and draw.
 constexpr int kMaxLineLength = 4000;
+// The most lines a multi-line box takes from the user: more would take the
+// window longer than a tenth of a second to take in.
+constexpr int kMaxLines = 20000;
 // The length of the longest line of a text (lines end at CR or LF).
 std::size_t longestLine(std::string_view text);
+// The number of lines of a text: each CR LF, CR or LF ends one, and an
+// unended last line counts when it is not empty.
+std::size_t lineCount(std::string_view text);
 
 class Control {
 public:
@@ -201,19 +207,22 @@ public:
     // Caret position (SelStart), in bytes of text().
     int selStart() const { return selStart_; }
     void setSelStart(int pos);
+    // Why the box refused an edit.
+    enum class Refusal { LineTooLong, TooManyLines };
     // The user's edit (typing, pasting, dropping): set as by setText, unless
-    // it brings a line longer than kMaxLineLength, which the box refuses: its
-    // text stays and Refused is raised.
+    // it brings a line longer than kMaxLineLength or more than kMaxLines
+    // lines, which the box refuses: its text stays and Refused is raised.
     void edit(const std::string& text);
 
     bool multiLine = false;
     bool readOnly = false;
     bool vScroll = false;
     std::function<void()> Change;
-    std::function<void()> Refused;
+    std::function<void(Refusal)> Refused;
 
 private:
     std::string_view kept(const std::string& text) const;
+    void refuse(Refusal why);
 
     std::string text_;
     int selStart_ = 0;

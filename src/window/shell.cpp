@@ -11,12 +11,17 @@ void ReportError(Platform& platform, const std::string& name) {
                         "Error Report!");
 }
 
-void connectLineLimit(Form1& f, Platform& platform) {
-    const std::string message = "A line in this box can hold at most " + std::to_string(kMaxLineLength) +
-                                " characters, so the box keeps what it held.";
+void connectTextLimits(Form1& f, Platform& platform) {
     for (Control* c : f.allControls())
         if (c->kind() == Kind::TextBox)
-            static_cast<TextBox*>(c)->Refused = [&platform, message] { platform.messageBox(message, kProgramTitle); };
+            static_cast<TextBox*>(c)->Refused = [&platform](TextBox::Refusal why) {
+                platform.messageBox(why == TextBox::Refusal::LineTooLong
+                                        ? "A line in this box can hold at most " + std::to_string(kMaxLineLength) +
+                                              " characters, so the box keeps what it held."
+                                        : "This box can hold at most " + std::to_string(kMaxLines) +
+                                              " lines, so it keeps what it held.",
+                                    kProgramTitle);
+            };
 }
 
 void lblURL_Click(Form1& f, Platform& platform) { platform.openUrl(f.lblURL.caption()); }

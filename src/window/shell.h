@@ -13,10 +13,12 @@ namespace gs {
 // Subroutine=" + name, titled "Error Report!".
 void ReportError(Platform& platform, const std::string& name);
 
-// Every text box of the window answers an edit it refuses (a line over
-// kMaxLineLength) with "A line in this box can hold at most 4000 characters,
-// so the box keeps what it held.", titled with the program's title.
-void connectLineLimit(Form1& f, Platform& platform);
+// Every text box of the window answers an edit it refuses, titled with the
+// program's title: a line over kMaxLineLength with "A line in this box can
+// hold at most 4000 characters, so the box keeps what it held.", more than
+// kMaxLines lines with "This box can hold at most 20000 lines, so it keeps
+// what it held."
+void connectTextLimits(Form1& f, Platform& platform);
 
 // Opens the address in lblURL's caption in the user's browser.
 void lblURL_Click(Form1& f, Platform& platform);

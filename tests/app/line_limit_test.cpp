@@ -1,6 +1,6 @@
-// The longest line a text box takes from the user and the readers take from
-// a file: a longer one is refused where the user meets it, saying why, and
-// nothing the user had is lost.
+// The longest line and the most lines a text box takes from the user, and
+// the longest line the readers take from a file: more is refused where the
+// user meets it, saying why, and nothing the user had is lost.
 #include <gtest/gtest.h>
 
 #include "support/session.h"
@@ -51,6 +51,58 @@ TEST(LineLimit, ALongerLineSetByTheEditorItselfStaysEditableButNotLonger) {
     EXPECT_EQ(s.f.txtGanFileFinal.text(), "--mine\r\n" + assembled);
     EXPECT_EQ(s.run("type txtGanFileFinal --mine\\r\\n" + line + "y\\r\\n"), kRefused);
     EXPECT_EQ(s.f.txtGanFileFinal.text(), "--mine\r\n" + assembled);
+}
+
+const std::string kTooMany =
+    "  message \"Godsmith\": This box can hold at most 20000 lines, so it keeps what it held.\n";
+
+// `count` lines, each ended as the script writes it.
+std::string scriptLines(int count, const std::string& line, const std::string& end = "\\r\\n") {
+    std::string s;
+    for (int i = 0; i < count; ++i) s += line + end;
+    return s;
+}
+
+TEST(LineLimit, MultiLineBoxesTakeUpTo20000LinesFromTheUser) {
+    Session s;
+    s.run("start");
+    for (const std::string box : {"txtGarrison", "txtGanFileDesc", "txtGanFileFinal"}) {
+        SCOPED_TRACE(box);
+        const auto& t = dynamic_cast<const TextBox&>(s.at(box));
+        EXPECT_EQ(s.run("type " + box + " " + scriptLines(20000, "#a")), "");
+        ASSERT_EQ(t.text().size(), 20000u * 4);
+        const std::string held = t.text();
+        // One more line, however it is ended or left unended, is refused.
+        for (const std::string& more : {scriptLines(20001, "#a"), scriptLines(20000, "#a") + "#b",
+                                        scriptLines(20001, "#a", "\\r"), scriptLines(20001, "#a", "\\n")}) {
+            EXPECT_EQ(s.run("type " + box + " " + more), kTooMany);
+            EXPECT_EQ(t.text(), held);
+        }
+        // An unended last line counts as one: 19999 ended and one unended are taken.
+        EXPECT_EQ(s.run("type " + box + " " + scriptLines(19999, "#a", "\\n") + "#b"), "");
+    }
+    // A single-line box keeps the first line of a paste: what it drops does not count.
+    EXPECT_EQ(s.run("type txtLandName " + scriptLines(20001, "Ys")), "");
+    EXPECT_EQ(s.f.txtLandName.text(), "Ys");
+}
+
+TEST(LineLimit, MoreLinesSetByTheEditorItselfStayEditableButNoMore) {
+    Session s;
+    s.run("start");
+    std::string garrison;
+    for (int i = 0; i < 20000; ++i) garrison += "#a\r\n";
+    s.f.txtGarrison.setText(garrison);
+    s.run("type txtGanFileDesc Mine");
+    s.run("tab SSTab1 3");  // the assembly puts the description before the garrison
+    const std::string assembled = s.f.txtGanFileFinal.text();
+    const std::size_t lines = lineCount(assembled);
+    ASSERT_GT(lines, 20000u);
+    // An edit that keeps the count is taken; one more line is not.
+    EXPECT_EQ(s.run("type txtGanFileFinal " + scriptLines(int(lines), "#b")), "");
+    const std::string edited = s.f.txtGanFileFinal.text();
+    EXPECT_EQ(edited.substr(0, 8), "#b\r\n#b\r\n");
+    EXPECT_EQ(s.run("type txtGanFileFinal " + scriptLines(int(lines) + 1, "#a")), kTooMany);
+    EXPECT_EQ(s.f.txtGanFileFinal.text(), edited);
 }
 
 TEST(LineLimit, ReadersRefuseATextCellOrANameOverTheLimitAndSayWhere) {

@@ -1,0 +1,70 @@
+// A paste the window cannot take in within a frame (too long a line, too many
+// lines) is refused before the field lays it out: the message says why and
+// the field keeps what it held. A paste within the limits is taken.
+#include "qt/started_window.h"
+
+namespace gs::qt {
+namespace {
+
+QString lines(int count, const QString& line, const QString& end = "\n") {
+    QString s;
+    for (int i = 0; i < count; ++i) s += line + end;
+    return s;
+}
+
+TEST(TextLimits, APasteOverALimitIsRefusedBeforeTheFieldTakesIt) {
+    const struct {
+        QString pasted;
+        const char* said;
+    } cases[] = {
+        {lines(19999, "#a"), nullptr},
+        {lines(19999, "#a", "\r\n"), nullptr},
+        {lines(19999, "#a", "\r"), nullptr},
+        {lines(20000, "#a"), "This box can hold at most 20000 lines, so it keeps what it held."},
+        {lines(20000, "#a", "\r\n"), "This box can hold at most 20000 lines, so it keeps what it held."},
+        {QString(4001, 'x'), "A line in this box can hold at most 4000 characters, so the box keeps what it held."},
+    };
+    StartedWindow e;
+    e.reveal(e.f.txtGarrison);
+    auto* edit = e.as<QPlainTextEdit>(e.f.txtGarrison);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pasted.left(4).toStdString() + (c.said ? c.said : "taken"));
+        e.f.txtGarrison.setText("#kept\r\n");
+        e.platform.messages.clear();
+        edit->setFocus();
+        key(edit, Qt::Key_End, Qt::ControlModifier);
+        QGuiApplication::clipboard()->setText(c.pasted);
+        key(edit, Qt::Key_V, Qt::ControlModifier);
+        if (!c.said) {
+            EXPECT_TRUE(e.platform.messages.empty());
+            EXPECT_EQ(edit->document()->blockCount(), 20001);
+            EXPECT_EQ(e.f.txtGarrison.text(), "#kept\r\n" + lines(19999, "#a", "\r\n").toStdString());
+            continue;
+        }
+        ASSERT_EQ(e.platform.messages.size(), 1u);
+        EXPECT_EQ(e.platform.messages[0].text, c.said);
+        EXPECT_EQ(e.platform.messages[0].title, "Godsmith");
+        EXPECT_EQ(e.f.txtGarrison.text(), "#kept\r\n");
+        EXPECT_EQ(edit->toPlainText(), "#kept\n");
+    }
+}
+
+TEST(TextLimits, APasteOverSelectedLinesCountsOnlyTheLinesThatStay) {
+    StartedWindow e;
+    e.reveal(e.f.txtGarrison);
+    auto* edit = e.as<QPlainTextEdit>(e.f.txtGarrison);
+    std::string held;
+    for (int i = 0; i < 19998; ++i) held += "#a\r\n";
+    e.f.txtGarrison.setText(held);
+    edit->setFocus();
+    key(edit, Qt::Key_A, Qt::ControlModifier);
+    QGuiApplication::clipboard()->setText(lines(20000, "#b"));
+    key(edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_TRUE(e.platform.messages.empty());
+    EXPECT_EQ(e.f.txtGarrison.text().substr(0, 8), "#b\r\n#b\r\n");
+    EXPECT_EQ(e.f.txtGarrison.text().size(), 20000u * 4);
+    EXPECT_EQ(edit->toPlainText(), lines(20000, "#b"));
+}
+
+}  // namespace
+}  // namespace gs::qt
