@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "app/app.h"
+#include "model/table_reader.h"
 #include "qt/form_view.h"
 #include "support/fake_platform.h"
 #include "support/installation.h"
@@ -349,6 +350,23 @@ std::vector<Case> cases() {
                }};
         c.freshWindow = true;
         c.options.files[test::kNameListFile] = "Ys_DATA2\r\n" + std::string(5 << 20, 'N') + "_DATA2\r\n";
+        all.push_back(c);
+    }
+    {
+        std::string names;
+        for (int i = 0; i < kMaxListNames; ++i) names += "Isle" + std::to_string(i) + "_DATA2\r\n";
+        Case c{"open a name list of 10,000 entries (the most read)", kHostile, [](Window& w) -> std::function<void()> {
+                   w.reveal(w.f.cboNameDataList);
+                   settle();
+                   return [&w] {
+                       auto* box = w.as<QComboBox>(w.f.cboNameDataList);
+                       box->showPopup();
+                       settle();
+                       box->hidePopup();
+                   };
+               }};
+        c.freshWindow = true;
+        c.options.files[test::kNameListFile] = names;
         all.push_back(c);
     }
     return all;

@@ -25,6 +25,11 @@ for p in "$editor" "$bare"; do
 done
 [ -n "${DISPLAY:-}" ] || export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 export GODSMITH_EXIT_WHEN_SHOWN=1
+# A settings folder of its own: a scale kept by whoever last enlarged the
+# window would make the editor lay out and paint it larger.
+XDG_CONFIG_HOME=$(mktemp -d)
+export XDG_CONFIG_HOME
+trap 'rm -rf "$XDG_CONFIG_HOME"' EXIT
 
 # One run: "<wall microseconds> <peak KiB>".
 once() {

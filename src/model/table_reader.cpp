@@ -316,6 +316,10 @@ LoadStatus parseNameList(std::string_view bytes, const std::string& path, std::v
             return LoadStatus::failure(path + ": line " + std::to_string(number) + " holds a name of " +
                                        std::to_string(name.size()) + " bytes, longer than " +
                                        std::to_string(kMaxLineLength));
+        if (names.size() == kMaxListNames)
+            return LoadStatus::failure(path + ": line " + std::to_string(number) + " holds name " +
+                                       std::to_string(kMaxListNames + 1) + ", more than the " +
+                                       std::to_string(kMaxListNames) + " a list offers");
         names.emplace_back(name);
     }
     return LoadStatus::success();

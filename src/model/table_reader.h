@@ -83,11 +83,16 @@ LoadStatus parseSites(std::string_view bytes, const std::string& path, std::vect
 LoadStatus parseNations(std::string_view bytes, const std::string& path, std::vector<NationRecord>& rows);
 LoadStatus parsePopTypes(std::string_view bytes, const std::string& path, std::vector<PopTypeRecord>& rows);
 
+// The most names the name-list index may offer: a longer drop-down list
+// would take the window more than a tenth of a second to open.
+constexpr int kMaxListNames = 10000;
+
 // The names Quillmap's name-list index offers: every line ending in "_DATA2"
 // (case-sensitive), without that ending, in file order. An offered line that
 // holds a line break fails: "<path>: line 3 holds a line break"; so does a
 // name longer than kMaxLineLength: "<path>: line 3 holds a name of 4001
-// bytes, longer than 4000".
+// bytes, longer than 4000"; and so does a name past the kMaxListNames-th:
+// "<path>: line 10001 holds name 10001, more than the 10000 a list offers".
 LoadStatus parseNameList(std::string_view bytes, const std::string& path, std::vector<std::string>& names);
 
 // The end of a cause for a cell that is no number of its range:

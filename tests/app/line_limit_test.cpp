@@ -105,7 +105,14 @@ TEST(LineLimit, MoreLinesSetByTheEditorItselfStayEditableButNoMore) {
     EXPECT_EQ(s.f.txtGanFileFinal.text(), edited);
 }
 
-TEST(LineLimit, ReadersRefuseATextCellOrANameOverTheLimitAndSayWhere) {
+// A name-list index offering `count` names.
+std::string names(int count) {
+    std::string s;
+    for (int i = 0; i < count; ++i) s += "Isle" + std::to_string(i) + "_DATA2\r\n";
+    return s;
+}
+
+TEST(LineLimit, ReadersRefuseATextCellOrANameOverTheLimitOrNamesPastTheMostAndSayWhere) {
     struct Case {
         const char* file;
         std::string content, said;
@@ -122,6 +129,11 @@ TEST(LineLimit, ReadersRefuseATextCellOrANameOverTheLimitAndSayWhere) {
         {kNameListFile, "Ys_DATA2\r\n" + kLongest + "y_DATA2\r\n",
          "  message \"Godsmith\": NameList.txt not found!\n"
          "    detail: {DIR}/Quillmap/LIST_CRATE/NameList.txt: line 2 holds a name of 4001 bytes, longer than 4000\n"},
+        {kNameListFile, "Other\r\n" + names(10000), ""},
+        {kNameListFile, "Other\r\n" + names(10001),
+         "  message \"Godsmith\": NameList.txt not found!\n"
+         "    detail: {DIR}/Quillmap/LIST_CRATE/NameList.txt: line 10002 holds name 10001, more than the 10000 a list "
+         "offers\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.said);
