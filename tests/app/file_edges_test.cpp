@@ -36,12 +36,13 @@ struct FileSizeLimit {
 struct Edge : Session {
     std::string outside = makeTempFolder();
 
+    // The transcript's placeholders, the longest paths first so that the output shows them whole.
+    std::vector<std::pair<std::string, std::string>> places() const {
+        return {{"{G}", folder + "/" + kGodBinDir + "/God.god"}, {"{L}", folder + "/" + kGodListFile},
+                {"{Q}", folder + "/" + kQuillmapDir}, {"{I}", folder}, {"{X}", outside}};
+    }
     std::string at(std::string text) const {
-        for (const auto& [key, value] : {std::pair<std::string, std::string>{"{I}", folder},
-                                         {"{Q}", folder + "/" + kQuillmapDir}, {"{X}", outside},
-                                         {"{G}", folder + "/" + kGodBinDir + "/God.god"},
-                                         {"{L}", folder + "/" + kGodListFile}})
-            for (std::size_t p; (p = text.find(key)) != std::string::npos;) text.replace(p, key.size(), value);
+        for (const auto& [key, value] : places()) replaceAll(text, key, value);
         return text;
     }
     std::string step(const std::string& line) {
@@ -106,9 +107,7 @@ TEST(FileEdges, EachCaseShowsAndWritesWhatItsTranscriptHolds) {
             s.reset();
         } else if (!line.empty() && line[0] != '#') {
             std::string out = (s ? *s : s.emplace()).step(s->at(line));
-            for (const auto& [key, value] : {std::pair<std::string, std::string>{"{G}", s->at("{G}")}, {"{L}", s->at("{L}")},
-                                             {"{Q}", s->at("{Q}")}, {"{I}", s->folder}, {"{X}", s->outside}})
-                replaceAll(out, value, key);
+            for (const auto& [key, value] : s->places()) replaceAll(out, value, key);
             for (std::istringstream lines(out); std::getline(lines, line);)
                 replaceAll(transcript += "  " + escaped(line), std::string(1, '\0'), "\\x00"), transcript += "\n";
         }
@@ -116,21 +115,33 @@ TEST(FileEdges, EachCaseShowsAndWritesWhatItsTranscriptHolds) {
     expectDataFile("file_edges.txt", transcript.substr(0, transcript.size() - 1));
 }
 
+// Whatever became of RK.lock (a folder, a link, read-only, deleted under the
+// first editor), a second editor on the installation asks to quit or open
+// anyway, until the first one closes.
 TEST(SecondEditor, AsksToQuitOrOpenAnywayUntilTheFirstCloses) {
-    Session s;
-    ASSERT_TRUE(s.app.start());
-    for (const auto& [answer, closed] : {std::pair{false, false}, {true, false}, {true, true}}) {
-        if (closed) s.app.close();
-        FakePlatform p(s.folder);
-        p.questionAnswers = {answer};
-        App second(p);
-        EXPECT_EQ(second.start(), answer);
-        EXPECT_EQ(second.form.visible(), answer);
-        EXPECT_EQ(second.form.txtAuthor.text(), answer ? "Test Author" : "");
-        std::string q;
-        for (const Message& m : p.questions) q += m.text + "|" + m.title + "|" + m.detail;
-        EXPECT_EQ(q, closed ? "" : "This installation is already open in another window.|Godsmith|Open Anyway|Quit");
-    }
+    for (const std::string change : {"", "folder", "link", "read-only", "deleted", "closed"})
+        for (const bool answer : {false, true}) {
+            SCOPED_TRACE(change + (answer ? " open anyway" : " quit"));
+            Session first;
+            const std::string lock = first.folder + "/RK.lock";
+            if (change == "folder") fs::create_directory(lock);
+            if (change == "link") fs::create_symlink(first.folder + "/nowhere/RK.lock", lock);
+            if (change == "read-only") writeFile(lock, ""), fs::permissions(lock, fs::perms::owner_read);
+            ASSERT_TRUE(first.app.start());
+            EXPECT_TRUE(first.platform.questions.empty());
+            if (change == "deleted") fs::remove(lock);
+            if (change == "closed") first.app.close();
+            FakePlatform p(first.folder);
+            p.questionAnswers = {answer};
+            App second(p);
+            const bool opens = answer || change == "closed";
+            const bool started = second.start();
+            EXPECT_EQ(std::tuple(started, second.form.visible(), second.form.txtAuthor.text()),
+                      std::tuple(opens, opens, opens ? "Test Author" : ""));
+            std::string q;
+            for (const Message& m : p.questions) q += m.text + "|" + m.title + "|" + m.detail;
+            EXPECT_EQ(q, change == "closed" ? "" : "This installation is already open in another window.|Godsmith|Open Anyway|Quit");
+        }
 }
 
 TEST(SecondEditor, LockHeldByAnotherProcessEndsWithIt) {
@@ -142,27 +153,6 @@ TEST(SecondEditor, LockHeldByAnotherProcessEndsWithIt) {
     EXPECT_FALSE(mine.acquire(folder));
     ::kill(child, SIGKILL), ::waitpid(child, nullptr, 0);
     EXPECT_TRUE(mine.acquire(folder));
-}
-
-// Whatever became of RK.lock (a folder, a link, read-only, deleted under the
-// first editor), a second editor on the installation is told.
-TEST(SecondEditor, IsToldWhateverBecameOfTheLockFile) {
-    for (const std::string change : {"folder", "link", "read-only", "deleted"}) {
-        Session first;
-        const std::string lock = first.folder + "/RK.lock";
-        if (change == "folder") fs::create_directory(lock);
-        if (change == "link") fs::create_symlink(first.folder + "/nowhere/RK.lock", lock);
-        if (change == "read-only") writeFile(lock, ""), fs::permissions(lock, fs::perms::owner_read);
-        ASSERT_TRUE(first.app.start()) << change;
-        EXPECT_TRUE(first.platform.questions.empty()) << change;
-        if (change == "deleted") fs::remove(lock);
-        FakePlatform p(first.folder);
-        p.questionAnswers = {false};
-        App second(p);
-        EXPECT_FALSE(second.start()) << change;
-        ASSERT_EQ(p.questions.size(), 1u) << change;
-        EXPECT_EQ(p.questions[0].text, "This installation is already open in another window.");
-    }
 }
 
 // After "Open Anyway" both editors hand out the same name: the second is

@@ -6,6 +6,8 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include "support/installation.h"
@@ -24,34 +26,45 @@ void whenOpen(Act act) {
     });
 }
 
+// A window manager writes the title in the box's own bar, beside an icon and
+// three buttons: the boxes are wider than the longest title the editor uses.
+const std::string kLongTitle = "Unable to update configuration!";
+void expectRoomForTitle(QMessageBox& box) {
+    QFont bold = box.font();
+    bold.setBold(true);
+    EXPECT_GE(box.width(), QFontMetrics(bold).horizontalAdvance(box.windowTitle()) + 120);
+}
+
 TEST(QtPlatformDialogs, MessageBoxHasOnlyOkNoIconAndTheCauseBelow) {
     QtPlatform platform;
     whenOpen<QMessageBox>([](QMessageBox& box) {
-        EXPECT_EQ(box.windowTitle(), QString::fromUtf8("Error Report! \u00E9"));
+        EXPECT_EQ(box.windowTitle(), QString::fromUtf8("Unable to update configuration! \u00E9"));
         EXPECT_EQ(box.text(), "File not saved!\n\nsecond line");
         EXPECT_EQ(box.informativeText(), "cannot be opened");
         EXPECT_EQ(box.icon(), QMessageBox::NoIcon);
         EXPECT_EQ(box.standardButtons(), QMessageBox::Ok);
+        expectRoomForTitle(box);
         box.accept();
     });
-    platform.messageBox("File not saved!\r\n\r\nsecond line", "Error Report! \xE9", "cannot be opened");
+    platform.messageBox("File not saved!\r\n\r\nsecond line", kLongTitle + " \xE9", "cannot be opened");
 }
 
-// A window manager writes the title in the box's own bar, beside an icon and
-// three buttons: short text, the longest title the editor uses.
-TEST(QtPlatformDialogs, BoxesAreWiderThanTheirTitles) {
+// The second editor's question: "Quit" is the default and Escape; "Open Anyway" opens.
+TEST(QtPlatformDialogs, QuestionBoxOffersTheRejectingAnswerFirst) {
+    const std::string text = "This installation is already open in another window.";
     QtPlatform platform;
-    const std::string title = "Unable to update configuration!";
-    const auto check = [&](QMessageBox& box) {
-        QFont bold = box.font();
-        bold.setBold(true);
-        EXPECT_GE(box.width(), QFontMetrics(bold).horizontalAdvance(box.windowTitle()) + 120);
-        box.accept();
-    };
-    whenOpen<QMessageBox>(check);
-    platform.messageBox("Unable to update RK.cfg", title);
-    whenOpen<QMessageBox>(check);
-    platform.questionBox("Open?", title, "Yes", "No");
+    for (const bool openAnyway : {true, false}) {
+        whenOpen<QMessageBox>([&](QMessageBox& box) {
+            ASSERT_TRUE(box.buttons().size() == 2 && box.icon() == QMessageBox::NoIcon);
+            EXPECT_EQ(box.windowTitle() + "|" + box.text() + "|" + box.defaultButton()->text(),
+                      QString::fromStdString(kLongTitle + "|" + text + "|Quit"));
+            expectRoomForTitle(box);
+            for (QAbstractButton* b : box.buttons())
+                if (b->text() == "Open Anyway" && openAnyway) b->click();
+            if (!openAnyway) QTest::keyClick(&box, Qt::Key_Escape);
+        });
+        EXPECT_EQ(platform.questionBox(text, kLongTitle, "Open Anyway", "Quit"), openAnyway);
+    }
 }
 
 TEST(QtPlatformDialogs, SaveDialogOffersTheNameAndReturnsTheChoice) {

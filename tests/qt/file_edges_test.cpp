@@ -1,19 +1,12 @@
 // The editor's file edges as the Qt view meets them.
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <QTest>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <QtWidgets>
 
-#include "app/app.h"
-#include "qt/form_view.h"
 #include "qt/qt_platform.h"
 #include "qt/started_window.h"
-#include "support/fake_platform.h"
-#include "support/installation.h"
 
 namespace gs::qt {
 namespace {
@@ -34,62 +27,10 @@ TEST(QtFileEdges, PastedLineBreakKeepsTheFirstLineOfTheAuthorBox) {
     }
 }
 
-TEST(QtFileEdges, SecondEditorQuestionOffersQuitFirstAndOpenAnyway) {
-    const std::string text = "This installation is already open in another window.";
-    QtPlatform platform;
-    for (const bool openAnyway : {true, false}) {
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            ASSERT_TRUE(box && box->buttons().size() == 2 && box->icon() == QMessageBox::NoIcon);
-            EXPECT_EQ(box->windowTitle() + "|" + box->text() + "|" + box->defaultButton()->text(),
-                      QString::fromStdString("Godsmith|" + text + "|Quit"));
-            for (QAbstractButton* b : box->buttons())
-                if (b->text() == "Open Anyway" && openAnyway) b->click();
-            if (!openAnyway) QTest::keyClick(box, Qt::Key_Escape);
-        });
-        EXPECT_EQ(platform.questionBox(text, "Godsmith", "Open Anyway", "Quit"), openAnyway);
-    }
-}
-
 TEST(QtFileEdges, SpriteThatIsNoRegularFileIsNoPicture) {
     const std::string fifo = test::makeTempFolder() + "/0010.jpg";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
     for (const std::string& path : {fifo, std::string("/dev/zero")}) EXPECT_FALSE(QtPlatform().pictureSize(path));
-}
-
-// By the user's own clicks: "Save and Add" over an existing god file asks
-// first; "Keep" keeps the file, "Replace" replaces it.
-TEST(QtFileEdges, SaveAndAddOverAnExistingGodFileAsksFirst) {
-    StartedWindow w;
-    w.clickTab(w.f.SSTab1, 3);
-    const std::string god = w.platform.folder + "/" + test::kGodBinDir + "/" + w.f.txtGanFileName.text() + ".god";
-    test::writeFile(god, "old");
-    w.platform.questionAnswers = {false, true};
-    w.click(w.f.cmdSaveAndAdd);
-    EXPECT_EQ(test::readFile(god), "old");
-    w.click(w.f.cmdSaveAndAdd);
-    EXPECT_EQ(test::readFile(god), w.f.txtGanFileFinal.text() + "\r\n");
-    ASSERT_EQ(w.platform.questions.size(), 2u);
-    EXPECT_EQ(w.platform.questions[0].text, god + " already exists.\r\nReplace it?");
-}
-
-// Typed with real keys, a double quote in a province or commander name is
-// refused when added, and the list stays as it was.
-TEST(QtFileEdges, AQuoteTypedIntoANameIsRefused) {
-    StartedWindow w;
-    for (auto [box, add, list] : {std::tuple{&w.f.txtLandName, &w.f.cmdAddToNameList, &w.f.lstNameList},
-                                  {&w.f.txtCommanderName, &w.f.cmdAddToCommanderNameList, &w.f.lstCommanderNameList}}) {
-        w.reveal(*box);
-        w.widget(*box)->setFocus();
-        keys(w.widget(*box), QStringLiteral("Al\"pha"));
-        w.click(*add);
-        EXPECT_EQ(box->text(), "Al\"pha");
-        EXPECT_EQ(list->listCount(), 0);
-        ASSERT_FALSE(w.platform.messages.empty());
-        EXPECT_EQ(w.platform.messages.back().text + "|" + w.platform.messages.back().title,
-                  "The character \" cannot be used here: the file writes this name between double quotes.|Error Report!");
-    }
-    EXPECT_EQ(w.platform.messages.size(), 2u);
 }
 
 // Started from a folder whose name is not UTF-8 (byte 0xE9), the editor
