@@ -1,14 +1,11 @@
 #include "model/installation_lock.h"
 
 #include "model/file_access.h"
+#include "model/os_files.h"
 #include "model/paths.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <fcntl.h>
+#ifndef _WIN32
 #include <sys/file.h>
-#include <unistd.h>
 #endif
 
 namespace gs {
@@ -21,8 +18,8 @@ bool InstallationLock::acquire(const std::string& programFolder) {
     release();
     const std::string path = appendPath(programFolder, "\\RK.lock");
     if (!pathFault(path).empty()) return false;
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                           nullptr);
+    HANDLE h = CreateFileW(os::wide(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return false;
     handle_ = h;
     return true;

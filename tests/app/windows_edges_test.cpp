@@ -1,0 +1,198 @@
+// The editor at the edge of a Windows file system (built for Windows only, run
+// under Wine): session scripts with Windows' own file-system steps added.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <sstream>
+
+#include "model/file_access.h"
+#include "model/installation_lock.h"
+#include "support/session.h"
+
+namespace fs = std::filesystem;
+
+namespace gs::test {
+namespace {
+
+// A path of the tests' own (Windows-1252 text: plain ASCII, Latin-1 letters
+// and the euro sign) in the UTF-16 that Windows' wide calls take.
+std::wstring wide(const std::string& path) {
+    std::wstring out;
+    for (const char c : path) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b >= 0x80 && b < 0xA0 && b != 0x80) throw std::runtime_error("no test path holds this byte");
+        out += b == 0x80 ? L'\u20AC' : static_cast<wchar_t>(b);
+    }
+    return out;
+}
+
+// A file name as Windows holds it: ASCII as it is, any other character as {U+XXXX}.
+std::string shown(const std::wstring& name) {
+    std::string out;
+    for (const wchar_t c : name) {
+        char code[12];
+        std::snprintf(code, sizeof code, "{U+%04X}", static_cast<unsigned>(c));
+        out += c < 0x80 ? std::string(1, static_cast<char>(c)) : std::string(code);
+    }
+    return out;
+}
+
+struct Edge : Session {
+    std::vector<HANDLE> held;
+    ~Edge() {
+        for (HANDLE h : held) CloseHandle(h);
+    }
+
+    std::string step(const std::string& line) {
+        std::string verb, a, b, out;
+        std::istringstream(line) >> verb >> a >> b;
+        std::string relative = unescaped(a);
+        std::replace(relative.begin(), relative.end(), '/', '\\');
+        const std::wstring pa = wide(folder + "\\" + relative);
+        const std::size_t seen = platform.messages.size();
+        if (verb == "attrib") {  // attrib PATH +R / -R / +H ...
+            const DWORD flag = b[1] == 'R' ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_HIDDEN;
+            const DWORD now = GetFileAttributesW(pa.c_str());
+            EXPECT_TRUE(SetFileAttributesW(pa.c_str(), b[0] == '+' ? now | flag : now & ~flag));
+        } else if (verb == "attribs") {
+            const DWORD now = GetFileAttributesW(pa.c_str());
+            if (now == INVALID_FILE_ATTRIBUTES) out = "none";
+            for (const auto& [flag, letter] : {std::pair{FILE_ATTRIBUTE_READONLY, "R"}, {FILE_ATTRIBUTE_HIDDEN, "H"}})
+                if (now != INVALID_FILE_ATTRIBUTES && (now & flag)) out += letter;
+        } else if (verb == "hold") {  // open without sharing, as a program that keeps a file to itself
+            const HANDLE h = CreateFileW(pa.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+            EXPECT_NE(h, INVALID_HANDLE_VALUE);
+            held.push_back(h);
+        } else if (verb == "ls") {
+            std::vector<std::string> names;
+            for (const auto& e : fs::directory_iterator(fs::path(pa))) names.push_back(shown(e.path().filename().wstring()));
+            std::sort(names.begin(), names.end());
+            for (const std::string& n : names) out += (out.empty() ? "" : " | ") + n;
+        } else if (verb == "write" && a.find("\\x") != std::string::npos) {  // a name beyond ASCII, as Windows names it
+            std::string text = unescaped(line.substr(line.find(' ', verb.size() + 1) + 1));
+            replaceAll(text, "{DIR}", folder);
+            FILE* f = _wfopen(pa.c_str(), L"wb");
+            EXPECT_TRUE(f && std::fwrite(text.data(), 1, text.size(), f) == text.size() && std::fclose(f) == 0);
+        } else if (verb == "file") {
+            std::string bytes;
+            FILE* f = _wfopen(pa.c_str(), L"rb");
+            for (int c; f && (c = std::fgetc(f)) != EOF;) bytes += static_cast<char>(c);
+            out = f ? "[" + bytes + "]" : "none";
+            if (f) std::fclose(f);
+        } else if (verb == "start-in") {  // a start in the installation's folder + the text
+            platform.folder = folder + unescaped(a);
+            app.start();
+        } else if (verb == "mkdir") fs::create_directory(fs::path(pa));
+        else if (verb == "age") fs::last_write_time(fs::path(pa), fs::file_time_type::clock::now() - std::chrono::minutes(2));
+        else if (verb == "size") fs::resize_file(fs::path(pa), std::stoull(b));
+        else Session::run(line);
+        out = out.empty() ? out : escaped(out) + "\n";
+        for (std::size_t i = seen; i < platform.messages.size(); ++i)
+            out += escaped(platform.messages[i].text + " | " + platform.messages[i].detail) + "\n";
+        replaceAll(out, escaped(folder), "{I}");
+        return out;
+    }
+};
+
+// The cases of tests/data/windows_edges.txt, parted by blank lines, each on a
+// fresh installation: every step's output must equal the transcript's.
+TEST(WindowsEdges, EachCaseShowsAndWritesWhatItsTranscriptHolds) {
+    std::istringstream in(dataFile("windows_edges.txt") + "\n");
+    std::string transcript;
+    std::optional<Edge> s;
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("  ", 0) == 0) continue;
+        transcript += line + "\n";
+        if (line.empty()) s.reset();
+        else if (line[0] != '#') {
+            const std::string out = (s ? *s : s.emplace()).step(line);
+            for (std::istringstream lines(out); std::getline(lines, line);) transcript += "  " + line + "\n";
+        }
+    }
+    expectDataFile("windows_edges.txt", transcript.substr(0, transcript.size() - 1));
+}
+
+// The test program run again as a child, with one of the tasks below named
+// in GS_CHILD ("task|folder"); its exit code when it ends.
+[[maybe_unused]] const bool kChild = [] {
+    char job[MAX_PATH * 2];
+    const DWORD n = GetEnvironmentVariableA("GS_CHILD", job, sizeof job);
+    if (n == 0 || n >= sizeof job) return false;
+    const std::string task(job, std::strchr(job, '|')), folder = std::strchr(job, '|') + 1;
+    if (task == "hold-lock") {  // holds the installation's lock, says so with the file "held", waits
+        static InstallationLock lock;
+        if (lock.acquire(folder)) writeFile(folder + "\\held", "");
+        Sleep(INFINITE);
+    }
+    // tell-folder: writes the program folder as the editor takes it, and its fault.
+    const std::string seen = runningProgramFolder();
+    writeFile(folder + "\\told", seen + "\n" + programFolderFault(seen));
+    ExitProcess(0);
+}();
+
+// Starts `exe` as a child on `job`.
+PROCESS_INFORMATION startChild(const std::wstring& exe, const std::string& job) {
+    std::wstring command = L"\"" + exe + L"\"";
+    STARTUPINFOW start{};
+    start.cb = sizeof start;
+    PROCESS_INFORMATION child{};
+    SetEnvironmentVariableA("GS_CHILD", job.c_str());
+    const bool started = CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start, &child);
+    SetEnvironmentVariableA("GS_CHILD", nullptr);
+    EXPECT_TRUE(started);
+    return child;
+}
+
+void endChild(PROCESS_INFORMATION& child, bool kill) {
+    if (kill) TerminateProcess(child.hProcess, 1);
+    WaitForSingleObject(child.hProcess, INFINITE);
+    CloseHandle(child.hProcess);
+    CloseHandle(child.hThread);
+}
+
+std::wstring ownExecutable() {
+    wchar_t exe[MAX_PATH];
+    EXPECT_LT(GetModuleFileNameW(nullptr, exe, MAX_PATH), static_cast<DWORD>(MAX_PATH));
+    return exe;
+}
+
+TEST(WindowsLock, HeldByAnotherProcessUntilItEndsAndByThisOneUntilReleased) {
+    const std::string folder = makeInstallation();
+    PROCESS_INFORMATION child = startChild(ownExecutable(), "hold-lock|" + folder);
+    for (int i = 0; i < 600 && !fs::exists(folder + "\\held"); ++i) Sleep(50);
+    ASSERT_TRUE(fs::exists(folder + "\\held"));
+
+    InstallationLock mine, again;
+    EXPECT_FALSE(mine.acquire(folder));
+    endChild(child, true);
+    EXPECT_TRUE(mine.acquire(folder));
+    EXPECT_FALSE(again.acquire(folder));
+    mine.release();
+    EXPECT_TRUE(again.acquire(folder));
+}
+
+// The program folder is named in Windows-1252 whatever the system's code
+// page; a name it cannot hold is refused with the reason.
+TEST(WindowsProgramFolder, IsNamedInTheEditorsCharactersOrRefused) {
+    const std::string folder = makeTempFolder();
+    for (const auto& [name, told] : {std::pair{std::wstring(L"Jos\u00E9 \u20AC"), std::string("Jos\xE9 \x80\n")},
+                                     {std::wstring(L"\u4E00"), std::string("?\nits name holds characters that Windows-1252 cannot hold")}}) {
+        const fs::path place = fs::path(wide(folder)) / name;
+        fs::create_directory(place);
+        const fs::path exe = place / L"godsmith.exe";
+        ASSERT_TRUE(CopyFileW(ownExecutable().c_str(), exe.c_str(), FALSE));
+        PROCESS_INFORMATION child = startChild(exe.wstring(), "tell-folder|" + folder);
+        endChild(child, false);
+        EXPECT_EQ(readFile(folder + "\\told"), folder + "\\" + told);
+        fs::remove(exe);
+    }
+}
+
+}  // namespace
+}  // namespace gs::test
