@@ -11,6 +11,7 @@
 //   show NAME...          each control's state; items NAME lists its entries
 //   file PATH             a file's bytes, PATH relative to the installation
 //   write PATH TEXT / rm PATH    changes a file of the installation
+//   repeat PATH N TEXT    writes a file of TEXT N times over
 //   answer TEXT / answer cancel  the answer of the next file dialog
 //   tick                  time passes: the editor's clock ticks once
 //   undo / redo           Ctrl+Z / Ctrl+Y outside a text box
