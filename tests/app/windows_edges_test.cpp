@@ -164,6 +164,9 @@ TEST(WindowsLock, HeldByAnotherProcessUntilItEndsAndByThisOneUntilReleased) {
 // The program folder is named in Windows-1252 whatever the system's code
 // page; a name it cannot hold is refused with the reason.
 TEST(WindowsProgramFolder, IsNamedInTheEditorsCharactersOrRefused) {
+    // Under code page 1252 the system's names and the editor's coincide and
+    // a wrong conversion would pass unseen.
+    ASSERT_NE(GetACP(), 1252u) << "run under a code page other than 1252, as ./setup.sh test-windows does";
     const std::string folder = makeTempFolder();
     for (const auto& [name, told] : {std::pair{std::wstring(L"Jos\u00E9 \u20AC"), std::string("Jos\xE9 \x80\n")},
                                      {std::wstring(L"\u4E00"), std::string("?\nits name holds characters that Windows-1252 cannot hold")}}) {

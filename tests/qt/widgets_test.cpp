@@ -99,6 +99,21 @@ TEST_F(Views, ListsShowTheirEntriesAndPassOnPicksClicksAndDoubleClicks) {
     f.cboEra.removeItem(0);
     EXPECT_EQ(std::tuple(combo->count(), combo->currentText()), std::tuple(2, "Middle"));
 
+    // A long list (a model of its own) grows, shrinks and shows its entries as a short one does.
+    std::vector<std::string> many;
+    for (int i = 0; i < 150; ++i) many.push_back("K\xF6lnar " + std::to_string(i));
+    f.cboEra.clear();
+    f.cboEra.addItems(many);
+    f.cboEra.setListIndex(148);
+    key(combo, Qt::Key_Down);
+    f.cboEra.addItems({"Ys", "Zed"});
+    EXPECT_EQ(std::tuple(clicks.back(), combo->count(), combo->currentText(), combo->itemText(151)),
+              std::tuple(149, 152, QString::fromUtf8("K\u00F6lnar 149"), "Zed"));
+    f.cboEra.removeItem(0);
+    f.cboEra.setListIndex(0);
+    EXPECT_EQ(std::tuple(combo->count(), combo->currentText(), combo->itemText(150)),
+              std::tuple(151, QString::fromUtf8("K\u00F6lnar 1"), "Zed"));
+
     auto* list = as<QListWidget>(f.lstNameList);
     int listClicks = 0, dblClicks = 0;
     f.lstNameList.Click = [&] { ++listClicks; };
