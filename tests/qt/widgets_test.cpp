@@ -39,8 +39,25 @@ TEST_F(Views, EveryControlHasItsWidgetByNameAtItsPlace) {
     EXPECT_EQ(splash.window()->size(), QSize(488, 119));
 }
 
+// A widget takes a font of its own when it shows: until then its face and
+// size cost nothing (the help box's 12 points, hidden at start).
+TEST_F(Views, AHiddenWidgetTakesItsOwnFontWhenItShows) {
+    const auto points = [&](const Control& c) { return widget(c)->font().pointSizeF(); };
+    f.fraHelp.setVisible(false);
+    f.setVisible(true);
+    EXPECT_EQ(std::tuple(points(f.txtHelp), points(f.txtAuthor), points(f.cmdHelpNorth)), std::tuple(8.25, 8.25, 13.5));
+    f.fraHelp.setVisible(true);
+    EXPECT_EQ(points(f.txtHelp), 12);
+    f.fraHelp.setVisible(false);
+    main.setScale(2);  // the hidden box's font waits again
+    f.fraHelp.setVisible(true);
+    EXPECT_EQ(std::tuple(points(f.txtHelp), points(f.cmdHelpNorth)), std::tuple(24, 27));
+}
+
 // Whatever fonts the system has (CI runs this once more with none at all).
 TEST_F(Views, EveryControlDrawsWithTheCarriedFont) {
+    main.window()->show();
+    reveal(f.cmdAddUnits);
     for (const Control* c : std::initializer_list<const Control*>{&f.Label6, &f.Label22, &f.cmdAddUnits}) {
         const QFontInfo font(widget(*c)->font());
         EXPECT_EQ(std::tuple(font.family().toStdString(), font.bold()), std::tuple("Liberation Sans", c->font().bold))
@@ -155,6 +172,8 @@ TEST_F(Views, DeleteRemovesTheSelectedEntryOfEveryListAsADoubleClickDoes) {
 }
 
 TEST_F(Views, ChecksButtonsAndLabelsShowTheModelAndTakeClicks) {
+    main.window()->show();
+    reveal(f.cmdAddUnits);
     click(f.chkKillFeatures);
     EXPECT_EQ(f.chkKillFeatures.value(), CheckBox::Checked);
     f.chkKillFeatures.setValue(CheckBox::Grayed);
