@@ -314,7 +314,8 @@ std::vector<Case> cases() {
                    }});
 
     // Opening a god file with "Load": the sample's size, the most lines
-    // Step 4 shows, more lines than that and a 1 MB line.
+    // Step 4 shows, the most the editor writes, more lines than that and a
+    // 1 MB line.
     auto openFile = [](std::string bytes, bool step3Seen = false) {
         return [bytes, step3Seen](Window& w) -> std::function<void()> {
             const std::string path = test::makeTempFolder() + "/opened.god";
@@ -331,7 +332,21 @@ std::vector<Case> cases() {
     all.push_back({"open a god file of 20,000 lines", kHostile, openFile(lines(kMaxLines, "#commander 1822")), true});
     all.push_back({"open a god file of 20,000 lines, Step 3 seen before", kHostile,
                    openFile(lines(kMaxLines, "#commander 1822"), true), true});
+    // The most the editor writes: full description and garrison boxes, one
+    // line of each at the longest, and the longest lines it opens.
+    {
+        const std::string longest(kMaxLineLength, 'x');
+        const std::string largest = "--Description: \r\n" + lines(kMaxLines - 1, "--Old") + "--" + longest +
+                                    "\r\n\r\n@RANDOM landname " + longest + "\r\n" +
+                                    lines(kMaxLines - 1, "#commander 1822") + longest + "\r\n\r\n";
+        all.push_back({"open the largest province the boxes allow", kHostile, openFile(largest), true});
+    }
+    all.push_back({"open a god file of 50,000 lines (the most opened)", kHostile,
+                   openFile(lines(50000, "#commander 1822")), true});
+    all.push_back({"open a god file of 50,000 lines of 4018 bytes", kHostile,
+                   openFile(lines(50000, std::string(4018, 'w'))), true});
     all.push_back({"open a god file of 60,000 lines", kHostile, openFile(lines(60000, "#commander 1822")), true});
+    all.push_back({"open a god file of 100,000 lines", kHostile, openFile(lines(100000, "#commander 1822")), true});
     all.push_back({"open a god file with a 1 MB line", kHostile, openFile(std::string(1000000, 'x')), true});
 
     // Hostile pastes and typing into a grown box.

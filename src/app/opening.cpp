@@ -18,8 +18,22 @@ namespace {
 
 constexpr const char* kNotOpened = "File not opened!";
 constexpr const char* kOpenFilter = "Quillmap GOD file (*.god)|*.god|All files (*.*)|*.*";
-// God files are a few kilobytes; a larger file is no god file.
-constexpr std::size_t kGodFileReadLimit = std::size_t{1} << 20;
+// What the editor itself may write, so that every file it saves opens again.
+// The longest text a prefix goes before: a pop type's name (a table cell of
+// at most kMaxLineLength) after "#poptype -32768 --", the longest prefix of
+// a province line (longer than "@RANDOM landname " before a name-list name,
+// "#knownfeature \"" and "\"" around a site's name, "--" before a line of
+// the description).
+constexpr std::size_t kLongestPrefix = std::string_view("#poptype -32768 --").size();
+constexpr std::size_t kMaxGodFileLineLength = kMaxLineLength + kLongestPrefix;
+// The description and the garrison each hold up to kMaxLines lines; the
+// province lines (names, sites and their count lines) come on top.
+constexpr std::size_t kProvinceLines = 10000;
+constexpr std::size_t kMaxGodFileLines = 2 * kMaxLines + kProvinceLines;
+// Every line at the longest, with its CR LF, rounded up to whole MiB.
+constexpr std::size_t kMiB = std::size_t{1} << 20;
+constexpr std::size_t kGodFileReadLimit =
+    (kMaxGodFileLines * (kMaxGodFileLineLength + 2) + kMiB - 1) / kMiB * kMiB;
 constexpr int kStep4 = 3;
 
 // The text Step 4 showed when the file was saved: the file without the one
@@ -36,8 +50,8 @@ std::string godName(const std::string& path) {
     return name;
 }
 
-// Step 4 takes no longer lines and no more lines from a file than a box
-// takes from the user: more would hold the window up for seconds.
+// Step 4 takes no longer lines and no more lines from a file than the
+// editor writes: more would hold the window up for seconds.
 LoadStatus fitsStep4(const std::string& path, const std::string& text) {
     const auto refuse = [&path](const std::string& why) {
         return LoadStatus::failure(shownPath(path) + ": cannot be shown: " + why + " Step 4 holds");
@@ -46,14 +60,14 @@ LoadStatus fitsStep4(const std::string& path, const std::string& text) {
     std::size_t number = 1;
     for (std::size_t start = 0; start < all.size(); ++number) {
         const std::size_t end = std::min(all.find_first_of("\r\n", start), all.size());
-        if (end - start > kMaxLineLength)
+        if (end - start > kMaxGodFileLineLength)
             return refuse("line " + std::to_string(number) + " holds " + std::to_string(end - start) +
-                          " bytes, more than the " + std::to_string(kMaxLineLength));
+                          " bytes, more than the " + std::to_string(kMaxGodFileLineLength));
         start = end + (all.substr(end, 2) == "\r\n" ? 2 : 1);
     }
     const std::size_t lines = lineCount(text);
-    if (lines > kMaxLines)
-        return refuse(std::to_string(lines) + " lines, more than the " + std::to_string(kMaxLines));
+    if (lines > kMaxGodFileLines)
+        return refuse(std::to_string(lines) + " lines, more than the " + std::to_string(kMaxGodFileLines));
     return {};
 }
 
