@@ -39,8 +39,25 @@ TEST_F(Views, EveryControlHasItsWidgetByNameAtItsPlace) {
     EXPECT_EQ(splash.window()->size(), QSize(488, 119));
 }
 
+// A widget takes a font of its own when it shows: until then its face and
+// size cost nothing (the help box's 12 points, hidden at start).
+TEST_F(Views, AHiddenWidgetTakesItsOwnFontWhenItShows) {
+    const auto points = [&](const Control& c) { return widget(c)->font().pointSizeF(); };
+    f.fraHelp.setVisible(false);
+    f.setVisible(true);
+    EXPECT_EQ(std::tuple(points(f.txtHelp), points(f.txtAuthor), points(f.cmdHelpNorth)), std::tuple(8.25, 8.25, 13.5));
+    f.fraHelp.setVisible(true);
+    EXPECT_EQ(points(f.txtHelp), 12);
+    f.fraHelp.setVisible(false);
+    main.setScale(2);  // the hidden box's font waits again
+    f.fraHelp.setVisible(true);
+    EXPECT_EQ(std::tuple(points(f.txtHelp), points(f.cmdHelpNorth)), std::tuple(24, 27));
+}
+
 // Whatever fonts the system has (CI runs this once more with none at all).
 TEST_F(Views, EveryControlDrawsWithTheCarriedFont) {
+    main.window()->show();
+    reveal(f.cmdAddUnits);
     for (const Control* c : std::initializer_list<const Control*>{&f.Label6, &f.Label22, &f.cmdAddUnits}) {
         const QFontInfo font(widget(*c)->font());
         EXPECT_EQ(std::tuple(font.family().toStdString(), font.bold()), std::tuple("Liberation Sans", c->font().bold))
@@ -99,6 +116,21 @@ TEST_F(Views, ListsShowTheirEntriesAndPassOnPicksClicksAndDoubleClicks) {
     f.cboEra.removeItem(0);
     EXPECT_EQ(std::tuple(combo->count(), combo->currentText()), std::tuple(2, "Middle"));
 
+    // A long list (a model of its own) grows, shrinks and shows its entries as a short one does.
+    std::vector<std::string> many;
+    for (int i = 0; i < 150; ++i) many.push_back("K\xF6lnar " + std::to_string(i));
+    f.cboEra.clear();
+    f.cboEra.addItems(many);
+    f.cboEra.setListIndex(148);
+    key(combo, Qt::Key_Down);
+    f.cboEra.addItems({"Ys", "Zed"});
+    EXPECT_EQ(std::tuple(clicks.back(), combo->count(), combo->currentText(), combo->itemText(151)),
+              std::tuple(149, 152, QString::fromUtf8("K\u00F6lnar 149"), "Zed"));
+    f.cboEra.removeItem(0);
+    f.cboEra.setListIndex(0);
+    EXPECT_EQ(std::tuple(combo->count(), combo->currentText(), combo->itemText(150)),
+              std::tuple(151, QString::fromUtf8("K\u00F6lnar 1"), "Zed"));
+
     auto* list = as<QListWidget>(f.lstNameList);
     int listClicks = 0, dblClicks = 0;
     f.lstNameList.Click = [&] { ++listClicks; };
@@ -140,6 +172,8 @@ TEST_F(Views, DeleteRemovesTheSelectedEntryOfEveryListAsADoubleClickDoes) {
 }
 
 TEST_F(Views, ChecksButtonsAndLabelsShowTheModelAndTakeClicks) {
+    main.window()->show();
+    reveal(f.cmdAddUnits);
     click(f.chkKillFeatures);
     EXPECT_EQ(f.chkKillFeatures.value(), CheckBox::Checked);
     f.chkKillFeatures.setValue(CheckBox::Grayed);

@@ -204,7 +204,8 @@ std::string Session::run(const std::string& command) {
             out += joinRow(cells) + "\r\n";
         }
         writeFile(path, out);
-    } else if (verb == "rm") std::filesystem::remove_all(path);
+    } else if (verb == "size") std::filesystem::resize_file(path, std::stoull(rest));
+    else if (verb == "rm") std::filesystem::remove_all(path);
     else if (verb == "reply") platform.questionAnswers.push_back(rest == "yes");
     else if (verb == "tick") platform.tick();
     else if (verb == "undo") app.undo();
