@@ -106,10 +106,13 @@ TEST(Draft, RemembersTheGodFileItWasOpenedFrom) {
 
 TEST(Draft, ThatCannotBeReadIsSaidAndNotShown) {
     // A part shorter than its length; a builder list with fewer entries than
-    // it says; an entry not ended by its line end.
+    // it says; an entry not ended by its line end; a list with a negative
+    // count; an opened file's part followed by more.
     for (const char* draft : {"Godsmith draft\r\n99\r\nshort",
                               "Godsmith draft\r\n0\r\n0\r\n28\r\nlstUnitList 2 1\r\n6\r\n1 10 x\r\n",
-                              "Godsmith draft\r\n0\r\n0\r\n26\r\nlstUnitList 1 1\r\n6\r\n1 10 x"}) {
+                              "Godsmith draft\r\n0\r\n0\r\n26\r\nlstUnitList 1 1\r\n6\r\n1 10 x",
+                              "Godsmith draft\r\n0\r\n0\r\n18\r\nlstUnitList -1 1\r\n",
+                              "Godsmith draft\r\n0\r\n0\r\n0\r\n5\r\na.god1"}) {
         Session s(InstallationOptions{{{"RK.draft", draft}}});
         s.run("start");
         EXPECT_EQ(std::tuple(s.f.caption(), s.f.fraHelp.visible(), s.f.txtHelp.text(), s.f.lstUnitList.listCount()),
