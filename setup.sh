@@ -11,7 +11,7 @@ mode=${1:-run}
 case "$mode" in run|test|test-windows) ;; *) echo "usage: $0 run|test|test-windows" >&2; exit 2 ;; esac
 
 packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev)
-[ "$mode" = test-windows ] && packages=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine64 wine)
+[ "$mode" = test-windows ] && packages=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine64 wine locales)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -27,12 +27,16 @@ fi
 if [ "$mode" = test-windows ]; then
   [ -f build/windows/CMakeCache.txt ] || cmake --preset windows
   cmake --build --preset windows
-  # Each test program runs once under Wine, in a Wine folder of its own.
-  export WINEPREFIX="$PWD/build/windows/wine" WINEDEBUG=-all
+  # Each test program runs once under Wine, in a Wine folder of its own, as
+  # on a Russian Windows: its code page 1251 is not the editor's Windows-1252,
+  # so a name converted by the system's code page instead shows. Wine takes
+  # its code page from the locale, built here (no system locale is changed).
+  [ -f build/windows/locale/ru_RU.UTF-8/LC_CTYPE ] || mkdir -p build/windows/locale && localedef -i ru_RU -f UTF-8 build/windows/locale/ru_RU.UTF-8
+  export WINEPREFIX="$PWD/build/windows/wine-1251" WINEDEBUG=-all LOCPATH="$PWD/build/windows/locale"
   status=0
   for t in build/windows/tests/test_*.exe; do
     echo "== $t"
-    timeout 900 wine "$t" --gtest_brief=1 || status=1
+    LC_ALL=ru_RU.UTF-8 timeout 900 wine "$t" --gtest_brief=1 || status=1
   done
   exit $status
 fi

@@ -33,33 +33,59 @@ bool Lines::next(std::string_view& line) {
 namespace {
 
 // The cells of one line in column order, read through a cursor as the
-// record's fields are filled. The first cell that fails (no number of its
+// record's fields are filled: one pass over the line's bytes, which stops
+// after the last needed field. The first cell that fails (no number of its
 // range, a text too long) is kept with why; later reads return placeholders.
 class Cells {
 public:
-    Cells(const std::vector<std::string_view>& fields, CellRule rule) : fields_(fields.data()), rule_(rule) {}
+    Cells(std::string_view line, const TableFormat& format)
+        : line_(line), at_(line.data()), end_(line.data() + line.size()), fields_(format.fields),
+          lastAfterLastTab_(format.lastFieldAfterLastTab ? format.fields : 0), rule_(format.cells) {}
 
-    gs::text text() {
-        const std::string_view cell = fields_[next_];
+    [[gnu::always_inline]] gs::text text() {
+        const std::string_view cell = next();
         if (cell.size() > static_cast<std::size_t>(kMaxLineLength)) [[unlikely]]
             failLongText(cell);
-        ++next_;
         switch (stands(cell)) {
         case Stands::Absent: return kAbsentText;
         case Stands::Star: return "-999";
         default: return gs::text(cell);
         }
     }
-    std::int16_t i16() { return static_cast<std::int16_t>(number(INT16_MIN, INT16_MAX)); }
-    std::int32_t i32() { return static_cast<std::int32_t>(number(INT32_MIN, INT32_MAX)); }
+    [[gnu::always_inline]] std::int16_t i16() { return static_cast<std::int16_t>(number(INT16_MIN, INT16_MAX)); }
+    [[gnu::always_inline]] std::int32_t i32() { return static_cast<std::int32_t>(number(INT32_MIN, INT32_MAX)); }
+
+    // The fields the line has, counted up to the needed ones (so a short
+    // line reports its count), once the record is filled.
+    int fieldCount() {
+        while (read_ < fields_) next();
+        return ended_ ? present_ : read_;
+    }
+    // The next cell as it stands in the line; empty past the line's end.
+    [[gnu::always_inline]] std::string_view next() {
+        ++read_;
+        if (ended_) return {};
+        const char* const start = at_;
+        while (at_ != end_ && *at_ != '\t') ++at_;
+        const std::string_view cell(start, static_cast<std::size_t>(at_ - start));
+        if (at_ == end_) {
+            ended_ = true;
+            present_ = read_;
+        } else {
+            ++at_;
+        }
+        if (read_ == lastAfterLastTab_) [[unlikely]]
+            return line_.substr(line_.rfind('\t') + 1);
+        return cell;
+    }
 
     bool failed() const { return failedField_ >= 0; }
     int failedField() const { return failedField_; }
     const std::string& why() const { return why_; }
 
 private:
-    std::int64_t number(std::int64_t min, std::int64_t max) {
-        const std::string_view cell = fields_[next_];
+    [[gnu::always_inline]] std::int64_t number(std::int64_t min, std::int64_t max) {
+        const std::string_view cell = next();
         std::int64_t value = kAbsent;
         switch (stands(cell)) {
         case Stands::Absent: break;
@@ -68,21 +94,21 @@ private:
             if (!readPlainInteger(cell, value) || value < min || value > max) [[unlikely]]
                 value = otherNumber(cell, min, max);
         }
-        ++next_;
         return value;
     }
     // Any other spelling of a number, or the failure to read one.
     std::int64_t otherNumber(std::string_view cell, std::int64_t min, std::int64_t max) {
         const NumberResult r = toInteger(cell, min, max);
-        if (!r.ok()) fail(numberFailure(fields_[next_], r.error));
+        if (!r.ok()) fail(numberFailure(cell, r.error));
         return r.value;
     }
     void failLongText(std::string_view cell) {
         fail("a text of " + std::to_string(cell.size()) + " bytes, longer than " + std::to_string(kMaxLineLength));
     }
+    // Blames the cell read last.
     void fail(std::string why) {
         if (failed()) return;
-        failedField_ = next_;
+        failedField_ = read_ - 1;
         why_ = std::move(why);
     }
     // What a cell stands for under the table's rule: itself, an absent value
@@ -95,38 +121,25 @@ private:
         return Stands::Itself;
     }
 
-    const std::string_view* fields_;
-    CellRule rule_;
-    int next_ = 0;
+    const std::string_view line_;
+    const char* at_;
+    const char* const end_;
+    const int fields_;            // the fields a line needs
+    const int lastAfterLastTab_;  // the field that is the text after the last Tab; 0 for none
+    const CellRule rule_;
+    bool ended_ = false;
+    int read_ = 0;     // cells read so far
+    int present_ = 0;  // the fields of a line that ended before them
     int failedField_ = -1;
     std::string why_;
 };
 
-// Splits a line into its first `format.fields` fields, which `fields` has
-// room for; returns the number of fields the line has, counted up to that
-// (so a short line reports its count). One pass over the line's bytes that
-// stops at the last needed Tab.
-int splitFields(std::string_view line, const TableFormat& format, std::vector<std::string_view>& fields) {
-    const int needed = format.fields;
-    const char* start = line.data();
-    const char* const end = start + line.size();
-    int count = 0;
-    for (const char* p = start; p != end; ++p)
-        if (*p == '\t') {
-            fields[count++] = std::string_view(start, static_cast<std::size_t>(p - start));
-            start = p + 1;
-            if (count == needed) break;
-        }
-    if (count < needed) fields[count++] = std::string_view(start, static_cast<std::size_t>(end - start));
-    if (count == needed && format.lastFieldAfterLastTab) fields[count - 1] = line.substr(line.rfind('\t') + 1);
-    return count;
-}
-
 // The first needed field of a line that holds a line break, or -1.
-int fieldWithLineBreak(std::string_view line, const std::vector<std::string_view>& fields) {
+int fieldWithLineBreak(std::string_view line, const TableFormat& format) {
     if (!holdsLineBreak(line)) return -1;
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        if (holdsLineBreak(fields[i])) return static_cast<int>(i);
+    Cells cells(line, format);
+    for (int i = 0; i < format.fields; ++i)
+        if (holdsLineBreak(cells.next())) return i;
     return -1;
 }
 
@@ -135,22 +148,20 @@ LoadStatus parseTable(std::string_view bytes, const std::string& path, const Tab
                       std::vector<Record>& rows, Fill fill) {
     if (LoadStatus start = textStart(bytes, path); !start) return start;
     Lines lines(bytes);
-    std::vector<std::string_view> fields(static_cast<std::size_t>(format.fields));
     for (int r = 0; r < format.lines; ++r) {
         std::string_view line;
         if (!lines.next(line))
             return LoadStatus::failure(path + ": ends after " + std::to_string(r) + " of " +
                                        std::to_string(format.lines) + " lines");
-        const int count = splitFields(line, format, fields);
-        if (count < format.fields)
-            return LoadStatus::failure(path + ": line " + std::to_string(r + 1) + " has " + std::to_string(count) +
-                                       " fields, " + std::to_string(format.fields) + " needed");
-        if (const int field = fieldWithLineBreak(line, fields); field >= 0)
-            return LoadStatus::failure(path + ": line " + std::to_string(r + 1) + ", field " + std::to_string(field) +
-                                       ": " + kHoldsLineBreak);
-        Cells cells(fields, format.cells);
+        Cells cells(line, format);
         Record record;
         fill(record, cells);
+        if (const int count = cells.fieldCount(); count < format.fields)
+            return LoadStatus::failure(path + ": line " + std::to_string(r + 1) + " has " + std::to_string(count) +
+                                       " fields, " + std::to_string(format.fields) + " needed");
+        if (const int field = fieldWithLineBreak(line, format); field >= 0)
+            return LoadStatus::failure(path + ": line " + std::to_string(r + 1) + ", field " + std::to_string(field) +
+                                       ": " + kHoldsLineBreak);
         if (cells.failed())
             return LoadStatus::failure(path + ": line " + std::to_string(r + 1) + ", field " +
                                        std::to_string(cells.failedField()) + ": " + cells.why());

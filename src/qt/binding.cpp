@@ -1,7 +1,9 @@
 #include "qt/binding.h"
 
+#include <QEvent>
 #include <QSignalBlocker>
 #include <QWidget>
+#include <functional>
 
 #include "qt/cp1252.h"
 #include "qt/twips.h"
@@ -14,6 +16,27 @@ namespace {
 QColor colour(Rgb c) { return QColor(c.r, c.g, c.b); }
 
 }  // namespace
+
+// Runs once, when its widget is next shown, and goes.
+class OnShow : public QObject {
+public:
+    OnShow(QWidget* widget, std::function<void()> run) : QObject(widget), run_(std::move(run)) {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            parent()->removeEventFilter(this);
+            deleteLater();
+            run_();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> run_;
+};
 
 bool onShownPage(const Control& c) {
     const Control* tab = c.container();
@@ -72,19 +95,32 @@ void Binding::syncLook() {
     if (font_ != model.font() || fontScale_ != host.scale() || (!looked_ && !inheritsWindowFont())) {
         font_ = model.font();
         fontScale_ = host.scale();
-        QFont f = defaultFont();
-        f.setPointSizeF((font_.size > 0 ? font_.size : f.pointSizeF()) * fontScale_);
-        f.setBold(font_.bold);
-        f.setItalic(font_.italic);
-        f.setUnderline(font_.underline);
-        widget->setFont(inheritsWindowFont() ? QFont() : f);
-        // Underlined captions are links.
-        if (font_.underline)
-            widget->setCursor(Qt::PointingHandCursor);
-        else
-            widget->unsetCursor();
+        // A widget not on screen takes its font when it is next shown: a
+        // face or size of its own loads a font engine, which a hidden widget
+        // (the help frame's box) may never need.
+        if (widget->isVisible())
+            syncFont();
+        else if (!fontWaits_)
+            fontWaits_ = new OnShow(widget, [this] {
+                fontWaits_ = nullptr;
+                syncFont();
+            });
     }
     looked_ = true;
+}
+
+void Binding::syncFont() {
+    QFont f = defaultFont();
+    f.setPointSizeF((font_.size > 0 ? font_.size : f.pointSizeF()) * fontScale_);
+    f.setBold(font_.bold);
+    f.setItalic(font_.italic);
+    f.setUnderline(font_.underline);
+    widget->setFont(inheritsWindowFont() ? QFont() : f);
+    // Underlined captions are links.
+    if (font_.underline)
+        widget->setCursor(Qt::PointingHandCursor);
+    else
+        widget->unsetCursor();
 }
 
 // The window's font reaches the widget: no container between has a font of its own.

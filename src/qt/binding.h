@@ -14,6 +14,7 @@ class QWidget;
 namespace gs::qt {
 
 class Binding;
+class OnShow;
 
 // What a binding may ask of the view that holds it.
 class BindingHost {
@@ -52,6 +53,7 @@ protected:
 
 private:
     void syncLook();
+    void syncFont();
     bool inheritsWindowFont() const;
 
     bool looked_ = false;
@@ -59,6 +61,7 @@ private:
     bool transparent_ = false;
     Font font_;
     double fontScale_ = 1;
+    OnShow* fontWaits_ = nullptr;  // the font waits for the widget's showing
 };
 
 // A control on a tab page is shown only while its page is the shown one.

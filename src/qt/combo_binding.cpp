@@ -10,6 +10,7 @@
 #include <QStylePainter>
 #include <QToolTip>
 
+#include "qt/list_entries.h"
 #include "qt/mirror_items.h"
 #include "qt/storable_input.h"
 
@@ -97,15 +98,28 @@ public:
 
 protected:
     void syncOwn() override {
-        mirrorItems(
-            items_, list.items(), [this] { combo->clear(); }, [this](const QStringList& t) { combo->addItems(t); });
+        // A long list takes a model of its own: the box's model would build
+        // an item for every entry. A short one keeps the box's, which costs
+        // less to set up than changing models does.
+        if (!entries && list.items().size() > kLongList) {
+            entries = new ListEntries(combo);
+            combo->setModel(entries);
+        }
+        if (entries)
+            entries->follow(list.items());
+        else
+            mirrorItems(
+                items_, list.items(), [this] { combo->clear(); },
+                [this](const QStringList& t) { combo->addItems(t); });
         if (combo->currentIndex() != list.listIndex()) combo->setCurrentIndex(list.listIndex());
     }
 
 private:
     ComboBox& list;
+    static constexpr std::size_t kLongList = 100;
     QComboBox* combo;
-    std::vector<std::string> items_;
+    ListEntries* entries = nullptr;
+    std::vector<std::string> items_;  // the box's own model's entries
 };
 
 }  // namespace

@@ -10,7 +10,6 @@ namespace gs::qt {
 QPixmap mapPicture(QSize size, bool night) {
     QPixmap pm(size.expandedTo(QSize(1, 1)));
     QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
     const double w = pm.width(), h = pm.height();
     QLinearGradient sea(0, 0, w, h);
     sea.setColorAt(0, night ? QColor(0x10, 0x22, 0x3a) : QColor(0xc9, 0xdc, 0xe0));
@@ -25,7 +24,9 @@ QPixmap mapPicture(QSize size, bool night) {
     QLinearGradient earth(0, 0, 0, h);
     earth.setColorAt(0, night ? QColor(0x3a, 0x2c, 0x18) : QColor(0xf4, 0xe8, 0xc8));
     earth.setColorAt(1, night ? QColor(0x24, 0x1a, 0x0c) : QColor(0xe2, 0xcc, 0x96));
+    // The coast's line covers the land's edge: only the line needs smoothing.
     p.fillPath(land, earth);
+    p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(night ? QColor(0x7a, 0x5a, 0x2a) : QColor(0x8a, 0x6a, 0x3a), std::max(1.0, h / 80)));
     p.drawPath(land);
     // Two contour lines inside the land.

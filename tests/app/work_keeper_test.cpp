@@ -1,7 +1,7 @@
 // Work that is never lost: a draft found at start is shown again and said
 // so; a draft that cannot be read or written is said so; every undoable
 // action undone and redone gives back exactly the work before and after it.
-// The session itself is tests/data/scripts/keeping_work.txt.
+// The sessions on one start are tests/data/scripts/keeping_work.txt and draft_*.txt.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -42,42 +42,38 @@ std::vector<std::pair<std::vector<std::string>, std::vector<int>>> builders(cons
     return lists;
 }
 
+// Written on the clock's tick (the program then killed) or when the window
+// closes, without waiting for the clock.
 TEST(Draft, IsShownAgainAtTheNextStartAndSaidSoWithoutABox) {
-    Session first;
-    compose(first);
-    const Work before = workOf(first.app.editor);
-    first.run("tick");
-    // The program ends without closing its window (killed).
-    Session next(first.folder);
-    next.run("start");
-    const Work after = workOf(next.app.editor);
-    EXPECT_EQ(std::tie(after.file, after.finalText), std::tie(before.file, before.finalText));
-    EXPECT_EQ(builders(after), builders(before));
-    // The sites come back on the first site tabs.
-    EXPECT_EQ(next.f.lstFeatureList[0].items(), std::vector<std::string>{"\"Glimmering Fen\""});
-    EXPECT_EQ(std::tuple(next.f.caption(), next.f.fraHelp.visible(), next.f.txtHelp.text(), next.platform.messages.size()),
-              std::tuple(std::string("*Godsmith"), true, std::string(kRestored), std::size_t{0}));
-    // Left alone, the draft is not written again.
-    const auto written = std::filesystem::last_write_time(next.folder + "/RK.draft");
-    next.run("tick");
-    EXPECT_EQ(std::filesystem::last_write_time(next.folder + "/RK.draft"), written);
-    // The hand edits are shown on Step 4; entering it again rebuilds them away, undoably.
-    EXPECT_EQ(std::tuple(next.f.SSTab1.tab(), next.f.txtGanFileFinal.text()),
-              std::tuple(3, std::string("--by hand\r\n")));
-    next.run("tab SSTab1 0");
-    next.run("tab SSTab1 3");
-    EXPECT_NE(next.f.txtGanFileFinal.text(), "--by hand\r\n");
-    next.run("undo");
-    EXPECT_EQ(next.f.txtGanFileFinal.text(), "--by hand\r\n");
-}
-
-TEST(Draft, IsWrittenWhenTheWindowClosesWithoutWaitingForTheClock) {
-    Session first;
-    compose(first);
-    first.app.close();
-    Session next(first.folder);
-    next.run("start");
-    EXPECT_EQ(next.f.txtGanFileFinal.text(), first.f.txtGanFileFinal.text());
+    for (const bool closed : {false, true}) {
+        SCOPED_TRACE(closed ? "closed" : "killed");
+        Session first;
+        compose(first);
+        const Work before = workOf(first.app.editor);
+        closed ? first.app.close() : void(first.run("tick"));
+        Session next(first.folder);
+        next.run("start");
+        const Work after = workOf(next.app.editor);
+        EXPECT_EQ(std::tie(after.file, after.finalText), std::tie(before.file, before.finalText));
+        EXPECT_EQ(builders(after), builders(before));
+        // The sites come back on the first site tabs.
+        EXPECT_EQ(next.f.lstFeatureList[0].items(), std::vector<std::string>{"\"Glimmering Fen\""});
+        EXPECT_EQ(std::tuple(next.f.caption(), next.f.fraHelp.visible(), next.f.txtHelp.text(),
+                             next.platform.messages.size()),
+                  std::tuple(std::string("*Godsmith"), true, std::string(kRestored), std::size_t{0}));
+        // Left alone, the draft is not written again.
+        const auto written = std::filesystem::last_write_time(next.folder + "/RK.draft");
+        next.run("tick");
+        EXPECT_EQ(std::filesystem::last_write_time(next.folder + "/RK.draft"), written);
+        // The hand edits are shown on Step 4; entering it again rebuilds them away, undoably.
+        EXPECT_EQ(std::tuple(next.f.SSTab1.tab(), next.f.txtGanFileFinal.text()),
+                  std::tuple(3, std::string("--by hand\r\n")));
+        next.run("tab SSTab1 0");
+        next.run("tab SSTab1 3");
+        EXPECT_NE(next.f.txtGanFileFinal.text(), "--by hand\r\n");
+        next.run("undo");
+        EXPECT_EQ(next.f.txtGanFileFinal.text(), "--by hand\r\n");
+    }
 }
 
 TEST(Draft, RemembersTheGodFileItWasOpenedFrom) {
@@ -102,36 +98,6 @@ TEST(Draft, RemembersTheGodFileItWasOpenedFrom) {
     EXPECT_EQ(lookedIn("cmdLoad"), "{DIR}/Quillmap/GOD_BIN");
     next.run("undo");
     EXPECT_EQ(lookedIn("cmdSaveAs"), "{DIR}/Provinces");
-}
-
-TEST(Draft, ThatCannotBeReadIsSaidAndNotShown) {
-    // A part shorter than its length; a builder list with fewer entries than
-    // it says; an entry not ended by its line end; a list with a negative
-    // count; an opened file's part followed by more.
-    for (const char* draft : {"Godsmith draft\r\n99\r\nshort",
-                              "Godsmith draft\r\n0\r\n0\r\n28\r\nlstUnitList 2 1\r\n6\r\n1 10 x\r\n",
-                              "Godsmith draft\r\n0\r\n0\r\n26\r\nlstUnitList 1 1\r\n6\r\n1 10 x",
-                              "Godsmith draft\r\n0\r\n0\r\n18\r\nlstUnitList -1 1\r\n",
-                              "Godsmith draft\r\n0\r\n0\r\n0\r\n5\r\na.god1"}) {
-        Session s(InstallationOptions{{{"RK.draft", draft}}});
-        s.run("start");
-        EXPECT_EQ(std::tuple(s.f.caption(), s.f.fraHelp.visible(), s.f.txtHelp.text(), s.f.lstUnitList.listCount()),
-                  std::tuple(std::string("Godsmith"), true,
-                             "A draft of earlier work was found but could not be read: " + inFolder(s.folder, "RK.draft"), 0))
-            << draft;
-    }
-}
-
-TEST(Draft, ThatCannotBeWrittenIsReportedOnce) {
-    Session s;
-    std::filesystem::create_directory(s.folder + "/RK.draft");
-    s.run("start");
-    EXPECT_EQ(s.run("type txtPopulation 5"), "");
-    EXPECT_EQ(s.run("tick"), "  message \"Godsmith\": Your unsaved work cannot be kept in a draft.\n"
-                             "    detail: {DIR}/RK.draft: Is a directory\n");
-    EXPECT_EQ(s.run("type txtPopulation 6"), "");
-    EXPECT_EQ(s.run("tick"), "");
-    EXPECT_EQ(s.f.caption(), "*Godsmith");
 }
 
 TEST(Undo, GivesBackExactlyTheWorkBeforeEachActionAndRedoTheWorkAfterIt) {
@@ -167,14 +133,6 @@ TEST(Undo, GivesBackExactlyTheWorkBeforeEachActionAndRedoTheWorkAfterIt) {
         s.run("redo");  // nothing newer: the work stays
         EXPECT_EQ(workOf(s.app.editor), after) << action;
     }
-}
-
-TEST(Undo, WithNothingDoneChangesNothing) {
-    Session s;
-    s.run("start");
-    s.run("type txtPopulation 12");
-    s.run("undo");
-    EXPECT_EQ(s.f.txtPopulation.text(), "12");
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 #include <sstream>
 
 #include "model/table_reader.h"
-#include "support/kept_text.h"
 #include "support/session.h"
 
 namespace gs::test {
@@ -113,10 +112,10 @@ TEST_F(Finders, DescriptionsCutLongCells) {
     const std::string big(1 << 20, 'w'), shown = std::string(1000, 'w') + "...";
     const std::string edge(1000, 'e');  // a cell of exactly the kept length stays whole
     e.Units[0].Number = 8;
-    e.Units[0].Name = e.Units[0].Special = kept(big);
-    e.Units[0].UniqueName = kept(edge);
+    e.Units[0].Name = e.Units[0].Special = text(big);
+    e.Units[0].UniqueName = text(edge);
     e.Sites[0].Number = 9;
-    e.Sites[0].Name = e.Sites[0].MagicType = kept(big);
+    e.Sites[0].Name = e.Sites[0].MagicType = text(big);
     f.cmdUApplyFilters.click();
     pick(f.cboUnitFound, big);
     EXPECT_EQ(f.txtUnitDescription.text(),

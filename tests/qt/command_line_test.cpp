@@ -140,15 +140,7 @@ TEST(CommandLine, TheFolderRegistersItsDesktopEntryAndIconForTheUser) {
     EXPECT_EQ(gs::test::readFile(entry.toStdString()), expected);
     for (const QString& file : registered) EXPECT_TRUE(QFileInfo::exists(file)) << file.toStdString();
     // *.god files are of the type the entry opens.
-    EXPECT_EQ(gs::test::readFile(mimeType.toStdString()),
-              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-              "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-              "  <mime-type type=\"text/x-quillmap-god\">\n"
-              "    <sub-class-of type=\"text/plain\"/>\n"
-              "    <comment>Quillmap god file</comment>\n"
-              "    <glob pattern=\"*.god\"/>\n"
-              "  </mime-type>\n"
-              "</mime-info>\n");
+    EXPECT_EQ(gs::test::readFile(mimeType.toStdString()), gs::test::dataFile("desktop_mime.xml"));
     const std::string globs = share.toStdString() + "/mime/globs2";
     if (!QStandardPaths::findExecutable("update-mime-database").isEmpty()) {
         EXPECT_NE(gs::test::readFile(globs).find("\n50:text/x-quillmap-god:*.god\n"), std::string::npos);

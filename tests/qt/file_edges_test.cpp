@@ -27,10 +27,23 @@ TEST(QtFileEdges, PastedLineBreakKeepsTheFirstLineOfTheAuthorBox) {
     }
 }
 
-TEST(QtFileEdges, SpriteThatIsNoRegularFileIsNoPicture) {
-    const std::string fifo = test::makeTempFolder() + "/0010.jpg";
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
-    for (const std::string& path : {fifo, std::string("/dev/zero")}) EXPECT_FALSE(QtPlatform().pictureSize(path));
+// The platform tells a picture's size only for a file it can show: a missing
+// sprite, one that is no picture or no regular file reads as "no picture", so
+// the unit view keeps the picture it had.
+TEST(QtFileEdges, OnlyAReadablePictureHasASize) {
+    const std::string folder = test::makeTempFolder();
+    QImage image(64, 48, QImage::Format_RGB32);
+    image.fill(Qt::darkGreen);
+    ASSERT_TRUE(image.save(QString::fromStdString(folder + "/0004.jpg"), "JPG"));
+    test::writeFile(folder + "/0006.jpg", "not a picture");
+    ASSERT_EQ(::mkfifo((folder + "/0010.jpg").c_str(), 0644), 0);
+    QtPlatform platform;
+    const auto size = platform.pictureSize(folder + "/0004.jpg");
+    ASSERT_TRUE(size.has_value());
+    EXPECT_EQ(std::tuple(size->width, size->height), std::tuple(64, 48));
+    for (const char* name : {"/0005.jpg", "/0006.jpg", "/0010.jpg"})
+        EXPECT_FALSE(platform.pictureSize(folder + name)) << name;
+    EXPECT_FALSE(platform.pictureSize("/dev/zero"));
 }
 
 // Started from a folder whose name is not UTF-8 (byte 0xE9), the editor

@@ -119,6 +119,23 @@ TEST(RealInput, CharactersTheFileCannotStoreBecomeQuestionMarksInPlace) {
 
 // A double-click on the empty part of an empty list reaches the list: there
 // is nothing to remove, and the list's reset rule runs.
+// A text set while its field is out of sight shows, with its caret, once
+// the field's page is shown, and typing goes on from there.
+TEST(RealInput, AFieldOutOfSightShowsTheTextSetMeanwhileWhenItsPageIsShown) {
+    StartedWindow e;
+    e.clickTab(e.f.SSTab1, 2);
+    auto* garrison = e.as<QPlainTextEdit>(e.f.txtGarrison);
+    e.clickTab(e.f.SSTab1, 0);
+    e.f.txtGarrison.setText("#commander 12\r\n#name \"Ys\"\r\n");
+    e.f.txtGarrison.setSelStart(15);
+    e.clickTab(e.f.SSTab1, 2);
+    EXPECT_EQ(garrison->toPlainText(), "#commander 12\n#name \"Ys\"\n");
+    EXPECT_EQ(garrison->textCursor().position(), 14);
+    garrison->setFocus();
+    keys(garrison, "x");
+    EXPECT_EQ(e.f.txtGarrison.text(), "#commander 12\r\nx#name \"Ys\"\r\n");
+}
+
 TEST(RealInput, ADoubleClickBelowTheRowsReachesTheList) {
     StartedWindow e;
     Form1& f = e.f;
@@ -129,25 +146,43 @@ TEST(RealInput, ADoubleClickBelowTheRowsReachesTheList) {
     EXPECT_FALSE(f.cmdAddDominion.enabled());
 }
 
+// Pixels that differ between two looks of a widget by a quarter of the
+// brightness range or more.
+int changed(const QImage& a, const QImage& b) {
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) n += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y))) >= 64;
+    return n;
+}
+
 // Tab walks every page in the window's reading order (window/reading_order.h)
 // and comes round to where it began; pages are turned by the user's clicks.
-TEST(RealInput, FocusStartsInTheAuthorAndTabWalksEveryPageInReadingOrder) {
+// Every stop shows clearly that it has the keyboard: Tab taking it on changes
+// a good number of its pixels (the tab row's own, else the named control's).
+TEST(RealInput, FocusStartsInTheAuthorAndTabWalksEveryPageInReadingOrderMarkingEachStop) {
     StartedWindow e;
     Form1& f = e.f;
     EXPECT_EQ(QApplication::focusWidget(), e.widget(f.txtAuthor));
-    const auto walk = [&] {
+    const auto expectWalk = [&](const std::string& where) {
         std::vector<std::string> want, seen;
         for (Control* c : readingOrder(f)) {
             QWidget* w = c->kind() == Kind::TabControl ? e.bar(static_cast<TabControl&>(*c)) : e.widget(*c);
             if (w->isVisible() && w->isEnabled()) want.push_back(c->fullName());
         }
-        const std::vector<std::string> round = e.tabStops(e.bar(f.SSTab1), int(want.size()) + 1);
-        return std::tuple(std::vector(round.begin(), round.end() - 1), round.back(), want);
-    };
-    const auto expectWalk = [&](const std::string& where) {
-        const auto [seen, back, want] = walk();
-        EXPECT_EQ(seen, want) << where;
-        EXPECT_EQ(back, "SSTab1") << where;
+        e.bar(f.SSTab1)->setFocus();
+        while (seen.size() <= want.size()) {
+            QWidget *now = QApplication::focusWidget(), *named = now;
+            while (named && named->objectName().isEmpty()) named = named->parentWidget();
+            ASSERT_NE(named, nullptr) << where;
+            seen.push_back(named->objectName().toStdString());
+            QWidget* look = qobject_cast<QTabBar*>(now) ? now : named;
+            const QImage with = look->grab().toImage();
+            key(now, Qt::Key_Tab);
+            EXPECT_GE(changed(with, look->grab().toImage()), std::min(with.width(), with.height()) / 2)
+                << seen.back() << " on " << where;
+        }
+        EXPECT_EQ(std::vector(seen.begin(), seen.end() - 1), want) << where;
+        EXPECT_EQ(seen.back(), "SSTab1") << where;
     };
     for (int step = 0; step < 4; ++step) {
         e.clickTab(f.SSTab1, step);
@@ -157,6 +192,17 @@ TEST(RealInput, FocusStartsInTheAuthorAndTabWalksEveryPageInReadingOrder) {
     for (int site = 1; site < 4; ++site) e.clickTab(f.SSTab3, site), expectWalk("Site " + std::to_string(site + 1));
     e.clickTab(f.SSTab1, 2);
     for (int page = 1; page < 8; ++page) e.clickTab(f.SSTab2, page), expectWalk(f.SSTab2.tabCaption(page));
+}
+
+// A click gives the keyboard too: the "?" shows the mark as well.
+TEST(RealInput, AClickedButtonShowsItHasTheKeyboard) {
+    StartedWindow e;
+    QWidget* help = e.widget(e.f.cmdHelpSouth);
+    const QImage before = help->grab().toImage();
+    QTest::mousePress(help, Qt::LeftButton, {}, help->rect().center());
+    e.f.fraHelp.setVisible(false);  // the press opened the help panel over it
+    EXPECT_TRUE(help->hasFocus());
+    EXPECT_GE(changed(help->grab().toImage(), before), help->width() / 2);
 }
 
 // Ctrl+Tab, Ctrl+PageDown forward, Ctrl+Shift+Tab, Ctrl+PageUp back, round

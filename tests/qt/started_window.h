@@ -69,16 +69,6 @@ struct StartedWindow {
         QSpontaneKeyEvent::setSpontaneous(&e);
         QApplication::instance()->notify(target, &e);
     }
-    // The names of the controls Tab visits from a widget on.
-    std::vector<std::string> tabStops(QWidget* from, int count) {
-        std::vector<std::string> names;
-        from->setFocus();
-        for (QWidget* now; int(names.size()) < count; key(QApplication::focusWidget(), Qt::Key_Tab)) {
-            for (now = QApplication::focusWidget(); now && now->objectName().isEmpty();) now = now->parentWidget();
-            names.push_back(now ? now->objectName().toStdString() : "(none)");
-        }
-        return names;
-    }
     // Every text box's text, in window order.
     std::vector<std::string> texts() const {
         std::vector<std::string> out;

@@ -10,6 +10,8 @@
 #include "qt/twips.h"
 
 namespace gs::qt {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 struct Views : ::testing::Test, StartedWindow {
@@ -39,8 +41,25 @@ TEST_F(Views, EveryControlHasItsWidgetByNameAtItsPlace) {
     EXPECT_EQ(splash.window()->size(), QSize(488, 119));
 }
 
+// A widget takes a font of its own when it shows: until then its face and
+// size cost nothing (the help box's 12 points, hidden at start).
+TEST_F(Views, AHiddenWidgetTakesItsOwnFontWhenItShows) {
+    const auto points = [&](const Control& c) { return widget(c)->font().pointSizeF(); };
+    f.fraHelp.setVisible(false);
+    f.setVisible(true);
+    EXPECT_EQ(std::tuple(points(f.txtHelp), points(f.txtAuthor), points(f.cmdHelpNorth)), std::tuple(8.25, 8.25, 13.5));
+    f.fraHelp.setVisible(true);
+    EXPECT_EQ(points(f.txtHelp), 12);
+    f.fraHelp.setVisible(false);
+    main.setScale(2);  // the hidden box's font waits again
+    f.fraHelp.setVisible(true);
+    EXPECT_EQ(std::tuple(points(f.txtHelp), points(f.cmdHelpNorth)), std::tuple(24, 27));
+}
+
 // Whatever fonts the system has (CI runs this once more with none at all).
 TEST_F(Views, EveryControlDrawsWithTheCarriedFont) {
+    main.window()->show();
+    reveal(f.cmdAddUnits);
     for (const Control* c : std::initializer_list<const Control*>{&f.Label6, &f.Label22, &f.cmdAddUnits}) {
         const QFontInfo font(widget(*c)->font());
         EXPECT_EQ(std::tuple(font.family().toStdString(), font.bold()), std::tuple("Liberation Sans", c->font().bold))
@@ -65,6 +84,7 @@ TEST_F(Views, TextBoxesTakeKeysAndKeepTheCaretInBytes) {
     f.txtAuthor.setSelStart(2), key(line, Qt::Key_Backspace);
     EXPECT_EQ(std::tuple(f.txtAuthor.text(), f.txtAuthor.selStart()), std::tuple("Rn\xE9\xE6x", 1));
 
+    reveal(f.txtGarrison);
     auto* text = as<QPlainTextEdit>(f.txtGarrison);
     EXPECT_EQ(std::tuple(text->verticalScrollBarPolicy(), text->tabChangesFocus()),
               std::tuple(Qt::ScrollBarAlwaysOn, true));
@@ -79,6 +99,18 @@ TEST_F(Views, TextBoxesTakeKeysAndKeepTheCaretInBytes) {
     EXPECT_EQ(f.txtGarrison.selStart(), 19);
     f.txtGarrison.setSelStart(static_cast<int>(f.txtGarrison.text().size()));
     EXPECT_EQ(text->textCursor().position(), text->toPlainText().size());
+    // Text set from code, sharing a start or an end with the shown one or
+    // not, shows exactly; a no-break space stays one.
+    const std::vector<std::pair<std::string, QString>> texts = {
+        {"#commander 1822\r\n#additem \"Sceptre\"", u"#commander 1822\n#additem \"Sceptre\""_s},
+        {"#commander 18221822\r\n\r\n#additem", u"#commander 18221822\n\n#additem"_s},
+        {"#commander 1822\r\n#additem", u"#commander 1822\n#additem"_s},
+        {"#c", u"#c"_s}, {"#c#c", u"#c#c"_s}, {"", u""_s}, {"\xA0\r\n \r\n", u"\u00A0\n \n"_s},
+        {" \r\n\xA0\r\n", u" \n\u00A0\n"_s}, {"\r\n", u"\n"_s}};
+    for (const auto& [bytes, shown] : texts) {
+        f.txtGarrison.setText(bytes);
+        EXPECT_EQ(text->document()->toRawText().replace(QChar::ParagraphSeparator, u'\n'), shown);
+    }
 
     const std::string description = f.txtUnitDescription.text();  // shown, not typed into
     QTest::keyClicks(as<QPlainTextEdit>(f.txtUnitDescription), "x");
@@ -98,6 +130,21 @@ TEST_F(Views, ListsShowTheirEntriesAndPassOnPicksClicksAndDoubleClicks) {
     EXPECT_EQ(clicks, (std::vector<int>{0, 1, 1}));
     f.cboEra.removeItem(0);
     EXPECT_EQ(std::tuple(combo->count(), combo->currentText()), std::tuple(2, "Middle"));
+
+    // A long list (a model of its own) grows, shrinks and shows its entries as a short one does.
+    std::vector<std::string> many;
+    for (int i = 0; i < 150; ++i) many.push_back("K\xF6lnar " + std::to_string(i));
+    f.cboEra.clear();
+    f.cboEra.addItems(many);
+    f.cboEra.setListIndex(148);
+    key(combo, Qt::Key_Down);
+    f.cboEra.addItems({"Ys", "Zed"});
+    EXPECT_EQ(std::tuple(clicks.back(), combo->count(), combo->currentText(), combo->itemText(151)),
+              std::tuple(149, 152, QString::fromUtf8("K\u00F6lnar 149"), "Zed"));
+    f.cboEra.removeItem(0);
+    f.cboEra.setListIndex(0);
+    EXPECT_EQ(std::tuple(combo->count(), combo->currentText(), combo->itemText(150)),
+              std::tuple(151, QString::fromUtf8("K\u00F6lnar 1"), "Zed"));
 
     auto* list = as<QListWidget>(f.lstNameList);
     int listClicks = 0, dblClicks = 0;
@@ -140,6 +187,8 @@ TEST_F(Views, DeleteRemovesTheSelectedEntryOfEveryListAsADoubleClickDoes) {
 }
 
 TEST_F(Views, ChecksButtonsAndLabelsShowTheModelAndTakeClicks) {
+    main.window()->show();
+    reveal(f.cmdAddUnits);
     click(f.chkKillFeatures);
     EXPECT_EQ(f.chkKillFeatures.value(), CheckBox::Checked);
     f.chkKillFeatures.setValue(CheckBox::Grayed);

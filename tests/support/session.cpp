@@ -190,6 +190,12 @@ std::string Session::run(const std::string& command) {
     } else if (verb == "file") {
         out = std::filesystem::exists(path) ? "  " + escaped(readFile(path)) + "<end>\n" : "  (no file)\n";
     } else if (verb == "write") writeFile(path, rest);
+    else if (verb == "repeat") {
+        const std::size_t gap = rest.find(' ');
+        std::string bytes = std::filesystem::exists(path) ? readFile(path) : "";
+        for (int i = std::stoi(rest.substr(0, gap)); i > 0; --i) bytes += rest.substr(gap + 1);
+        writeFile(path, bytes);
+    }
     else if (verb == "cell") {  // cell PATH ROW COLUMN TEXT: one cell of a table
         std::istringstream args(rest);
         int row = 0, column = 0;
@@ -204,7 +210,8 @@ std::string Session::run(const std::string& command) {
             out += joinRow(cells) + "\r\n";
         }
         writeFile(path, out);
-    } else if (verb == "rm") std::filesystem::remove_all(path);
+    } else if (verb == "size") std::filesystem::resize_file(path, std::stoull(rest));
+    else if (verb == "rm") std::filesystem::remove_all(path);
     else if (verb == "reply") platform.questionAnswers.push_back(rest == "yes");
     else if (verb == "tick") platform.tick();
     else if (verb == "undo") app.undo();

@@ -11,6 +11,8 @@
 //   show NAME...          each control's state; items NAME lists its entries
 //   file PATH             a file's bytes, PATH relative to the installation
 //   write PATH TEXT / rm PATH    changes a file of the installation
+//   repeat PATH N TEXT    appends TEXT N times to a file (made when missing)
+//   size PATH BYTES       cuts a file or grows it with zeros
 //   answer TEXT / answer cancel  the answer of the next file dialog
 //   tick                  time passes: the editor's clock ticks once
 //   undo / redo           Ctrl+Z / Ctrl+Y outside a text box
@@ -21,6 +23,9 @@
 // from 0x80) escaped, and a CR LF also breaks the output line.
 #pragma once
 
+#include <functional>
+#include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -75,5 +80,27 @@ std::string runScript(const std::string& script);
 // file rewritten when GS_TEST_RECORD is set.
 std::string dataFile(const std::string& name);
 void expectDataFile(const std::string& name, const std::string& actual);
+
+// The cases of a tests/data transcript, parted by blank lines, each on a fresh
+// S (a Session with steps of its own, run by S::step, which returns the
+// step's output lines): the whole transcript must equal the file. `ended`
+// checks each case's session before it goes.
+template <class S>
+void expectCases(const std::string& name, const std::function<void(S&, const std::string&)>& ended = {}) {
+    std::istringstream in(dataFile(name) + "\n");
+    std::string transcript, started;
+    std::optional<S> s;
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("  ", 0) == 0) continue;
+        transcript += line + "\n";
+        if (line.empty() && s && ended) ended(*s, started);
+        if (line.empty()) s.reset();
+        else if (line[0] != '#') {
+            if (!s) s.emplace(), started = line;
+            for (std::istringstream out(s->step(line)); std::getline(out, line);) transcript += "  " + line + "\n";
+        }
+    }
+    expectDataFile(name, transcript.substr(0, transcript.size() - 1));
+}
 
 }  // namespace gs::test
