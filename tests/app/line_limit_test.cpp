@@ -120,14 +120,14 @@ TEST(LineLimit, TheLargestProvinceTheBoxesAllowIsSavedAndOpensAgain) {
     const std::string shown = s.f.txtGanFileFinal.text();
     ASSERT_EQ(lineCount(shown), 40003u);
     ASSERT_EQ(longestLine(shown), 4017u);
-    s.run("answer " + s.folder + "/largest.god");
+    s.run("answer {DIR}/largest.god");
     EXPECT_EQ(s.run("click cmdSaveAs"),
               "  save dialog \"\" name \"Test Author1_5_A_EA_SEA_\" in \"{DIR}\" filter \"Quillmap GOD file "
               "(*.god)|*.god\" 1\n");
     EXPECT_EQ(readFile(s.folder + "/largest.god"), shown + "\r\n");
 
     s.run("click cmdClearAll");
-    s.run("answer " + s.folder + "/largest.god");
+    s.run("answer {DIR}/largest.god");
     EXPECT_EQ(s.run("click cmdLoad"), "  open dialog \"\" name \"\" in \"{DIR}/Quillmap/GOD_BIN\" filter \"Quillmap GOD file "
                                       "(*.god)|*.god|All files (*.*)|*.*\" 1\n");
     EXPECT_EQ(s.f.txtGanFileName.text(), "largest");
