@@ -131,13 +131,15 @@ inline bool replaceFile(const std::string& from, const std::string& to) {
     if (MoveFileExW(wide(from).c_str(), wide(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
     DWORD code = GetLastError();
-    // Windows also denies access when another program holds the target open
-    // without letting it be deleted; asking for that tells the two apart.
+    // Windows also denies access when another program holds the target open,
+    // even one that lets others delete it. Asking for delete access tells
+    // that apart from a file the user may not replace: a file held open
+    // without sharing refuses the asking too, one held with sharing allows it.
     if (code == ERROR_ACCESS_DENIED) {
         const HANDLE h = CreateFileW(wide(to).c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                      nullptr, OPEN_EXISTING, 0, nullptr);
-        if (h == INVALID_HANDLE_VALUE) code = GetLastError();
-        else CloseHandle(h);
+        code = h == INVALID_HANDLE_VALUE ? GetLastError() : ERROR_SHARING_VIOLATION;
+        if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
     }
     errno = openElsewhere(code) ? kOpenElsewhere : EACCES;
     return false;

@@ -64,8 +64,9 @@ struct Edge : Session {
             if (now == INVALID_FILE_ATTRIBUTES) out = "none";
             for (const auto& [flag, letter] : {std::pair{FILE_ATTRIBUTE_READONLY, "R"}, {FILE_ATTRIBUTE_HIDDEN, "H"}})
                 if (now != INVALID_FILE_ATTRIBUTES && (now & flag)) out += letter;
-        } else if (verb == "hold") {  // open without sharing, as a program that keeps a file to itself
-            const HANDLE h = CreateFileW(pa.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        } else if (verb == "hold") {  // another program keeps the file open: to itself, or "shared" with all
+            const DWORD share = b == "shared" ? FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE : 0;
+            const HANDLE h = CreateFileW(pa.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr);
             EXPECT_NE(h, INVALID_HANDLE_VALUE);
             held.push_back(h);
         } else if (verb == "ls") {
