@@ -295,6 +295,24 @@ std::vector<Case> cases() {
                        };
                    }});
 
+    // Opening a god file with "Load": the sample's size, the most lines
+    // Step 4 shows, more lines than that and a 1 MB line.
+    auto openFile = [](std::string bytes) {
+        return [bytes](Window& w) -> std::function<void()> {
+            const std::string path = test::makeTempFolder() + "/opened.god";
+            test::writeFile(path, bytes);
+            w.reveal(w.f.cmdLoad);
+            return [&w, path] {
+                w.platform.dialogAnswers.push_back(path);
+                w.click(w.f.cmdLoad);
+            };
+        };
+    };
+    all.push_back({"open a god file", kFrame, openFile(lines(5, "#commander 1822")), true});
+    all.push_back({"open a god file of 20,000 lines", kHostile, openFile(lines(kMaxLines, "#commander 1822")), true});
+    all.push_back({"open a god file of 60,000 lines", kHostile, openFile(lines(60000, "#commander 1822")), true});
+    all.push_back({"open a god file with a 1 MB line", kHostile, openFile(std::string(1000000, 'x')), true});
+
     // Hostile pastes and typing into a grown box.
     auto pasteInto = [](std::function<Control&(Form1&)> pick, QString text) {
         return [pick, text](Window& w) -> std::function<void()> {

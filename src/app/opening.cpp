@@ -1,6 +1,8 @@
 #include "app/opening.h"
 
+#include <algorithm>
 #include <optional>
+#include <string_view>
 
 #include "app/startup.h"
 #include "document/form_io.h"
@@ -8,6 +10,7 @@
 #include "document/saving.h"
 #include "model/file_access.h"
 #include "model/paths.h"
+#include "window/controls.h"
 
 namespace gs {
 
@@ -33,6 +36,27 @@ std::string godName(const std::string& path) {
     return name;
 }
 
+// Step 4 takes no longer lines and no more lines from a file than a box
+// takes from the user: more would hold the window up for seconds.
+LoadStatus fitsStep4(const std::string& path, const std::string& text) {
+    const auto refuse = [&path](const std::string& why) {
+        return LoadStatus::failure(shownPath(path) + ": cannot be shown: " + why + " Step 4 holds");
+    };
+    const std::string_view all = text;
+    std::size_t number = 1;
+    for (std::size_t start = 0; start < all.size(); ++number) {
+        const std::size_t end = std::min(all.find_first_of("\r\n", start), all.size());
+        if (end - start > kMaxLineLength)
+            return refuse("line " + std::to_string(number) + " holds " + std::to_string(end - start) +
+                          " bytes, more than the " + std::to_string(kMaxLineLength));
+        start = end + (all.substr(end, 2) == "\r\n" ? 2 : 1);
+    }
+    const std::size_t lines = lineCount(text);
+    if (lines > kMaxLines)
+        return refuse(std::to_string(lines) + " lines, more than the " + std::to_string(kMaxLines));
+    return {};
+}
+
 }  // namespace
 
 bool cmdLoad_Click(Editor& e) {
@@ -50,11 +74,12 @@ bool openGodFile(Editor& e, const std::string& path) {
     const std::string fault = pathFault(path);
     const LoadStatus read = fault.empty() ? readRegularFile(path, kGodFileReadLimit, bytes)
                                           : LoadStatus::failure(shownPath(path) + ": " + fault);
-    if (!read) {
-        e.platform.messageBox(kNotOpened, kNotOpened, read.cause);
+    const std::string text = shownText(std::move(bytes));
+    const LoadStatus shown = read ? fitsStep4(path, text) : read;
+    if (!shown) {
+        e.platform.messageBox(kNotOpened, kNotOpened, shown.cause);
         return false;
     }
-    const std::string text = shownText(std::move(bytes));
     const std::string name = godName(path);
 
     cmdClearAll_Click(e);

@@ -14,8 +14,9 @@ namespace gs {
 bool cmdLoad_Click(Editor& e);
 
 // Opens the god file at `path` (a dropped file, the command line's). A file
-// that cannot be read is reported in a message box that names it and the
-// cause, and the window stays as it was. Says whether it was opened.
+// that cannot be read, or holds longer lines or more lines than Step 4 takes
+// (kMaxLineLength, kMaxLines), is reported in a message box that names it
+// and the cause, and the window stays as it was. Says whether it was opened.
 bool openGodFile(Editor& e, const std::string& path);
 
 }  // namespace gs

@@ -76,5 +76,28 @@ TEST(UndoKeys, InsideATextBoxActOnItsOwnText) {
     EXPECT_EQ(e.f.txtGarrison.text(), submitted + "x");
 }
 
+// Step 4's text is put in by the editor: it is no step of the box's own
+// undo, and what the user typed there before is gone from it.
+TEST(UndoKeys, TextTheEditorSetsIsNoStepOfTheBoxsOwnUndo) {
+    Keyed e;
+    e.f.txtGarrison.setText("#commander 12\r\n");
+    e.clickTab(e.f.SSTab1, 3);
+    const std::string assembled = e.f.txtGanFileFinal.text();
+    ASSERT_EQ(assembled, "#commander 12\r\n");
+    QWidget* box = e.widget(e.f.txtGanFileFinal);
+    e.press(box, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(e.f.txtGanFileFinal.text(), assembled);
+    key(box, Qt::Key_End, Qt::ControlModifier);
+    keys(box, "x");
+    ASSERT_EQ(e.f.txtGanFileFinal.text(), assembled + "x");
+    e.clickTab(e.f.SSTab1, 0);
+    e.clickTab(e.f.SSTab1, 3);
+    ASSERT_EQ(e.f.txtGanFileFinal.text(), assembled);
+    e.press(box, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(e.f.txtGanFileFinal.text(), assembled);
+    e.press(box, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(e.f.txtGanFileFinal.text(), assembled);
+}
+
 }  // namespace
 }  // namespace gs::qt

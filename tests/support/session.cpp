@@ -190,6 +190,12 @@ std::string Session::run(const std::string& command) {
     } else if (verb == "file") {
         out = std::filesystem::exists(path) ? "  " + escaped(readFile(path)) + "<end>\n" : "  (no file)\n";
     } else if (verb == "write") writeFile(path, rest);
+    else if (verb == "repeat") {
+        const std::size_t gap = rest.find(' ');
+        std::string bytes = std::filesystem::exists(path) ? readFile(path) : "";
+        for (int i = std::stoi(rest.substr(0, gap)); i > 0; --i) bytes += rest.substr(gap + 1);
+        writeFile(path, bytes);
+    }
     else if (verb == "cell") {  // cell PATH ROW COLUMN TEXT: one cell of a table
         std::istringstream args(rest);
         int row = 0, column = 0;

@@ -11,6 +11,7 @@
 //   show NAME...          each control's state; items NAME lists its entries
 //   file PATH             a file's bytes, PATH relative to the installation
 //   write PATH TEXT / rm PATH    changes a file of the installation
+//   repeat PATH N TEXT    appends TEXT N times to a file (made when missing)
 //   size PATH BYTES       cuts a file or grows it with zeros
 //   answer TEXT / answer cancel  the answer of the next file dialog
 //   tick                  time passes: the editor's clock ticks once
