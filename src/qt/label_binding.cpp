@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 
 #include "qt/cp1252.h"
+#include "window/forms.h"
 
 namespace gs::qt {
 
@@ -42,14 +43,22 @@ protected:
         const QString caption = fromCp1252(model.caption());
         if (lbl->text() != caption) {
             lbl->setText(caption);
-            // Progress captions change while start-up holds the event loop:
-            // paint them now.
-            if (lbl->isVisible()) lbl->repaint();
+            // The splash's progress captions change while start-up or a reset
+            // holds the event loop: they are painted now. Any other caption is
+            // painted with the rest of the window when the action is over;
+            // painting each at once made a page's first showing paint label
+            // by label.
+            if (onSplash && lbl->isVisible()) lbl->repaint();
         }
     }
 
 private:
     ClickLabel* lbl;
+    const bool onSplash = [this] {
+        const Control* top = &model;
+        while (top->container()) top = top->container();
+        return dynamic_cast<const Form2*>(top) != nullptr;
+    }();
 };
 
 }  // namespace

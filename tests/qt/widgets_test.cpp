@@ -10,6 +10,8 @@
 #include "qt/twips.h"
 
 namespace gs::qt {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 struct Views : ::testing::Test, StartedWindow {
@@ -96,6 +98,18 @@ TEST_F(Views, TextBoxesTakeKeysAndKeepTheCaretInBytes) {
     EXPECT_EQ(f.txtGarrison.selStart(), 19);
     f.txtGarrison.setSelStart(static_cast<int>(f.txtGarrison.text().size()));
     EXPECT_EQ(text->textCursor().position(), text->toPlainText().size());
+    // Text set from code, sharing a start or an end with the shown one or
+    // not, shows exactly; a no-break space stays one.
+    const std::vector<std::pair<std::string, QString>> texts = {
+        {"#commander 1822\r\n#additem \"Sceptre\"", u"#commander 1822\n#additem \"Sceptre\""_s},
+        {"#commander 18221822\r\n\r\n#additem", u"#commander 18221822\n\n#additem"_s},
+        {"#commander 1822\r\n#additem", u"#commander 1822\n#additem"_s},
+        {"#c", u"#c"_s}, {"#c#c", u"#c#c"_s}, {"", u""_s}, {"\xA0\r\n \r\n", u"\u00A0\n \n"_s},
+        {" \r\n\xA0\r\n", u" \n\u00A0\n"_s}, {"\r\n", u"\n"_s}};
+    for (const auto& [bytes, shown] : texts) {
+        f.txtGarrison.setText(bytes);
+        EXPECT_EQ(text->document()->toRawText().replace(QChar::ParagraphSeparator, u'\n'), shown);
+    }
 
     const std::string description = f.txtUnitDescription.text();  // shown, not typed into
     QTest::keyClicks(as<QPlainTextEdit>(f.txtUnitDescription), "x");
