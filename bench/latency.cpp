@@ -315,10 +315,11 @@ std::vector<Case> cases() {
 
     // Opening a god file with "Load": the sample's size, the most lines
     // Step 4 shows, more lines than that and a 1 MB line.
-    auto openFile = [](std::string bytes) {
-        return [bytes](Window& w) -> std::function<void()> {
+    auto openFile = [](std::string bytes, bool step3Seen = false) {
+        return [bytes, step3Seen](Window& w) -> std::function<void()> {
             const std::string path = test::makeTempFolder() + "/opened.god";
             test::writeFile(path, bytes);
+            if (step3Seen) w.reveal(w.f.txtGarrison);
             w.reveal(w.f.cmdLoad);
             return [&w, path] {
                 w.platform.dialogAnswers.push_back(path);
@@ -328,6 +329,8 @@ std::vector<Case> cases() {
     };
     all.push_back({"open a god file", kFrame, openFile(lines(5, "#commander 1822")), true});
     all.push_back({"open a god file of 20,000 lines", kHostile, openFile(lines(kMaxLines, "#commander 1822")), true});
+    all.push_back({"open a god file of 20,000 lines, Step 3 seen before", kHostile,
+                   openFile(lines(kMaxLines, "#commander 1822"), true), true});
     all.push_back({"open a god file of 60,000 lines", kHostile, openFile(lines(60000, "#commander 1822")), true});
     all.push_back({"open a god file with a 1 MB line", kHostile, openFile(std::string(1000000, 'x')), true});
 

@@ -123,7 +123,7 @@ const std::array<UnitFilter, 16> kUnitFilters = {{
          if (i < 0 || i >= 9) return nothing();
          return [letter = "FAWESDNBH"[i]](const UnitRecord& u) {
              for (int j = 0; j < 4; ++j)
-                 if (u.RandMagicPaths[j].find(letter) != std::string::npos) return true;
+                 if (u.RandMagicPaths[j].view().find(letter) != std::string::npos) return true;
              return false;
          };
      }},
@@ -184,7 +184,7 @@ const std::array<UnitFilter, 16> kUnitFilters = {{
     {&Form1::chkUHero, &Form1::cboUHero,
      [](int i, const std::string&) -> RowTest {
          const bool is = i == 1;
-         return [is](const UnitRecord& u) { return (u.Special.compare(0, 4, "Hero") == 0) == is; };
+         return [is](const UnitRecord& u) { return (u.Special.view().compare(0, 4, "Hero") == 0) == is; };
      }},
     {&Form1::chkUMounted, nullptr, [](int, const std::string&) { return anyPresent({&UnitRecord::Mounted}); }},
     {&Form1::chkUUnique, nullptr, [](int, const std::string&) { return anyPresent({&UnitRecord::Unique}); }},

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -30,13 +31,41 @@ using i16 = std::int16_t;
 
 // A text cell. It is made from a fixed text or, explicitly, from a view of
 // bytes that outlive it; never implicitly from a std::string, whose bytes
-// may go before the cell does. Where a std::string is wanted, it gives a copy.
-class text : public std::string_view {
+// may go before the cell does. It reads as a std::string_view; where a
+// std::string is wanted, it gives a copy.
+//
+// A cell takes 8 bytes, half a view's (the unit table holds some 130,000):
+// the address of its first byte, and its length in the top 16 bits, which
+// an address leaves unused. A cell holds at most kMaxTextLength bytes.
+class text {
 public:
+    static constexpr std::size_t kMaxTextLength = 0xFFFF;
+
     constexpr text() = default;
-    constexpr text(const char* fixed) : std::string_view(fixed) {}
-    constexpr explicit text(std::string_view kept) : std::string_view(kept) {}
-    operator std::string() const { return std::string(*this); }
+    text(const char* fixed) : text(std::string_view(fixed)) {}
+    // Throws std::length_error for a view longer than kMaxTextLength.
+    explicit text(std::string_view kept) : bits_(reinterpret_cast<std::uintptr_t>(kept.data())) {
+        if (kept.size() > kMaxTextLength) throw std::length_error("a text cell of more than 65535 bytes");
+        bits_ |= std::uint64_t{kept.size()} << kAddressWidth;
+    }
+
+    operator std::string_view() const {
+        return {reinterpret_cast<const char*>(bits_ & kAddress), static_cast<std::size_t>(bits_ >> kAddressWidth)};
+    }
+    operator std::string() const { return std::string(std::string_view(*this)); }
+    std::string_view view() const { return *this; }
+    const char* data() const { return view().data(); }
+    std::size_t size() const { return view().size(); }
+    bool empty() const { return size() == 0; }
+
+    friend bool operator==(const text& a, const text& b) { return a.view() == b.view(); }
+    friend bool operator==(const text& a, std::string_view b) { return a.view() == b; }
+    friend bool operator==(const text& a, const char* b) { return a.view() == b; }
+
+private:
+    static constexpr int kAddressWidth = 48;
+    static constexpr std::uint64_t kAddress = (std::uint64_t{1} << kAddressWidth) - 1;
+    std::uint64_t bits_ = 0;
 };
 
 // The bytes one table's text cells view: the file as last read and, while

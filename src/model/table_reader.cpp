@@ -44,8 +44,10 @@ public:
 
     [[gnu::always_inline]] gs::text text() {
         const std::string_view cell = next();
-        if (cell.size() > static_cast<std::size_t>(kMaxLineLength)) [[unlikely]]
+        if (cell.size() > static_cast<std::size_t>(kMaxLineLength)) [[unlikely]] {
             failLongText(cell);
+            return kAbsentText;
+        }
         switch (stands(cell)) {
         case Stands::Absent: return kAbsentText;
         case Stands::Star: return "-999";
@@ -347,5 +349,6 @@ static_assert(col::item::Count == kItemFormat.fields);
 static_assert(col::site::Count == kSiteFormat.fields && col::site::Scale1 == 40 && col::site::Unique == 67);
 static_assert(col::nation::Count == kNationFormat.fields);
 static_assert(col::poptype::Count == kPopTypeFormat.fields);
+static_assert(kMaxLineLength <= text::kMaxTextLength);
 
 }  // namespace gs

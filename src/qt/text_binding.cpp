@@ -18,13 +18,19 @@ namespace {
 
 // A multi-line text field; pasted and dropped text is made storable, and
 // offered to `takes` first: text it does not take is not inserted (too long
-// a line or too many lines to lay out in time).
+// a line or too many lines to lay out in time). `shown` runs each time the
+// field is shown.
 class TextArea : public QPlainTextEdit {
 public:
     using QPlainTextEdit::QPlainTextEdit;
     std::function<bool(const QString&)> takes;
+    std::function<void()> shown;
 
 protected:
+    void showEvent(QShowEvent* e) override {
+        QPlainTextEdit::showEvent(e);
+        if (shown) shown();
+    }
     void insertFromMimeData(const QMimeData* source) override {
         // Each CR LF, CR or LF ends a line, as the field itself takes them.
         QString lines = storable(source->text());
@@ -78,6 +84,11 @@ public:
             plain->setVerticalScrollBarPolicy(box.vScroll ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
             plain->setTabChangesFocus(true);
             static_cast<TextArea*>(plain)->takes = [this](const QString& pasted) { return takesPaste(pasted); };
+            static_cast<TextArea*>(plain)->shown = [this] {
+                if (!waiting_) return;
+                const QSignalBlocker block(plain);
+                syncText();
+            };
             QObject::connect(plain, &QPlainTextEdit::textChanged, [this] { userEdited(); });
             QObject::connect(plain, &QPlainTextEdit::cursorPositionChanged, [this] { userMovedCaret(); });
         }
@@ -85,15 +96,25 @@ public:
 
 protected:
     void syncOwn() override {
-        const QString want = box.multiLine ? fromCp1252Lines(box.text()) : fromCp1252(box.text());
-        const bool textChanged = shown() != want;
-        if (textChanged) line ? line->setText(want) : replaceText(plain, want);
         if (line) {
             line->setReadOnly(box.readOnly);
             line->setAlignment(alignment(box.align()) | Qt::AlignVCenter);
-        } else {
-            plain->setReadOnly(box.readOnly);
+            return syncText();
         }
+        plain->setReadOnly(box.readOnly);
+        // A field out of sight (on a page not shown) takes its text when it
+        // is shown: a long text set while it is hidden, by opening a file or
+        // a reset, is laid out only where the user sees it.
+        waiting_ = !plain->isVisibleTo(plain->window());
+        if (!waiting_) syncText();
+    }
+
+private:
+    void syncText() {
+        waiting_ = false;
+        const QString want = box.multiLine ? fromCp1252Lines(box.text()) : fromCp1252(box.text());
+        const bool textChanged = shown() != want;
+        if (textChanged) line ? line->setText(want) : replaceText(plain, want);
         // A caret set from code moves the field's; what the user selected
         // stays while the model only follows it.
         if (textChanged || (!pushing_ && box.selStart() != caret())) {
@@ -108,7 +129,6 @@ protected:
         }
     }
 
-private:
     QString shown() const { return line ? line->text() : plain->toPlainText(); }
     std::string stored() const { return box.multiLine ? toCp1252Lines(shown()) : toCp1252(shown()); }
     // The field's caret as the model counts it: the start of the selection,
@@ -164,6 +184,7 @@ private:
     QLineEdit* line;
     QPlainTextEdit* plain;
     bool pushing_ = false;
+    bool waiting_ = false;  // the field waits to be shown for the model's text
 };
 
 }  // namespace

@@ -105,11 +105,11 @@ TEST_F(Finders, FilterBoxesEnableTheirCombosOnlyAndRebuildNoResults) {
     EXPECT_EQ(f.cboUnitFound.listCount(), kUnitRows);
 }
 
-// A unit or site whose cells hold megabytes (a hostile table) is shown with
+// A unit or site whose cells are as long as a cell can be is shown with
 // each long cell cut to its first 1000 bytes and "...", so that picking it
-// never leaves the description box laying out megabytes.
+// never leaves the description box laying out long lines.
 TEST_F(Finders, DescriptionsCutLongCells) {
-    const std::string big(1 << 20, 'w'), shown = std::string(1000, 'w') + "...";
+    const std::string big(text::kMaxTextLength, 'w'), shown = std::string(1000, 'w') + "...";
     const std::string edge(1000, 'e');  // a cell of exactly the kept length stays whole
     e.Units[0].Number = 8;
     e.Units[0].Name = e.Units[0].Special = text(big);

@@ -119,6 +119,23 @@ TEST(RealInput, CharactersTheFileCannotStoreBecomeQuestionMarksInPlace) {
 
 // A double-click on the empty part of an empty list reaches the list: there
 // is nothing to remove, and the list's reset rule runs.
+// A text set while its field is out of sight shows, with its caret, once
+// the field's page is shown, and typing goes on from there.
+TEST(RealInput, AFieldOutOfSightShowsTheTextSetMeanwhileWhenItsPageIsShown) {
+    StartedWindow e;
+    e.clickTab(e.f.SSTab1, 2);
+    auto* garrison = e.as<QPlainTextEdit>(e.f.txtGarrison);
+    e.clickTab(e.f.SSTab1, 0);
+    e.f.txtGarrison.setText("#commander 12\r\n#name \"Ys\"\r\n");
+    e.f.txtGarrison.setSelStart(15);
+    e.clickTab(e.f.SSTab1, 2);
+    EXPECT_EQ(garrison->toPlainText(), "#commander 12\n#name \"Ys\"\n");
+    EXPECT_EQ(garrison->textCursor().position(), 14);
+    garrison->setFocus();
+    keys(garrison, "x");
+    EXPECT_EQ(e.f.txtGarrison.text(), "#commander 12\r\nx#name \"Ys\"\r\n");
+}
+
 TEST(RealInput, ADoubleClickBelowTheRowsReachesTheList) {
     StartedWindow e;
     Form1& f = e.f;

@@ -84,6 +84,7 @@ TEST_F(Views, TextBoxesTakeKeysAndKeepTheCaretInBytes) {
     f.txtAuthor.setSelStart(2), key(line, Qt::Key_Backspace);
     EXPECT_EQ(std::tuple(f.txtAuthor.text(), f.txtAuthor.selStart()), std::tuple("Rn\xE9\xE6x", 1));
 
+    reveal(f.txtGarrison);
     auto* text = as<QPlainTextEdit>(f.txtGarrison);
     EXPECT_EQ(std::tuple(text->verticalScrollBarPolicy(), text->tabChangesFocus()),
               std::tuple(Qt::ScrollBarAlwaysOn, true));
