@@ -87,6 +87,10 @@ bool pathExists(const std::string& path) {
     return pathFault(path).empty() && statPath(path, st) == 0;
 }
 
+const bool kPathsAreCp1252 = !kUtf8Names;
+
+std::filesystem::path fileSystemPath(const std::string& path) { return fsPath(path); }
+
 std::string runningProgramFolder() {
     static const std::string folder = [] {
         const std::string exe = executablePath();
@@ -106,7 +110,7 @@ std::string fileNameFromText(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (char c : text) {
-        const char32_t u = fromCp1252(static_cast<unsigned char>(c));
+        const char32_t u = cp1252ToUnicode(static_cast<unsigned char>(c));
         if (u < 0x80) {
             out += static_cast<char>(u);
         } else if (u < 0x800) {
@@ -136,7 +140,7 @@ std::string textFromFileName(std::string_view name) {
             u = (u << 6) | (next & 0x3F);
         }
         i += whole ? length : 1;
-        out += whole ? toCp1252(u) : '?';
+        out += whole ? unicodeToCp1252(u) : '?';
     }
     return out;
 }

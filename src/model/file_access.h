@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -36,9 +37,17 @@ bool isRegularFile(const std::string& path);
 // True when something (after links) is there under `path`.
 bool pathExists(const std::string& path);
 
-// The folder of the running executable as the system names it (its bytes,
-// whatever they are), without a trailing separator; empty when the system
-// does not tell. Found once: a folder renamed later is not followed.
+// How the editor's paths name files: on Windows they are Windows-1252 text,
+// which the file layer gives the system as wide names; elsewhere they are
+// the file system's own bytes. Whoever turns a path into Unicode or back
+// (the Qt view's dialogs and pictures) follows it.
+extern const bool kPathsAreCp1252;
+// A path as std::filesystem takes it, naming the file the file layer names.
+std::filesystem::path fileSystemPath(const std::string& path);
+
+// The folder of the running executable as the editor names it (the system's
+// bytes, whatever they are; on Windows Windows-1252 text), without a trailing
+// separator; empty when the system does not tell. Found once: a folder renamed later is not followed.
 std::string runningProgramFolder();
 // Why the editor cannot work in `folder`, the program folder, or "" when it
 // can: a control character (and on Windows a name that the code page cannot
@@ -46,7 +55,7 @@ std::string runningProgramFolder();
 std::string programFolderFault(std::string_view folder);
 
 // A name typed in the editor (Windows-1252) as a file name on disk: UTF-8,
-// the file system's encoding (Windows keeps the bytes, its code page).
+// the file system's encoding (on Windows the text as it is).
 std::string fileNameFromText(std::string_view text);
 // The other way: a file name on disk as the editor's text; a character
 // Windows-1252 cannot hold (or a byte that is no UTF-8) becomes "?".

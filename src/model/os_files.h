@@ -12,7 +12,6 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <cstddef>
 #include <cstdio>
@@ -20,6 +19,8 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+
+#include "model/cp1252.h"
 
 #ifdef _WIN32
 #ifndef NOMINMAX
@@ -34,25 +35,6 @@
 
 namespace gs::os {
 
-// Windows-1252 bytes 0x80..0x9F as Unicode; the undefined ones keep their
-// own value. The bytes from 0xA0 are Unicode's own.
-inline char16_t fromCp1252(unsigned char b) {
-    static constexpr std::array<char16_t, 32> kHigh = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  //
-        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  //
-        0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  //
-        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-    };
-    return (b >= 0x80 && b < 0xA0) ? kHigh[b - 0x80] : b;
-}
-
-// The other way: a character as its Windows-1252 byte, '?' when it has none.
-inline char toCp1252(char32_t u) {
-    for (unsigned b = 0x80; b < 0xA0; ++b)
-        if (fromCp1252(static_cast<unsigned char>(b)) == u) return static_cast<char>(b);
-    return (u < 0x80 || (u >= 0xA0 && u < 0x100)) ? static_cast<char>(u) : '?';
-}
-
 #ifdef _WIN32
 using Stat = struct _stat64;
 inline constexpr int kReadFlags = _O_RDONLY | _O_BINARY | _O_NOINHERIT;
@@ -64,7 +46,7 @@ inline constexpr bool kUtf8Names = false;
 inline std::wstring wide(const std::string& path) {
     std::wstring out;
     out.reserve(path.size());
-    for (char c : path) out += static_cast<wchar_t>(fromCp1252(static_cast<unsigned char>(c)));
+    for (char c : path) out += static_cast<wchar_t>(cp1252ToUnicode(static_cast<unsigned char>(c)));
     return out;
 }
 

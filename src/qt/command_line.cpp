@@ -85,7 +85,7 @@ void describeApplication(QApplication& application) {
     application.setWindowIcon(QIcon(QStringLiteral(":/godsmith-64.png")));
     // A relative Quillmap folder in RK.cfg lies in the editor's folder.
     std::error_code error;
-    std::filesystem::current_path(std::filesystem::path(runningProgramFolder()), error);
+    std::filesystem::current_path(fileSystemPath(runningProgramFolder()), error);
 }
 
 }  // namespace gs::qt

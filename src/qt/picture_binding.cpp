@@ -1,9 +1,9 @@
 #include "qt/picture_binding.h"
 
-#include <QFile>
 #include <QLabel>
 
 #include "qt/map_picture.h"
+#include "qt/qt_platform.h"
 
 namespace gs::qt {
 
@@ -26,7 +26,7 @@ protected:
             }
         } else if (pic.picturePath() != path_) {
             path_ = pic.picturePath();
-            lbl->setPixmap(QPixmap(QFile::decodeName(QByteArray::fromStdString(path_))));
+            lbl->setPixmap(QPixmap(pathToQt(path_)));
         }
     }
 

@@ -18,8 +18,17 @@
 
 namespace gs::qt {
 
-QString pathToQt(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
-std::string pathFromQt(const QString& path) { return QFile::encodeName(QDir::toNativeSeparators(path)).toStdString(); }
+// Paths cross between Qt and the model as the model's file layer names files:
+// Windows-1252 text on Windows (Qt's own rule there, the system's code page,
+// would misname a folder with accented letters on a Russian or Japanese
+// system), the file system's bytes elsewhere.
+QString pathToQt(const std::string& path) {
+    return kPathsAreCp1252 ? fromCp1252(path) : QFile::decodeName(QByteArray::fromStdString(path));
+}
+std::string pathFromQt(const QString& path) {
+    const QString native = QDir::toNativeSeparators(path);
+    return kPathsAreCp1252 ? toCp1252(native) : QFile::encodeName(native).toStdString();
+}
 
 // Pixels a title bar takes beside its title: an icon and three buttons.
 constexpr int kTitleBarButtons = 120;
