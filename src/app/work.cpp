@@ -89,19 +89,24 @@ std::optional<std::vector<BuilderList>> readBuilders(std::string_view bytes) {
 
 }  // namespace
 
-Work workOf(const Editor& e) { return {fromForm(e), e.f.txtGanFileFinal.text(), siteTabs(e), builderLists(e)}; }
+Work workOf(const Editor& e) {
+    return {fromForm(e), e.f.txtGanFileFinal.text(), siteTabs(e), builderLists(e), e.OpenedFile};
+}
 
 void showWork(const Work& w, Editor& e) {
     if (fromForm(e) != w.file || siteTabs(e) != w.siteTabs) toForm(w.file, e, w.siteTabs);
     showBuilderLists(w.builders, e);
     e.f.txtGanFileFinal.setText(w.finalText);
+    e.OpenedFile = w.openedFile;
 }
 
 std::string draftBytes(const Work& w) {
     std::string out(kDraftLine);
     putPart(out, render(w.file));
     putPart(out, w.finalText);
-    if (const std::string builders = builderBytes(w.builders); !builders.empty()) putPart(out, builders);
+    const std::string builders = builderBytes(w.builders);
+    if (!builders.empty() || !w.openedFile.empty()) putPart(out, builders);
+    if (!w.openedFile.empty()) putPart(out, w.openedFile);
     return out;
 }
 
@@ -116,8 +121,9 @@ std::optional<Work> readDraft(std::string_view bytes, const Vocabulary& v) {
         const std::optional<std::string_view> part = takePart(bytes);
         builders = part ? readBuilders(*part) : std::nullopt;
     }
-    if (!builders || !bytes.empty()) return std::nullopt;
-    Work w{read(*file, v), std::string(*finalText), {}, std::move(*builders)};
+    const std::optional<std::string_view> opened = bytes.empty() ? std::optional(std::string_view()) : takePart(bytes);
+    if (!builders || !opened || !bytes.empty()) return std::nullopt;
+    Work w{read(*file, v), std::string(*finalText), {}, std::move(*builders), std::string(*opened)};
     for (int i = 0; i < static_cast<int>(w.file.sites.size()); ++i) w.siteTabs.push_back(i);
     return w;
 }

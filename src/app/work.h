@@ -1,6 +1,6 @@
 // The player's work as one value: the composition the pages hold, the
-// entries of Step 3's builder lists and the text "Step 4" shows (hand edits
-// included). It is what the window compares
+// entries of Step 3's builder lists, the text "Step 4" shows (hand edits
+// included) and the god file it was opened from. It is what the window compares
 // with the last saved, opened or cleared state, what a draft keeps and what
 // undo gives back.
 #pragma once
@@ -21,6 +21,7 @@ struct Work {
     std::string finalText;       // txtGanFileFinal
     std::vector<int> siteTabs;   // where the file's site slots are shown
     std::vector<BuilderList> builders;
+    std::string openedFile;      // where the dialogs look first; empty when none was opened
     bool operator==(const Work&) const = default;
 };
 
@@ -33,7 +34,9 @@ void showWork(const Work& w, Editor& e);
 // and, when some hold entries, the builder lists. Each of those is a line
 // with the list's name, its number of entries and the state of its
 // controls, then its entries, each after a line with its length and ended
-// by CR LF. A draft without builder lists leaves them as they are.
+// by CR LF. A draft without builder lists leaves them as they are. Work
+// opened from a god file ends with that file's path as a last part (then
+// the builder lists' part is there, if empty).
 std::string draftBytes(const Work& w);
 // The work a draft holds; nullopt when the bytes are no draft.
 std::optional<Work> readDraft(std::string_view bytes, const Vocabulary& v);

@@ -76,6 +76,30 @@ TEST(Draft, IsShownAgainAtTheNextStartAndSaidSoWithoutABox) {
     }
 }
 
+TEST(Draft, RemembersTheGodFileItWasOpenedFrom) {
+    Session first;
+    for (const char* command : {"start", "write Provinces/Fenkeep.god #population 5", "answer {DIR}/Provinces/Fenkeep.god",
+                                "click cmdLoad", "tab SSTab1 1", "type txtPopulation 6", "tick"})
+        first.run(command);
+    Session next(first.folder);
+    next.run("start");
+    // The folder a file dialog looks in first (cancelled).
+    const auto lookedIn = [&](const std::string& button) {
+        next.run("answer cancel");
+        const std::string out = next.run("click " + button);
+        const std::size_t in = out.find(" in \"") + 5;
+        return out.substr(in, out.find('"', in) - in);
+    };
+    // Both dialogs look where the file came from, as before the editor died;
+    // clearing forgets it, undoing the clearing brings it back.
+    EXPECT_EQ(lookedIn("cmdSaveAs"), "{DIR}/Provinces");
+    EXPECT_EQ(lookedIn("cmdLoad"), "{DIR}/Provinces");
+    next.run("click cmdClearAll");
+    EXPECT_EQ(lookedIn("cmdLoad"), "{DIR}/Quillmap/GOD_BIN");
+    next.run("undo");
+    EXPECT_EQ(lookedIn("cmdSaveAs"), "{DIR}/Provinces");
+}
+
 TEST(Undo, GivesBackExactlyTheWorkBeforeEachActionAndRedoTheWorkAfterIt) {
     const std::pair<const char*, std::vector<const char*>> actions[] = {
         {"Submit", {"click cmdAddUnits"}},
