@@ -16,32 +16,9 @@ struct Keyed : StartedWindow {
     }
 };
 
+// From a list or a button, Ctrl+Z undoes and Ctrl+Y or Ctrl+Shift+Z redoes:
+// a builder entry removed by a double-click comes back with its Submit button.
 TEST(UndoKeys, OutsideATextBoxUndoAndRedoTheWork) {
-    Keyed e;
-    e.reveal(e.f.lstNameList);
-    for (const char* name : {"Mirefield", "Reedholm"}) {
-        e.f.txtLandName.setText(name);
-        e.click(e.f.cmdAddToNameList);
-    }
-    const Work two = workOf(e.app.editor);
-    auto* list = e.as<QListWidget>(e.f.lstNameList);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCenter(list, 0));
-    e.press(list, Qt::Key_Delete, Qt::NoModifier);
-    const Work one = workOf(e.app.editor);
-    ASSERT_EQ(e.f.lstNameList.items(), std::vector<std::string>{"\"Reedholm\""});
-
-    e.press(list, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(workOf(e.app.editor), two);
-    EXPECT_EQ(list->count(), 2);
-    e.press(list, Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_EQ(workOf(e.app.editor), one);
-    e.press(e.widget(e.f.cmdAddToNameList), Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(workOf(e.app.editor), two);
-    e.press(list, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(workOf(e.app.editor), one);
-}
-
-TEST(UndoKeys, BringBackABuilderEntryRemovedByDoubleClickWithItsSubmitButton) {
     Keyed e;
     Form1& f = e.f;
     e.reveal(f.txtUnitID), e.widget(f.txtUnitID)->setFocus(), keys(e.widget(f.txtUnitID), "10");
@@ -49,13 +26,22 @@ TEST(UndoKeys, BringBackABuilderEntryRemovedByDoubleClickWithItsSubmitButton) {
     auto* units = e.as<QListWidget>(f.lstUnitList);
     QWidget* submit = e.widget(f.cmdAddUnits);
     ASSERT_EQ(std::tuple(units->count(), submit->isEnabled()), std::tuple(1, true));
+    const Work one = workOf(e.app.editor);
     QTest::mouseDClick(units->viewport(), Qt::LeftButton, {}, rowCenter(units, 0));
+    const Work none = workOf(e.app.editor);
     ASSERT_EQ(std::tuple(units->count(), submit->isEnabled()), std::tuple(0, false));
 
     e.press(units, Qt::Key_Z, Qt::ControlModifier);
     ASSERT_EQ(units->count(), 1);
     EXPECT_EQ(units->item(0)->text().toStdString(), "10 10 --Mossguard Spearman");
     EXPECT_TRUE(submit->isEnabled());
+    e.press(units, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(workOf(e.app.editor), none);
+    e.press(e.widget(f.cmdAddToUnitList), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(workOf(e.app.editor), one);
+    e.press(units, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(workOf(e.app.editor), none);
+    e.press(units, Qt::Key_Z, Qt::ControlModifier);
     e.click(f.cmdAddUnits);
     EXPECT_EQ(f.txtGarrison.text(), "#units 10 10 --Mossguard Spearman\r\n");
     e.press(units, Qt::Key_Z, Qt::ControlModifier);  // the Submit
