@@ -101,15 +101,10 @@ TEST(FileOpening, TheBoxesOfOtherPagesTakeTheOpenedFileWhenTheirPageIsShown) {
 
 TEST(FileOpening, TheCommandLinesOneFileIsMadeAbsolute) {
     const std::string here = QDir::currentPath().toStdString();
-    char program[] = "godsmith", option[] = "--verbose", relative[] = "mine.god", other[] = "/x/other.god";
-    char* one[] = {program, relative};
-    EXPECT_EQ(fileToOpen(2, one), here + "/mine.god");
-    char* absolute[] = {program, other};
-    EXPECT_EQ(fileToOpen(2, absolute), "/x/other.god");
-    char* two[] = {program, relative, other};
-    EXPECT_EQ(fileToOpen(3, two), std::nullopt);
-    char* opt[] = {program, option};
-    EXPECT_EQ(fileToOpen(2, opt), std::nullopt);
+    EXPECT_EQ(fileToOpen({"godsmith", "mine.god"}), here + "/mine.god");
+    EXPECT_EQ(fileToOpen({"godsmith", "/x/other.god"}), "/x/other.god");
+    EXPECT_EQ(fileToOpen({"godsmith", "mine.god", "/x/other.god"}), std::nullopt);
+    EXPECT_EQ(fileToOpen({"godsmith", "--verbose"}), std::nullopt);
 }
 
 }  // namespace
