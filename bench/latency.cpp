@@ -348,11 +348,59 @@ std::vector<Case> cases() {
             full += "@" + std::to_string(kMaxSiteEntries) + " feature\r\n" + lines(kMaxSiteEntries, "\"Ashen Forge\"");
         full += "\r\n#commander 1822 --\xC6ther Drake\r\n@19997 units\r\n" + lines(19997, "5 10 --Mossguard Spearman");
         all.push_back({"open the largest province every action allows", kHostile, openFile(full), true});
+
+        // Both boxes at their most bytes as well as their most lines.
+        const auto fullBox = [](const std::string& start, char fill) {
+            const std::size_t shortest = (kMaxBoxBytes - 2 * (kMaxLines - 1)) / kMaxLines;
+            std::size_t longer = kMaxBoxBytes - 2 * (kMaxLines - 1) - shortest * kMaxLines;
+            std::vector<std::string> box;
+            for (int i = 0; i < kMaxLines; ++i, longer -= longer > 0)
+                box.push_back(start + std::string(shortest + (longer > 0) - start.size(), fill));
+            return box;
+        };
+        std::string heaviest = "--Description: \r\n";
+        for (const std::string& line : fullBox("", 'd')) heaviest += "--" + line + "\r\n";
+        heaviest += "\r\n@" + std::to_string(kMaxNameEntries) + " landname\r\n" + lines(kMaxNameEntries, "\"Ys\"") +
+                    "#population 5000\r\n#poptype 1 --Marsh Folk\r\n" + "#killfeatures\r\n";
+        for (int i = 0; i < 4; ++i)
+            heaviest += "@" + std::to_string(kMaxSiteEntries) + " feature\r\n" + lines(kMaxSiteEntries, "\"Ashen Forge\"");
+        const std::vector<std::string> garrisonLines = fullBox("#comname ", 'g');
+        for (std::size_t i = 0; i < garrisonLines.size(); ++i)
+            heaviest += garrisonLines[i] + (i + 1 < garrisonLines.size() ? "\r\n" : "");
+        heaviest += "\r\n";
+        all.push_back({"open the largest province, boxes at their most bytes", kHostile, openFile(heaviest), true});
+        // The same province opened, then Step 1 shown: entering Step 4, and Save As.
+        auto opened = [heaviest](std::function<void(Window&)> act) {
+            return [heaviest, act](Window& w) -> std::function<void()> {
+                const std::string path = test::makeTempFolder() + "/heaviest.god";
+                test::writeFile(path, heaviest);
+                w.reveal(w.f.cmdLoad);
+                w.platform.dialogAnswers.push_back(path);
+                w.click(w.f.cmdLoad);
+                settle();
+                return [&w, act] { act(w); };
+            };
+        };
+        all.push_back({"enter Step 4, the largest province at its most bytes", kHostile, [opened](Window& w) {
+                           auto run = opened([](Window& v) { v.clickTab(v.f.SSTab1, 3); })(w);
+                           w.clickTab(w.f.SSTab1, 0);
+                           settle();
+                           return run;
+                       },
+                       true});
+        all.push_back({"Save As, the largest province at its most bytes", kHostile,
+                       opened([](Window& v) {
+                           v.platform.dialogAnswers.push_back(test::makeTempFolder() + "/saved.god");
+                           v.click(v.f.cmdSaveAs);
+                       }),
+                       true});
     }
     all.push_back({"open a god file of 50,000 lines (the most opened)", kHostile,
                    openFile(lines(50000, "#commander 1822")), true});
     all.push_back({"open a god file of 50,000 lines of 4018 bytes", kHostile,
                    openFile(lines(50000, std::string(4018, 'w'))), true});
+    all.push_back({"open a god file of 20,000 lines of 2100 bytes (within the read limit)", kHostile,
+                   openFile(lines(20000, std::string(2100, 'w'))), true});
     all.push_back({"open a god file of 60,000 lines", kHostile, openFile(lines(60000, "#commander 1822")), true});
     all.push_back({"open a god file of 100,000 lines", kHostile, openFile(lines(100000, "#commander 1822")), true});
     all.push_back({"open a god file with a 1 MB line", kHostile, openFile(std::string(1000000, 'x')), true});

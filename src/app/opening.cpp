@@ -18,17 +18,10 @@ namespace {
 
 constexpr const char* kNotOpened = "File not opened!";
 constexpr const char* kOpenFilter = "Quillmap GOD file (*.god)|*.god|All files (*.*)|*.*";
-// What the editor itself may write, so that every file it saves opens again.
-// The longest text a prefix goes before: a pop type's name (a table cell of
-// at most kMaxLineLength) after "#poptype -32768 --", the longest prefix of
-// a province line (longer than "@RANDOM landname " before a name-list name,
-// "#knownfeature \"" and "\"" around a site's name, "--" before a line of
-// the description).
-constexpr std::size_t kLongestPrefix = std::string_view("#poptype -32768 --").size();
-constexpr std::size_t kMaxGodFileLineLength = kMaxLineLength + kLongestPrefix;
-// Every line at the longest, with its CR LF, rounded up to whole MiB.
+// What the editor itself may write, so that every file it saves opens again,
+// rounded up to whole MiB.
 constexpr std::size_t kMiB = std::size_t{1} << 20;
-constexpr std::size_t kGodFileReadLimit = (kMaxGodFileLines * (kMaxGodFileLineLength + 2) + kMiB - 1) / kMiB * kMiB;
+constexpr std::size_t kGodFileReadLimit = (kMaxGodFileBytes + kMiB - 1) / kMiB * kMiB;
 constexpr int kStep4 = 3;
 
 // The text Step 4 showed when the file was saved: the file without the one
@@ -66,6 +59,39 @@ LoadStatus fitsStep4(const std::string& path, const std::string& text) {
     return {};
 }
 
+// Each box and list takes no more from a file than it takes from the user,
+// so that every later action's own limits keep the file one that opens.
+LoadStatus fitsBoxes(const std::string& path, const GodFile& g, const Form1& f) {
+    const auto refuse = [&path](const std::string& why) {
+        return LoadStatus::failure(shownPath(path) + ": cannot be shown: " + why);
+    };
+    const auto box = [&](const std::string& what, const std::string& text, const TextBox& into) -> LoadStatus {
+        const auto why = into.refusalWhenEmpty(text);
+        if (!why) return {};
+        const std::string holds = "the " + what + " holds ";
+        const std::string more = ", more than the " + what + " box takes";
+        if (*why == TextBox::Refusal::LineTooLong)
+            return refuse(holds + "a line of " + std::to_string(longestLine(text)) + " bytes" + more +
+                          " (" + std::to_string(kMaxLineLength) + ")");
+        if (*why == TextBox::Refusal::TooManyLines)
+            return refuse(holds + std::to_string(lineCount(text)) + " lines" + more + " (" +
+                          std::to_string(kMaxLines) + ")");
+        return refuse(holds + std::to_string(text.size()) + " bytes" + more + " (" +
+                      std::to_string(into.maxBytes) + ")");
+    };
+    const auto list = [&](const std::string& what, std::size_t entries, const ListBox& into) -> LoadStatus {
+        if (entries <= static_cast<std::size_t>(into.maxEntries)) return {};
+        return refuse(what + " holds " + std::to_string(entries) + " entries, more than the list takes (" +
+                      std::to_string(into.maxEntries) + ")");
+    };
+    LoadStatus fits = box("description", g.description, f.txtGanFileDesc);
+    if (fits) fits = box("garrison", g.garrison, f.txtGarrison);
+    if (fits) fits = list("the province name list", g.names.size(), f.lstNameList);
+    for (std::size_t i = 0; fits && i < g.sites.size(); ++i)
+        fits = list("site list " + std::to_string(i + 1), g.sites[i].candidates.size(), f.lstFeatureList[i]);
+    return fits;
+}
+
 }  // namespace
 
 bool cmdLoad_Click(Editor& e) {
@@ -89,10 +115,14 @@ bool openGodFile(Editor& e, const std::string& path) {
         e.platform.messageBox(kNotOpened, kNotOpened, shown.cause);
         return false;
     }
+    const GodFile g = gs::read(text, vocabulary(e));
+    if (const LoadStatus fits = fitsBoxes(path, g, e.f); !fits) {
+        e.platform.messageBox(kNotOpened, kNotOpened, fits.cause);
+        return false;
+    }
     const std::string name = godName(path);
 
     cmdClearAll_Click(e);
-    const GodFile g = gs::read(text, vocabulary(e));
     toForm(g, e);
     ShowFileNameTags(e, name);
     e.OpenedFile = path;

@@ -66,7 +66,7 @@ std::int16_t nationNumber(const Editor& e) {
 void appendText(Editor& e, const std::string& text) {
     TextBox& garrison = e.f.txtGarrison;
     std::string after = garrison.text() + text;
-    if (const auto why = garrison.refusal(after)) return ReportGarrisonFull(e.platform, *why);
+    if (const auto why = garrison.refusal(after)) return ReportGarrisonFull(e.platform, garrison, *why);
     garrison.setText(after);
 }
 

@@ -165,7 +165,7 @@ private:
             if (box.text() == text) box.setSelStart(pos);
         });
     }
-    // A paste that may bring a line over the limit, or lines over theirs,
+    // A paste that may bring a line over the limit, or lines or bytes over theirs,
     // goes to the model without being laid out in the field first; the model
     // refuses it or takes it.
     bool takesPaste(const QString& pasted) {
@@ -175,7 +175,8 @@ private:
         // At most this many lines stay beside the pasted ones.
         const int kept = doc->blockCount() - (doc->findBlock(c.selectionEnd()).blockNumber() -
                                               doc->findBlock(c.selectionStart()).blockNumber());
-        if (longestLine(bytes) <= kMaxLineLength && static_cast<std::size_t>(kept) + lineCount(bytes) <= kMaxLines)
+        if (longestLine(bytes) <= kMaxLineLength && static_cast<std::size_t>(kept) + lineCount(bytes) <= kMaxLines &&
+            box.text().size() + bytes.size() <= box.maxBytes)
             return true;
         // The model holds what the field shows: the paste goes in its place there.
         const std::string& now = box.text();

@@ -138,18 +138,23 @@ std::size_t lineCount(std::string_view text) {
 
 // A single-line box holds one line: a pasted line break and what follows it
 // are dropped, as a single-line box on Windows does.
-std::string_view TextBox::kept(const std::string& text) const {
-    return multiLine ? text : std::string_view(text).substr(0, text.find_first_of("\r\n"));
+std::string_view TextBox::kept(std::string_view text) const {
+    return multiLine ? text : text.substr(0, text.find_first_of("\r\n"));
 }
 
-std::optional<TextBox::Refusal> TextBox::refusal(const std::string& text) const {
-    // A box whose text came from code with a longer line, or more lines,
-    // still takes edits that make it no longer.
+std::optional<TextBox::Refusal> TextBox::refusal(const std::string& text) const { return refusal(text, text_); }
+
+std::optional<TextBox::Refusal> TextBox::refusalWhenEmpty(std::string_view text) const { return refusal(text, {}); }
+
+std::optional<TextBox::Refusal> TextBox::refusal(std::string_view text, std::string_view before) const {
+    // A box whose text came from code with a longer line, more lines or more
+    // bytes still takes edits that make it no longer.
     const std::string_view taken = kept(text);
     const std::size_t longest = longestLine(taken);
     const std::size_t lines = multiLine ? lineCount(taken) : 1;
-    if (longest > kMaxLineLength && longest > longestLine(text_)) return Refusal::LineTooLong;
-    if (lines > kMaxLines && lines > lineCount(text_)) return Refusal::TooManyLines;
+    if (longest > kMaxLineLength && longest > longestLine(before)) return Refusal::LineTooLong;
+    if (lines > kMaxLines && lines > lineCount(before)) return Refusal::TooManyLines;
+    if (taken.size() > maxBytes && taken.size() > before.size()) return Refusal::TooManyBytes;
     return std::nullopt;
 }
 

@@ -202,23 +202,28 @@ public:
     int selStart() const { return selStart_; }
     void setSelStart(int pos);
     // Why the box refused an edit.
-    enum class Refusal { LineTooLong, TooManyLines };
+    enum class Refusal { LineTooLong, TooManyLines, TooManyBytes };
     // The user's edit (typing, pasting, dropping): set as by setText, unless
-    // it brings a line longer than kMaxLineLength or more than kMaxLines
-    // lines, which the box refuses: its text stays and Refused is raised.
+    // it brings a line longer than kMaxLineLength, more than kMaxLines lines
+    // or more than maxBytes bytes, which the box refuses: its text stays and
+    // Refused is raised.
     void edit(const std::string& text);
     // Why the box would refuse the text as the user's edit; nothing when it
     // would take it.
     std::optional<Refusal> refusal(const std::string& text) const;
+    // Why the box would refuse the text if it held none.
+    std::optional<Refusal> refusalWhenEmpty(std::string_view text) const;
 
     bool multiLine = false;
+    std::size_t maxBytes = kMaxBoxBytes;
     bool readOnly = false;
     bool vScroll = false;
     std::function<void()> Change;
     std::function<void(Refusal)> Refused;
 
 private:
-    std::string_view kept(const std::string& text) const;
+    std::string_view kept(std::string_view text) const;
+    std::optional<Refusal> refusal(std::string_view text, std::string_view before) const;
     void refuse(Refusal why);
 
     std::string text_;

@@ -345,6 +345,7 @@ Form1::Form1() : Window("Form1") {
     put(txtGanFileName, fraSave, {3480, 240, 6480, 285});
     put(txtGanFileFinal, fraSave, {3480, 600, 6480, 4095});
     multiLine(txtGanFileFinal, true);
+    txtGanFileFinal.maxBytes = kMaxGodFileBytes - 2;  // saving adds a CR LF
     put(cmdSaveAs, fraSave, {240, 1200, 3015, 375}, "Save As");
     put(cmdSaveAndAdd, fraSave, {240, 1680, 3015, 375}, "Save and Add");
     put(cmdClearGarrison, fraSave, {240, 2520, 3015, 375}, "Clear Garrison");

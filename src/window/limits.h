@@ -2,6 +2,9 @@
 // god file the editor composes: every file it composes must open again.
 #pragma once
 
+#include <cstddef>
+#include <string_view>
+
 namespace gs {
 
 // The longest line, in bytes, a text box takes from the user and the readers
@@ -12,6 +15,14 @@ constexpr int kMaxLineLength = 4000;
 // garrison takes from Submit: more would take the window longer than a tenth
 // of a second to take in.
 constexpr int kMaxLines = 20000;
+// The most bytes (line ends included) a multi-line box takes from the user
+// and the garrison takes from Submit. Lines and line length alone let two
+// boxes hold 160 MB, and every copy of such a text (undo, the draft, Step 4)
+// froze the window for seconds. At this size a province with both boxes
+// full, every list full and Step 4's 50000 lines still opens, enters Step 4
+// and saves within a tenth of a second; it still leaves about 52 bytes to
+// each of the 20000 lines.
+constexpr std::size_t kMaxBoxBytes = std::size_t{1} << 20;
 
 // The most lines a god file may have to be opened. Step 4 puts the
 // description box (its lines, "--Description: " before them, at most one
@@ -25,6 +36,18 @@ constexpr int kMaxSiteEntries = 566;
 // writes a count line before its candidates, the population, pop type and
 // kill-feature lines come once, and the names write a count line too.
 constexpr int kMaxNameEntries = kProvinceLines - 4 * (kMaxSiteEntries + 1) - 3 - 1;
+// The longest text the editor writes before a table's name or a box's line
+// in the province lines: a pop type's name after "#poptype -32768 --" (longer
+// than "@RANDOM landname " before a name-list name, "#knownfeature \"" and
+// "\"" around a site's name, "--" before a line of the description).
+constexpr std::size_t kLongestPrefix = std::string_view("#poptype -32768 --").size();
+constexpr std::size_t kMaxGodFileLineLength = kMaxLineLength + kLongestPrefix;
+// The most bytes of a god file the editor writes, and so reads: the two
+// boxes full (each description line with its "--", and the lines around
+// them), every province line at the longest with its CR LF, and the CR LF
+// saving adds. Step 4's own box takes no more.
+constexpr std::size_t kMaxGodFileBytes = kMaxBoxBytes + 2 * kMaxLines + 64 +
+                                         static_cast<std::size_t>(kProvinceLines) * (kMaxGodFileLineLength + 2) + kMaxBoxBytes + 2;
 // A builder's list holds no more entries than the garrison holds lines.
 constexpr int kMaxBuilderEntries = kMaxLines;
 

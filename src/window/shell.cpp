@@ -11,15 +11,24 @@ void ReportError(Platform& platform, const std::string& name) {
                         "Error Report!");
 }
 
+namespace {
+
+// What a box holds at most of what it refused more of.
+std::string most(const TextBox& box, TextBox::Refusal why) {
+    return why == TextBox::Refusal::TooManyLines ? std::to_string(kMaxLines) + " lines"
+                                                 : std::to_string(box.maxBytes) + " characters";
+}
+
+}  // namespace
+
 void connectLimits(Form1& f, Platform& platform) {
     for (Control* c : f.allControls()) {
         if (c->kind() == Kind::TextBox)
-            static_cast<TextBox*>(c)->Refused = [&platform](TextBox::Refusal why) {
+            static_cast<TextBox*>(c)->Refused = [&platform, box = static_cast<TextBox*>(c)](TextBox::Refusal why) {
                 platform.messageBox(why == TextBox::Refusal::LineTooLong
                                         ? "A line in this box can hold at most " + std::to_string(kMaxLineLength) +
                                               " characters, so the box keeps what it held."
-                                        : "This box can hold at most " + std::to_string(kMaxLines) +
-                                              " lines, so it keeps what it held.",
+                                        : "This box can hold at most " + most(*box, why) + ", so it keeps what it held.",
                                     kProgramTitle);
             };
         if (c->kind() == Kind::ListBox)
@@ -31,12 +40,12 @@ void connectLimits(Form1& f, Platform& platform) {
     }
 }
 
-void ReportGarrisonFull(Platform& platform, TextBox::Refusal why) {
+void ReportGarrisonFull(Platform& platform, const TextBox& garrison, TextBox::Refusal why) {
     platform.messageBox(
         why == TextBox::Refusal::LineTooLong
             ? "A line in the garrison can hold at most " + std::to_string(kMaxLineLength) +
                   " characters, so it keeps what it held."
-            : "The garrison can hold at most " + std::to_string(kMaxLines) + " lines, so it keeps what it held.",
+            : "The garrison can hold at most " + most(garrison, why) + ", so it keeps what it held.",
         kProgramTitle);
 }
 

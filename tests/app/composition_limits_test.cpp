@@ -70,6 +70,21 @@ TEST(CompositionLimits, SubmitAddsNothingThatWouldPassTheGarrisonBoxsLimits) {
     s.run("click cmdAddToCommanderNameList");
     EXPECT_EQ(s.run("click cmdAddCommanderName"), "");
     EXPECT_EQ(s.f.txtGarrison.text(), "#comname \"" + name + "\"\r\n");
+
+    // Bytes: a Submit that would end past 1048576 bytes adds nothing.
+    s.run("type txtGarrison " + repeated(10082, std::string(102, 'b') + "\\r\\n") + std::string(35, 'x'));
+    const std::string nearlyFull = s.f.txtGarrison.text();
+    ASSERT_EQ(nearlyFull.size(), 1048576u - 13);  // "#comname \"N\"" and its CR LF are 14
+    s.run("index lstCommanderNameList 0");
+    s.run("dblclick lstCommanderNameList");
+    s.run("type txtCommanderName N");
+    s.run("click cmdAddToCommanderNameList");
+    EXPECT_EQ(s.run("click cmdAddCommanderName"),
+              "  message \"Godsmith\": The garrison can hold at most 1048576 characters, so it keeps what it held.\n");
+    EXPECT_EQ(s.f.txtGarrison.text(), nearlyFull);
+    s.run("type txtGarrison " + repeated(10082, std::string(102, 'b') + "\\r\\n") + std::string(34, 'x'));
+    EXPECT_EQ(s.run("click cmdAddCommanderName"), "");
+    EXPECT_EQ(s.f.txtGarrison.text().size(), 1048576u);
 }
 
 TEST(CompositionLimits, ABuilderListTakesAsManyEntriesAsTheGarrisonHasLines) {

@@ -86,6 +86,29 @@ TEST(LineLimit, MultiLineBoxesTakeUpTo20000LinesFromTheUser) {
     EXPECT_EQ(s.f.txtLandName.text(), "Ys");
 }
 
+TEST(LineLimit, MultiLineBoxesTakeUpTo1048576BytesFromTheUserAndStep4AsMuchAsAFileOpens) {
+    // 10082 lines of 104 bytes with their CR LF, and 48 more: 1048576 bytes.
+    const std::string most = scriptLines(10082, std::string(102, 'b')) + std::string(48, 'x');
+    const std::string tooMuch =
+        "  message \"Godsmith\": This box can hold at most 1048576 characters, so it keeps what it held.\n";
+    Session s;
+    s.run("start");
+    for (const std::string box : {"txtGarrison", "txtGanFileDesc"}) {
+        SCOPED_TRACE(box);
+        const auto& t = dynamic_cast<const TextBox&>(s.at(box));
+        EXPECT_EQ(s.run("type " + box + " #kept"), "");
+        EXPECT_EQ(s.run("type " + box + " " + most + "y"), tooMuch);
+        EXPECT_EQ(t.text(), "#kept");
+        EXPECT_EQ(s.run("type " + box + " " + most), "");
+        EXPECT_EQ(t.text().size(), 1048576u);
+        EXPECT_EQ(s.run("type " + box + " " + most + "\\r\\n"), tooMuch);
+        EXPECT_EQ(t.text().size(), 1048576u);
+    }
+    // Step 4 holds the whole file, both boxes and the province lines.
+    EXPECT_EQ(s.run("type txtGanFileFinal " + most + "y"), "");
+    EXPECT_EQ(s.f.txtGanFileFinal.text().size(), 1048577u);
+}
+
 TEST(LineLimit, MoreLinesSetByTheEditorItselfStayEditableButNoMore) {
     Session s;
     s.run("start");
