@@ -31,7 +31,7 @@ if [ "$mode" = test-windows ]; then
   # on a Russian Windows: its code page 1251 is not the editor's Windows-1252,
   # so a name converted by the system's code page instead shows. Wine takes
   # its code page from the locale, built here (no system locale is changed).
-  [ -f build/windows/locale/ru_RU.UTF-8/LC_CTYPE ] || mkdir -p build/windows/locale && localedef -i ru_RU -f UTF-8 build/windows/locale/ru_RU.UTF-8
+  [ -f build/windows/locale/ru_RU.UTF-8/LC_CTYPE ] || { mkdir -p build/windows/locale && localedef -i ru_RU -f UTF-8 build/windows/locale/ru_RU.UTF-8; }
   export WINEPREFIX="$PWD/build/windows/wine-1251" WINEDEBUG=-all LOCPATH="$PWD/build/windows/locale"
   status=0
   for t in build/windows/tests/test_*.exe; do

@@ -340,6 +340,14 @@ std::vector<Case> cases() {
                                     "\r\n\r\n@RANDOM landname " + longest + "\r\n" +
                                     lines(kMaxLines - 1, "#commander 1822") + longest + "\r\n\r\n";
         all.push_back({"open the largest province the boxes allow", kHostile, openFile(largest), true});
+        // Every list full as well: the most lines a composed province has.
+        std::string full = "--Description: \r\n" + lines(kMaxLines - 1, "--Old") + "--" + longest + "\r\n--\r\n\r\n" +
+                           "@" + std::to_string(kMaxNameEntries) + " landname\r\n" + lines(kMaxNameEntries, "\"Ys\"") +
+                           "#population 5000\r\n#poptype 1 --Marsh Folk\r\n" + "#killfeatures\r\n";
+        for (int i = 0; i < 4; ++i)
+            full += "@" + std::to_string(kMaxSiteEntries) + " feature\r\n" + lines(kMaxSiteEntries, "\"Ashen Forge\"");
+        full += "\r\n#commander 1822 --\xC6ther Drake\r\n@19997 units\r\n" + lines(19997, "5 10 --Mossguard Spearman");
+        all.push_back({"open the largest province every action allows", kHostile, openFile(full), true});
     }
     all.push_back({"open a god file of 50,000 lines (the most opened)", kHostile,
                    openFile(lines(50000, "#commander 1822")), true});

@@ -41,7 +41,7 @@ App::App(Platform& platform) : editor(form, splash, platform) {
     };
     keeper.undoable(form.cmdLoad.Click);
     keeper.watchStep4(form.SSTab1.Click);
-    connectTextLimits(form, editor.platform);
+    connectLimits(form, editor.platform);
     form.lblURL.Click = [this] { lblURL_Click(form, editor.platform); };
 }
 

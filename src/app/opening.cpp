@@ -26,14 +26,9 @@ constexpr const char* kOpenFilter = "Quillmap GOD file (*.god)|*.god|All files (
 // the description).
 constexpr std::size_t kLongestPrefix = std::string_view("#poptype -32768 --").size();
 constexpr std::size_t kMaxGodFileLineLength = kMaxLineLength + kLongestPrefix;
-// The description and the garrison each hold up to kMaxLines lines; the
-// province lines (names, sites and their count lines) come on top.
-constexpr std::size_t kProvinceLines = 10000;
-constexpr std::size_t kMaxGodFileLines = 2 * kMaxLines + kProvinceLines;
 // Every line at the longest, with its CR LF, rounded up to whole MiB.
 constexpr std::size_t kMiB = std::size_t{1} << 20;
-constexpr std::size_t kGodFileReadLimit =
-    (kMaxGodFileLines * (kMaxGodFileLineLength + 2) + kMiB - 1) / kMiB * kMiB;
+constexpr std::size_t kGodFileReadLimit = (kMaxGodFileLines * (kMaxGodFileLineLength + 2) + kMiB - 1) / kMiB * kMiB;
 constexpr int kStep4 = 3;
 
 // The text Step 4 showed when the file was saved: the file without the one
@@ -66,7 +61,7 @@ LoadStatus fitsStep4(const std::string& path, const std::string& text) {
         start = end + (all.substr(end, 2) == "\r\n" ? 2 : 1);
     }
     const std::size_t lines = lineCount(text);
-    if (lines > kMaxGodFileLines)
+    if (lines > static_cast<std::size_t>(kMaxGodFileLines))
         return refuse(std::to_string(lines) + " lines, more than the " + std::to_string(kMaxGodFileLines));
     return {};
 }

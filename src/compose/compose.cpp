@@ -61,8 +61,14 @@ std::int16_t nationNumber(const Editor& e) {
     return e.NationIndex[position];
 }
 
-void appendText(Editor& e, const std::string& text) { e.f.txtGarrison.setText(e.f.txtGarrison.text() + text); }
-void appendLine(Editor& e, const std::string& line) { appendText(e, line + kCrLf); }
+// Appends to the garrison what the garrison box would take from the user;
+// anything more is refused whole and said.
+void appendText(Editor& e, const std::string& text) {
+    TextBox& garrison = e.f.txtGarrison;
+    std::string after = garrison.text() + text;
+    if (const auto why = garrison.refusal(after)) return ReportGarrisonFull(e.platform, *why);
+    garrison.setText(after);
+}
 
 // How a builder's list becomes garrison lines.
 struct SubmitRule {
@@ -70,6 +76,7 @@ struct SubmitRule {
     std::string single;  // written before the one entry of a one-entry list
     std::string header;  // written after "@" + count when the list has two or more
     bool blankLineFirst = false;
+    std::string opening = "";  // a line written first, whatever the list holds
     // The line of one entry; as stored when not set.
     std::function<std::string(const std::string&)> entryLine = nullptr;
     // The line of an empty list, if any.
@@ -83,6 +90,7 @@ void submit(Editor& e, const SubmitRule& r) {
     std::string lines;
     const auto add = [&lines](const std::string& line) { (lines += line) += kCrLf; };
     try {
+        if (!r.opening.empty()) add(r.opening);
         const int n = r.list.listCount();
         const auto line = [&](int i) { return r.entryLine ? r.entryLine(r.list.item(i)) : r.list.item(i); };
         if (n == 0) {
@@ -131,12 +139,12 @@ UnitBuilder unitBuilder(Editor& e) {
 void addUnitEntry(const UnitBuilder& b) {
     const std::string& number = b.id.text();
     if (number.empty() || number == "0") {
-        b.list.addItem(b.sentinel);
+        b.list.take(b.sentinel);
         return;
     }
     if (b.name.caption().empty()) return;  // the number names no unit
-    b.list.addItem((b.count ? b.count->text() + " " : std::string()) + number + " --" + b.name.caption());
-    b.submit.setEnabled(true);
+    if (b.list.take((b.count ? b.count->text() + " " : std::string()) + number + " --" + b.name.caption()))
+        b.submit.setEnabled(true);
 }
 
 // The name of the first loaded unit whose number, written as plain decimal
@@ -230,7 +238,7 @@ void cmdAddToCommanderNameList_Click(Editor& e) {
     Form1& f = e.f;
     runButton(e, f.cmdAddToCommanderNameList, [&] {
         if (f.txtCommanderName.text().empty() || !quotable(e, f.txtCommanderName.text())) return;
-        f.lstCommanderNameList.addItem(quoted(f.txtCommanderName.text()));
+        if (!f.lstCommanderNameList.take(quoted(f.txtCommanderName.text()))) return;
         f.cboCommanderNameDataList.setEnabled(false);
         f.cmdAddCommanderName.setEnabled(true);
     });
@@ -240,7 +248,7 @@ void cmdAddToNameList_Click(Editor& e) {
     Form1& f = e.f;
     runButton(e, f.cmdAddToNameList, [&] {
         if (f.txtLandName.text().empty() || !quotable(e, f.txtLandName.text())) return;
-        f.lstNameList.addItem(quoted(f.txtLandName.text()));
+        if (!f.lstNameList.take(quoted(f.txtLandName.text()))) return;
         f.cboNameDataList.setEnabled(false);
     });
 }
@@ -250,7 +258,7 @@ void cmdAddToItemList_Click(Editor& e) {
     runButton(e, f.cmdAddToItemList, [&] {
         const int position = f.cboItem.listIndex();
         if (position < 0) return;
-        f.lstItemList.addItem(position == 0 ? std::string("-- no item") : quoted(f.cboItem.text()));
+        if (!f.lstItemList.take(position == 0 ? std::string("-- no item") : quoted(f.cboItem.text()))) return;
         f.cboQuillmapItem.setEnabled(false);
         f.cboGameRandomItem.setEnabled(false);
         if (position > 0) f.cmdAddItem.setEnabled(true);
@@ -263,10 +271,10 @@ void cmdAddToMagicList_Click(Editor& e) {
         const int position = f.cboMagic.listIndex();
         if (position < 0) return;
         if (position == 0) {
-            f.lstMagicList.addItem("-- no magic");
+            f.lstMagicList.take("-- no magic");
             return;
         }
-        f.lstMagicList.addItem(f.cboMagic.text() + " " + f.txtMagicLevel.text());
+        if (!f.lstMagicList.take(f.cboMagic.text() + " " + f.txtMagicLevel.text())) return;
         f.cmdAddMagic.setEnabled(true);
     });
 }
@@ -280,7 +288,7 @@ void cmdAddToDominionList_Click(Editor& e) {
         if (value.empty()) return;
         const int strength = CInt(value);
         if (strength < 1 || strength > 10) return;
-        f.lstDominionList.addItem("#dominionstr " + plainNumber(nationNumber(e)) + " " + value);
+        if (!f.lstDominionList.take("#dominionstr " + plainNumber(nationNumber(e)) + " " + value)) return;
         f.cmdAddDominion.setEnabled(true);
     });
 }
@@ -291,13 +299,13 @@ void cmdAddToScalesList_Click(Editor& e) {
         const int position = f.cboScales.listIndex();
         if (position < 0) return;
         if (position == 0) {
-            f.lstScalesList.addItem("-- no scales");
+            f.lstScalesList.take("-- no scales");
             return;
         }
         const std::string& value = f.txtScales.text();
         const int scale = CInt(value);
         if (scale < -3 || scale > 3) return;
-        f.lstScalesList.addItem(f.cboScales.text() + " " + plainNumber(nationNumber(e)) + " " + value);
+        if (!f.lstScalesList.take(f.cboScales.text() + " " + plainNumber(nationNumber(e)) + " " + value)) return;
         f.cmdAddScales.setEnabled(true);
     });
 }
@@ -356,8 +364,10 @@ void cmdAddMagic_Click(Editor& e) {
     Form1& f = e.f;
     runButton(e, f.cmdAddMagic, [&] {
         AppendingScope appending(e);
-        if (isChecked(f.chkClearMagic)) appendLine(e, "#clearmagic");
-        submit(e, {.list = f.lstMagicList, .single = "", .header = " "});
+        submit(e, {.list = f.lstMagicList,
+                   .single = "",
+                   .header = " ",
+                   .opening = isChecked(f.chkClearMagic) ? "#clearmagic" : ""});
     });
 }
 

@@ -1,24 +1,24 @@
 // The four site lists of "Step 2" (pages of SSTab3). SiteListNumbers(i) holds
 // the site number behind each entry of lstFeatureList(i), position for
 // position.
+#include "finders/site_lists.h"
+
 #include "finders/common.h"
 #include "finders/site_finder.h"
-#include "finders/site_lists.h"
 
 namespace gs {
 
 void cmdAddFeature_Click(Editor& e, int i) {
     ListBox& list = e.f.lstFeatureList.at(i);
     const int c = list.listCount();
-    if (c >= kSiteListCapacity) return;
     const int k = e.f.cboFeature.listIndex();
     const i16 n = (k >= 0 && k < kSiteRows) ? e.SiteIndex[k] : i16{-1};
+    const int row = finders::lastSiteRow(e, n);
+    if (!list.take(row >= 0 ? siteEntry(e.Sites[row]) : "--no site")) return;
     // Position c belongs to the new entry, whatever emptied the list before.
     auto& numbers = e.SiteListNumbers[i];
     numbers.resize(c);
     numbers.push_back(n);
-    const int row = finders::lastSiteRow(e, n);
-    list.addItem(row >= 0 ? siteEntry(e.Sites[row]) : "--no site");
 }
 
 void lstFeatureList_Click(Editor& e, int i) {

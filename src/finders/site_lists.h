@@ -9,7 +9,5 @@ void cmdAddFeature_Click(Editor& e, int i);
 void lstFeatureList_Click(Editor& e, int i);
 void lstFeatureList_DblClick(Editor& e, int i);
 void SSTab3_Click(Editor& e, int previousTab);
-// A site list holds at most this many entries; a further add does nothing.
-inline constexpr int kSiteListCapacity = 566;
 
 }  // namespace gs

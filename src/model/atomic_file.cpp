@@ -25,6 +25,7 @@ using Handler = void (*)(int);
 Handler heldHandlers[std::size(kHeldSignals)];
 volatile std::sig_atomic_t caughtSignal = 0;
 int holdDepth = 0;
+bool newFilesRefused = false;  // refuseNewFilesForTests
 extern "C" void keepSignal(int signal) { caughtSignal = signal; }
 
 // The name of a temporary that createTemporary makes.
@@ -64,6 +65,15 @@ std::string writeFault(const std::string& path, const Stat& st) {
     return {};
 }
 
+// A file that is not there yet; -1 with errno on failure (EEXIST when one is).
+int createFile(const std::string& path, int flags) {
+    if (newFilesRefused) {
+        errno = EACCES;
+        return -1;
+    }
+    return openFile(path, flags | O_CREAT | O_EXCL);
+}
+
 // A new file beside `target` under a short name of fixed length, so that it
 // never makes a legal name too long; -1 with errno on failure.
 int createTemporary(const std::string& target, std::string& temp) {
@@ -74,7 +84,7 @@ int createTemporary(const std::string& target, std::string& temp) {
         char name[16];
         std::snprintf(name, sizeof name, ".gs%08x", (processId() * 2654435761u + counter++) & 0xffffffffu);
         temp = folder + name;
-        const int fd = openFile(temp, kWriteFlags | O_CREAT | O_EXCL);
+        const int fd = createFile(temp, kWriteFlags);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     return -1;
@@ -165,7 +175,7 @@ bool appendFileAtomically(const std::string& path, std::string_view bytes, std::
     bool created = false;
     int fd = openFile(path, kWriteFlags | O_APPEND);
     if (fd < 0 && errno == ENOENT) {
-        fd = openFile(path, kWriteFlags | O_APPEND | O_CREAT | O_EXCL);
+        fd = createFile(path, kWriteFlags | O_APPEND);
         created = fd >= 0;
     }
     if (fd < 0) return fail(why, errno == ENXIO ? std::string("not a regular file") : describe(errno));
@@ -191,6 +201,8 @@ bool appendFileAtomically(const std::string& path, std::string_view bytes, std::
     }
     return true;
 }
+
+void refuseNewFilesForTests(bool on) { newFilesRefused = on; }
 
 bool removeFile(const std::string& path, std::string* why) {
     if (removePath(path) == 0 || errno == ENOENT) return true;

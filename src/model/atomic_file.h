@@ -42,6 +42,14 @@ public:
 // that was killed outright left behind. Returns how many it removed.
 int removeStaleTemporaries(const std::string& folder);
 
+// For tests only; the editor never calls it. While on, the two writers above
+// make no new file (a temporary, a missing file to append to): creating one
+// fails with "Permission denied", as in a folder under Program Files that
+// refuses new files but holds writable ones. A test reaches that case with
+// it where the system lets it create any file (Wine knows no folder
+// permissions, and the tests may run as root).
+void refuseNewFilesForTests(bool on);
+
 // Removes the file at `path`; a file that is not there counts as removed.
 // On failure `why` (when given) receives the system's reason.
 bool removeFile(const std::string& path, std::string* why);

@@ -91,6 +91,14 @@ const bool kPathsAreCp1252 = !kUtf8Names;
 
 std::filesystem::path fileSystemPath(const std::string& path) { return fsPath(path); }
 
+std::vector<std::string> programArguments(int argc, char** argv) { return arguments(argc, argv); }
+
+std::string absolutePath(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path full = std::filesystem::absolute(fsPath(path), error);
+    return error ? path : pathText(full);
+}
+
 std::string runningProgramFolder() {
     static const std::string folder = [] {
         const std::string exe = executablePath();

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/load.h"
 
@@ -44,6 +45,15 @@ bool pathExists(const std::string& path);
 extern const bool kPathsAreCp1252;
 // A path as std::filesystem takes it, naming the file the file layer names.
 std::filesystem::path fileSystemPath(const std::string& path);
+
+// The program's arguments (argv[0] first) as the editor's text: on Windows
+// Windows-1252 text whatever the system's code page, a character that it
+// cannot hold becoming '?', which the file layer refuses in a name; elsewhere
+// argv's bytes.
+std::vector<std::string> programArguments(int argc, char** argv);
+// A path made absolute against the working folder, named as the editor names
+// paths; the path itself when the system does not tell the folder.
+std::string absolutePath(const std::string& path);
 
 // The folder of the running executable as the editor names it (the system's
 // bytes, whatever they are; on Windows Windows-1252 text), without a trailing

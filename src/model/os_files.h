@@ -19,6 +19,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/cp1252.h"
 
@@ -29,6 +30,8 @@
 #include <io.h>
 #include <process.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 #else
 #include <unistd.h>
 #endif
@@ -47,6 +50,20 @@ inline std::wstring wide(const std::string& path) {
     std::wstring out;
     out.reserve(path.size());
     for (char c : path) out += static_cast<wchar_t>(cp1252ToUnicode(static_cast<unsigned char>(c)));
+    return out;
+}
+
+// The other way: a name Windows gives as Windows-1252 text; a character that
+// it cannot hold becomes '?', which no Windows file name holds.
+inline std::string narrow(std::wstring_view name) {
+    std::string out;
+    out.reserve(name.size());
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const bool pair = name[i] >= 0xD800 && name[i] < 0xDC00 && i + 1 < name.size() && name[i + 1] >= 0xDC00 &&
+                          name[i + 1] < 0xE000;
+        out += pair ? '?' : unicodeToCp1252(name[i]);
+        i += pair;
+    }
     return out;
 }
 
@@ -93,18 +110,25 @@ inline int removePath(const std::string& path) { return _wremove(wide(path).c_st
 // A folder as the standard library names it.
 inline std::filesystem::path fsPath(const std::string& path) { return std::filesystem::path(wide(path)); }
 inline unsigned processId() { return static_cast<unsigned>(_getpid()); }
-// The running program's path, in Windows-1252: a character that it cannot
-// hold becomes '?', which no Windows file name holds. Empty when unknown.
+// A path the standard library gives, as the editor names it.
+inline std::string pathText(const std::filesystem::path& path) { return narrow(path.native()); }
+// The running program's path, in Windows-1252. Empty when unknown.
 inline std::string executablePath() {
     std::wstring name(32768, L'\0');
     const DWORD n = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
     if (n == 0 || n >= name.size()) return {};
-    const int size = WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, name.data(), static_cast<int>(n), nullptr, 0, "?",
-                                         nullptr);
-    if (size <= 0) return {};
-    std::string path(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, name.data(), static_cast<int>(n), path.data(), size, "?", nullptr);
-    return path;
+    return narrow(std::wstring_view(name.data(), n));
+}
+// The program's arguments, read again from the wide command line: the narrow
+// ones that main gets are in the system's code page, which need not be
+// Windows-1252 (a Russian Windows' 1251 holds no Danish letters).
+inline std::vector<std::string> arguments(int, char**) {
+    int n = 0;
+    wchar_t** wideArguments = CommandLineToArgvW(GetCommandLineW(), &n);
+    std::vector<std::string> out;
+    for (int i = 0; wideArguments && i < n; ++i) out.push_back(narrow(wideArguments[i]));
+    LocalFree(wideArguments);
+    return out;
 }
 // Why the program folder's name cannot be used ("" when it can).
 inline std::string folderNameFault(std::string_view folder) {
@@ -200,7 +224,9 @@ inline long long seekStart(int fd) { return ::lseek(fd, 0, SEEK_SET); }
 inline int truncateFile(int fd, long long size) { return ::ftruncate(fd, static_cast<off_t>(size)); }
 inline int removePath(const std::string& path) { return ::unlink(path.c_str()); }
 inline std::filesystem::path fsPath(const std::string& path) { return std::filesystem::path(path); }
+inline std::string pathText(const std::filesystem::path& path) { return path.string(); }
 inline unsigned processId() { return static_cast<unsigned>(::getpid()); }
+inline std::vector<std::string> arguments(int argc, char** argv) { return {argv, argv + argc}; }
 
 // The running program's path as the system names it; empty when unknown.
 inline std::string executablePath() {

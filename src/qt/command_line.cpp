@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "model/file_access.h"
+#include "model/paths.h"
 #include "window/forms.h"
 #include "window/version.h"
 
@@ -19,11 +20,10 @@ namespace {
 
 constexpr const char* kUsage = "Usage: godsmith [--help | --version | FILE]\n";
 
-std::string programFolder(const char* argv0) {
-    std::error_code error;
-    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) exe = std::filesystem::absolute(argv0, error);
-    return exe.parent_path().string();
+// Found from the program's own name when the system does not tell it.
+std::string programFolder(const std::string& argv0) {
+    const std::string folder = runningProgramFolder();
+    return folder.empty() ? folderOf(absolutePath(argv0)) : folder;
 }
 
 std::string helpText(const std::string& folder) {
@@ -59,24 +59,22 @@ int answer(const std::string& text) {
 
 }  // namespace
 
-std::optional<int> answerCommandLine(int argc, char** argv) {
-    if (argc < 2) return std::nullopt;
-    const std::string_view arg = argv[1];
+std::optional<int> answerCommandLine(const std::vector<std::string>& arguments) {
+    if (arguments.size() < 2) return std::nullopt;
+    const std::string_view arg = arguments[1];
     if (arg == "--version") return answer(std::string(kProgramTitle) + " " + kProgramVersion + "\n");
-    if (arg == "--help" || arg == "-h") return answer(helpText(programFolder(argv[0])));
-    if (fileToOpen(argc, argv)) return std::nullopt;
+    if (arg == "--help" || arg == "-h") return answer(helpText(programFolder(arguments[0])));
+    if (fileToOpen(arguments)) return std::nullopt;
     // The first argument that is neither an option nor the one file.
     const int wrong = arg.starts_with('-') ? 1 : 2;
-    const char* what = std::string_view(argv[wrong]).starts_with('-') ? "unknown option" : "unexpected argument";
-    std::fprintf(stderr, "godsmith: %s '%s'\n%s", what, argv[wrong], kUsage);
+    const char* what = arguments[wrong].starts_with('-') ? "unknown option" : "unexpected argument";
+    std::fprintf(stderr, "godsmith: %s '%s'\n%s", what, arguments[wrong].c_str(), kUsage);
     return 2;
 }
 
-std::optional<std::string> fileToOpen(int argc, char** argv) {
-    if (argc != 2 || std::string_view(argv[1]).starts_with('-')) return std::nullopt;
-    std::error_code error;
-    const std::filesystem::path path = std::filesystem::absolute(argv[1], error);
-    return error ? std::string(argv[1]) : path.string();
+std::optional<std::string> fileToOpen(const std::vector<std::string>& arguments) {
+    if (arguments.size() != 2 || arguments[1].starts_with('-')) return std::nullopt;
+    return absolutePath(arguments[1]);
 }
 
 void describeApplication(QApplication& application) {

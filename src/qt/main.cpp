@@ -12,13 +12,16 @@
 #include "qt/form_view.h"
 #include "qt/open_application.h"
 #include "qt/qt_platform.h"
+#include "qt/text_binding.h"
 #include "qt/undo_keys.h"
 #include "qt/window_font.h"
 #include "qt/window_scale.h"
 
 int main(int argc, char** argv) {
-    if (const auto answered = gs::qt::answerCommandLine(argc, argv)) return *answered;
-    const std::optional<std::string> file = gs::qt::fileToOpen(argc, argv);  // before the working folder moves
+    // On Windows read from the wide command line: argv holds the system's code page.
+    const std::vector<std::string> arguments = gs::programArguments(argc, argv);
+    if (const auto answered = gs::qt::answerCommandLine(arguments)) return *answered;
+    const std::optional<std::string> file = gs::qt::fileToOpen(arguments);  // before the working folder moves
     // The data tables are read on a second thread while Qt sets itself up
     // and the windows are built; the start-up takes them from there.
     gs::TablesAhead tables(gs::runningProgramFolder());
@@ -49,6 +52,9 @@ int main(int argc, char** argv) {
     };
     new gs::qt::FileOpening(main.window(), app);
     if (!app.start(&tables)) return 0;
-    if (file) app.open(*file);
+    if (file) {
+        const gs::qt::HeldTexts texts;
+        app.open(*file);
+    }
     return QApplication::exec();
 }

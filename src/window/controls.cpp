@@ -142,14 +142,19 @@ std::string_view TextBox::kept(const std::string& text) const {
     return multiLine ? text : std::string_view(text).substr(0, text.find_first_of("\r\n"));
 }
 
-void TextBox::edit(const std::string& text) {
+std::optional<TextBox::Refusal> TextBox::refusal(const std::string& text) const {
     // A box whose text came from code with a longer line, or more lines,
     // still takes edits that make it no longer.
     const std::string_view taken = kept(text);
     const std::size_t longest = longestLine(taken);
     const std::size_t lines = multiLine ? lineCount(taken) : 1;
-    if (longest > kMaxLineLength && longest > longestLine(text_)) return refuse(Refusal::LineTooLong);
-    if (lines > kMaxLines && lines > lineCount(text_)) return refuse(Refusal::TooManyLines);
+    if (longest > kMaxLineLength && longest > longestLine(text_)) return Refusal::LineTooLong;
+    if (lines > kMaxLines && lines > lineCount(text_)) return Refusal::TooManyLines;
+    return std::nullopt;
+}
+
+void TextBox::edit(const std::string& text) {
+    if (const auto why = refusal(text)) return refuse(*why);
     setText(text);
 }
 
@@ -209,6 +214,15 @@ void ListControl::setListIndex(int i) {
 }
 
 std::string ListControl::text() const { return listIndex_ >= 0 ? items_[listIndex_] : std::string(); }
+
+bool ListBox::take(const std::string& entry) {
+    if (maxEntries > 0 && listCount() >= maxEntries) {
+        if (Full) Full();
+        return false;
+    }
+    addItem(entry);
+    return true;
+}
 
 void ListBox::dblClick() {
     if (enabled() && DblClick) DblClick();

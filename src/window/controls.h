@@ -19,6 +19,7 @@
 #include <string_view>
 #include <vector>
 
+#include "window/limits.h"
 #include "window/platform.h"
 
 namespace gs {
@@ -66,13 +67,6 @@ struct Font {
 
 constexpr int kTwipsPerPixel = 15;
 
-// The longest line, in bytes, a text box takes from the user and the readers
-// take for a text cell or a name: a longer line would take the window
-// seconds to lay out and draw.
-constexpr int kMaxLineLength = 4000;
-// The most lines a multi-line box takes from the user: more would take the
-// window longer than a tenth of a second to take in.
-constexpr int kMaxLines = 20000;
 // The length of the longest line of a text (lines end at CR or LF).
 std::size_t longestLine(std::string_view text);
 // The number of lines of a text: each CR LF, CR or LF ends one, and an
@@ -213,6 +207,9 @@ public:
     // it brings a line longer than kMaxLineLength or more than kMaxLines
     // lines, which the box refuses: its text stays and Refused is raised.
     void edit(const std::string& text);
+    // Why the box would refuse the text as the user's edit; nothing when it
+    // would take it.
+    std::optional<Refusal> refusal(const std::string& text) const;
 
     bool multiLine = false;
     bool readOnly = false;
@@ -265,6 +262,13 @@ public:
 class ListBox : public ListControl {
 public:
     explicit ListBox(std::string name, int index = -1) : ListControl(Kind::ListBox, std::move(name), index) {}
+    // The most entries the user's actions add; 0 for no limit.
+    int maxEntries = 0;
+    // An entry the user's action adds: appended as by addItem, unless the
+    // list holds maxEntries already, which it refuses: Full is raised and
+    // false returned.
+    bool take(const std::string& entry);
+    std::function<void()> Full;
     // The user's double-click on the selected entry.
     void dblClick();
     std::function<void()> DblClick;

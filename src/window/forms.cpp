@@ -388,6 +388,13 @@ Form1::Form1() : Window("Form1") {
     put(Label20, fraUnitFinder, {7800, 2520, 735, 255}, std::string("User: ") + kUnitListUser);
     put(Label21, fraUnitFinder, {8640, 2520, 1215, 255}, std::string("Pass: ") + kUnitListPassword);
 
+    // The lists the user adds to.
+    lstNameList.maxEntries = kMaxNameEntries;
+    for (ListBox& sites : lstFeatureList) sites.maxEntries = kMaxSiteEntries;
+    for (ListBox* builder : {&lstCommanderList, &lstCommanderNameList, &lstItemList, &lstMagicList, &lstDominionList,
+                             &lstScalesList, &lstBodyGuardList, &lstUnitList})
+        builder->maxEntries = kMaxBuilderEntries;
+
     collect(*this, all_);
 }
 

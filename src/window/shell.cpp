@@ -11,8 +11,8 @@ void ReportError(Platform& platform, const std::string& name) {
                         "Error Report!");
 }
 
-void connectTextLimits(Form1& f, Platform& platform) {
-    for (Control* c : f.allControls())
+void connectLimits(Form1& f, Platform& platform) {
+    for (Control* c : f.allControls()) {
         if (c->kind() == Kind::TextBox)
             static_cast<TextBox*>(c)->Refused = [&platform](TextBox::Refusal why) {
                 platform.messageBox(why == TextBox::Refusal::LineTooLong
@@ -22,6 +22,22 @@ void connectTextLimits(Form1& f, Platform& platform) {
                                               " lines, so it keeps what it held.",
                                     kProgramTitle);
             };
+        if (c->kind() == Kind::ListBox)
+            static_cast<ListBox*>(c)->Full = [&platform, list = static_cast<ListBox*>(c)] {
+                platform.messageBox("This list can hold at most " + std::to_string(list->maxEntries) +
+                                        " entries, so it keeps what it held.",
+                                    kProgramTitle);
+            };
+    }
+}
+
+void ReportGarrisonFull(Platform& platform, TextBox::Refusal why) {
+    platform.messageBox(
+        why == TextBox::Refusal::LineTooLong
+            ? "A line in the garrison can hold at most " + std::to_string(kMaxLineLength) +
+                  " characters, so it keeps what it held."
+            : "The garrison can hold at most " + std::to_string(kMaxLines) + " lines, so it keeps what it held.",
+        kProgramTitle);
 }
 
 void lblURL_Click(Form1& f, Platform& platform) { platform.openUrl(f.lblURL.caption()); }

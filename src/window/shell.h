@@ -17,8 +17,16 @@ void ReportError(Platform& platform, const std::string& name);
 // program's title: a line over kMaxLineLength with "A line in this box can
 // hold at most 4000 characters, so the box keeps what it held.", more than
 // kMaxLines lines with "This box can hold at most 20000 lines, so it keeps
-// what it held."
-void connectTextLimits(Form1& f, Platform& platform);
+// what it held." Every list box answers an entry past its most with "This
+// list can hold at most " + the most + " entries, so it keeps what it held."
+void connectLimits(Form1& f, Platform& platform);
+
+// A Submit that would leave the garrison with a longer line or more lines
+// than the garrison box takes from the user adds nothing and says so:
+// "A line in the garrison can hold at most 4000 characters, so it keeps what
+// it held." or "The garrison can hold at most 20000 lines, so it keeps what
+// it held.", titled with the program's title.
+void ReportGarrisonFull(Platform& platform, TextBox::Refusal why);
 
 // Opens the address in lblURL's caption in the user's browser.
 void lblURL_Click(Form1& f, Platform& platform);

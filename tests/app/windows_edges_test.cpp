@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "model/atomic_file.h"
 #include "model/file_access.h"
 #include "model/installation_lock.h"
 #include "support/session.h"
@@ -46,6 +47,7 @@ struct Edge : Session {
     std::vector<HANDLE> held;
     ~Edge() {
         for (HANDLE h : held) CloseHandle(h);
+        refuseNewFilesForTests(false);
     }
 
     std::string step(const std::string& line) {
@@ -88,7 +90,8 @@ struct Edge : Session {
         } else if (verb == "start-in") {  // a start in the installation's folder + the text
             platform.folder = folder + unescaped(a);
             app.start();
-        } else if (verb == "mkdir") fs::create_directory(fs::path(pa));
+        } else if (verb == "refuse") refuseNewFilesForTests(a != "off");
+        else if (verb == "mkdir") fs::create_directory(fs::path(pa));
         else if (verb == "age") fs::last_write_time(fs::path(pa), fs::file_time_type::clock::now() - std::chrono::minutes(2));
         else if (verb == "size") fs::resize_file(fs::path(pa), std::stoull(b));
         else Session::run(line);
@@ -103,6 +106,10 @@ struct Edge : Session {
 // The cases of tests/data/windows_edges.txt, each on a fresh installation.
 TEST(WindowsEdges, EachCaseShowsAndWritesWhatItsTranscriptHolds) { expectCases<Edge>("windows_edges.txt"); }
 
+#ifdef GS_COVERAGE
+extern "C" void __gcov_dump();
+#endif
+
 // The test program run again as a child, with one of the tasks below named
 // in GS_CHILD ("task|folder"); its exit code when it ends.
 [[maybe_unused]] const bool kChild = [] {
@@ -115,20 +122,31 @@ TEST(WindowsEdges, EachCaseShowsAndWritesWhatItsTranscriptHolds) { expectCases<E
         if (lock.acquire(folder)) writeFile(folder + "\\held", "");
         Sleep(INFINITE);
     }
-    // tell-folder: writes the program folder as the editor takes it, and its fault.
-    const std::string seen = runningProgramFolder();
-    writeFile(folder + "\\told", seen + "\n" + programFolderFault(seen));
+    std::string told;
+    if (task == "tell-arguments") {  // writes its arguments after the program's own, made absolute, a line each
+        const std::vector<std::string> arguments = programArguments(0, nullptr);
+        for (std::size_t i = 1; i < arguments.size(); ++i) told += absolutePath(arguments[i]) + "\n";
+    } else {  // tell-folder: writes the program folder as the editor takes it, and its fault.
+        const std::string seen = runningProgramFolder();
+        told = seen + "\n" + programFolderFault(seen);
+    }
+    writeFile(folder + "\\told", told);
+#ifdef GS_COVERAGE
+    __gcov_dump();  // ExitProcess skips the exit handlers that would write the counts
+#endif
     ExitProcess(0);
 }();
 
-// Starts `exe` as a child on `job`.
-PROCESS_INFORMATION startChild(const std::wstring& exe, const std::string& job) {
-    std::wstring command = L"\"" + exe + L"\"";
+// Starts `exe` as a child on `job`, with the arguments after its name and,
+// when given, in the working folder `in`.
+PROCESS_INFORMATION startChild(const std::wstring& exe, const std::string& job, const std::wstring& arguments = L"",
+                               const wchar_t* in = nullptr) {
+    std::wstring command = L"\"" + exe + L"\" " + arguments;
     STARTUPINFOW start{};
     start.cb = sizeof start;
     PROCESS_INFORMATION child{};
     SetEnvironmentVariableA("GS_CHILD", job.c_str());
-    const bool started = CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start, &child);
+    const bool started = CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, in, &start, &child);
     SetEnvironmentVariableA("GS_CHILD", nullptr);
     EXPECT_TRUE(started);
     return child;
@@ -180,6 +198,33 @@ TEST(WindowsProgramFolder, IsNamedInTheEditorsCharactersOrRefused) {
         EXPECT_EQ(readFile(folder + "\\told"), folder + "\\" + told);
         fs::remove(exe);
     }
+}
+
+// The god file named on the command line reaches the editor in the editor's
+// own characters whatever the system's code page, and opens; a name that they
+// cannot hold is refused when opened, with the reason.
+TEST(WindowsCommandLine, NamesTheGodFileInTheEditorsCharactersOrRefusesIt) {
+    ASSERT_NE(GetACP(), 1252u) << "run under a code page other than 1252, as ./setup.sh test-windows does";
+    Session s;
+    ASSERT_TRUE(s.app.start());
+    const std::string name = "Fen\x80 \xC6r\xF8";
+    FILE* f = _wfopen(wide(s.folder + "\\" + name + ".god").c_str(), L"wb");
+    ASSERT_TRUE(f && std::fputs("#population 70\r\n", f) >= 0 && std::fclose(f) == 0);
+    const std::string refused = "Fen\x80 \xC6r\xF8 ?.god";
+    for (const auto& [argument, opened] :
+         {std::pair{std::wstring(L"\"Fen\u20AC \u00C6r\u00F8.god\""), name},
+          {std::wstring(L"\"Fen\u20AC \u00C6r\u00F8 \u4E00.god\""),
+           "File not opened! | " + s.folder + "\\" + refused + ": the name \"" + refused +
+               "\" holds a character that Windows does not allow in names"}}) {
+        PROCESS_INFORMATION child =
+            startChild(ownExecutable(), "tell-arguments|" + s.folder, argument, wide(s.folder).c_str());
+        endChild(child, false);
+        const std::string told = readFile(s.folder + "\\told");
+        s.app.open(told.substr(0, told.size() - 1));
+        const std::vector<Message>& said = s.platform.messages;
+        EXPECT_EQ(said.empty() ? s.f.txtGanFileName.text() : said.back().text + " | " + said.back().detail, opened);
+    }
+    EXPECT_EQ(s.f.txtGanFileFinal.text(), "#population 70");
 }
 
 }  // namespace

@@ -1,0 +1,173 @@
+// What the user's actions put into the lists and the garrison stays within
+// what the boxes take when typed into, so that every province the editor
+// composes is saved and opens again. An action past a limit adds nothing and
+// says why.
+#include <gtest/gtest.h>
+
+#include "support/session.h"
+
+namespace gs::test {
+namespace {
+
+const std::string kGarrisonFull =
+    "  message \"Godsmith\": The garrison can hold at most 20000 lines, so it keeps what it held.\n";
+const std::string kGarrisonLineTooLong =
+    "  message \"Godsmith\": A line in the garrison can hold at most 4000 characters, so it keeps what it held.\n";
+std::string listFull(int most) {
+    return "  message \"Godsmith\": This list can hold at most " + std::to_string(most) +
+           " entries, so it keeps what it held.\n";
+}
+
+std::string repeated(int count, const std::string& piece) {
+    std::string s;
+    for (int i = 0; i < count; ++i) s += piece;
+    return s;
+}
+
+// Clicks a button `times` times; what the clicks said.
+std::string clicks(Session& s, const std::string& button, int times) {
+    std::string said;
+    for (int i = 0; i < times; ++i) said += s.run("click " + button);
+    return said;
+}
+
+TEST(CompositionLimits, SubmitAddsNothingThatWouldPassTheGarrisonBoxsLimits) {
+    Session s;
+    s.run("start");
+    // Lines: a Submit that would end past 20000 lines adds none of them.
+    s.run("type txtGarrison " + repeated(19998, "#kept\\r\\n"));
+    const std::string held = s.f.txtGarrison.text();
+    s.run("type txtUnitID 10");
+    s.run("type txtUnitCount 5");
+    clicks(s, "cmdAddToUnitList", 2);
+    EXPECT_EQ(s.run("click cmdAddUnits"), kGarrisonFull);
+    EXPECT_EQ(s.f.txtGarrison.text(), held);
+    EXPECT_EQ(s.f.lstUnitList.listCount(), 2);
+    // The Magic opening counts with the list's lines.
+    s.run("click chkClearMagic");
+    s.run("index cboMagic 1");
+    clicks(s, "cmdAddToMagicList", 2);
+    EXPECT_EQ(s.run("click cmdAddMagic"), kGarrisonFull);
+    EXPECT_EQ(s.f.txtGarrison.text(), held);
+    s.run("index lstUnitList 0");
+    s.run("dblclick lstUnitList");
+    EXPECT_EQ(s.run("click cmdAddUnits"), "");
+    EXPECT_EQ(s.f.txtGarrison.text(), held + "#units 5 10 --Mossguard Spearman\r\n");
+    EXPECT_EQ(s.run("click cmdAddUnits"), "");
+    EXPECT_EQ(lineCount(s.f.txtGarrison.text()), 20000u);
+    EXPECT_EQ(s.run("click cmdAddItem"), kGarrisonFull);
+
+    // Length: a line longer than 4000 bytes is refused, one of 4000 taken.
+    s.run("click cmdClearGarrison");
+    const std::string name(3989, 'n');
+    s.run("type txtCommanderName " + name + "y");
+    s.run("click cmdAddToCommanderNameList");
+    EXPECT_EQ(s.run("click cmdAddCommanderName"), kGarrisonLineTooLong);
+    EXPECT_EQ(s.f.txtGarrison.text(), "");
+    s.run("index lstCommanderNameList 0");
+    s.run("dblclick lstCommanderNameList");
+    s.run("type txtCommanderName " + name);
+    s.run("click cmdAddToCommanderNameList");
+    EXPECT_EQ(s.run("click cmdAddCommanderName"), "");
+    EXPECT_EQ(s.f.txtGarrison.text(), "#comname \"" + name + "\"\r\n");
+}
+
+TEST(CompositionLimits, ABuilderListTakesAsManyEntriesAsTheGarrisonHasLines) {
+    Session s;
+    s.run("start");
+    s.run("type txtUnitID 10");
+    EXPECT_EQ(clicks(s, "cmdAddToUnitList", 20000), "");
+    EXPECT_EQ(s.run("click cmdAddToUnitList"), listFull(20000));
+    EXPECT_EQ(s.f.lstUnitList.listCount(), 20000);
+    // The sentinel entry is an entry like any other.
+    s.run("type txtUnitID 0");
+    EXPECT_EQ(s.run("click cmdAddToUnitList"), listFull(20000));
+    EXPECT_EQ(s.f.lstUnitList.item(19999), "10 10 --Mossguard Spearman");
+}
+
+TEST(CompositionLimits, TheLargestProvinceEveryActionAllowsIsSavedAndOpensAgainTheSame) {
+    // The longest texts the tables and the boxes hold where the file puts
+    // a prefix before them.
+    const std::string longest(4000, 'x');
+    InstallationOptions options;
+    std::vector<Row> sites = defaultSiteRows(), pops = defaultPopTypeRows();
+    for (Row& site : sites)
+        if (site[1] == "Ashen Forge") site[1] = longest;
+    pops[0][0] = "-32768";
+    pops[0][1] = longest;
+    options.files[kSiteFile] = tableText(sites);
+    options.files[kPopTypeFile] = tableText(pops);
+    Session s(options);
+    ASSERT_EQ(s.run("start"), "");
+
+    // Step 1: a full description.
+    s.run("type txtGanFileDesc " + repeated(19999, "Old\\r\\n") + longest + "\\r\\n");
+    // Step 2: every list full, the most refused past it.
+    s.run("type txtLandName " + longest);
+    s.run("click cmdAddToNameList");
+    s.run("type txtLandName Ys");
+    EXPECT_EQ(clicks(s, "cmdAddToNameList", 7724), "");
+    EXPECT_EQ(s.run("click cmdAddToNameList"), listFull(7725));
+    s.run("type txtPopulation " + longest);
+    s.run("index cboPopType 1");
+    s.run("click chkKillFeatures");
+    s.run("click chkKnown(3)");
+    for (int i = 0; i < 4; ++i) {
+        const std::string add = "cmdAddFeature(" + std::to_string(i) + ")";
+        s.run("tab SSTab3 " + std::to_string(i));
+        s.run("pick cboFeature " + longest);
+        EXPECT_EQ(clicks(s, add, 565), "");
+        s.run("pick cboFeature None");
+        EXPECT_EQ(s.run("click " + add), "");
+        EXPECT_EQ(s.run("click " + add), listFull(566));
+    }
+    // The entries kept their own sites.
+    s.run("index lstFeatureList(3) 564");
+    EXPECT_EQ(s.f.txtSiteDescription.text().substr(0, 8), "2 xxxxxx");
+    s.run("index lstFeatureList(3) 565");
+    EXPECT_EQ(s.f.txtSiteDescription.text(), "NO SITE SELECTED.");
+    // Step 3: the garrison filled by Submit, the most refused past it.
+    s.run("type txtCommanderID 1822");
+    s.run("click cmdAddToCommanderList");
+    s.run("click cmdAddCommander");
+    s.run("type txtCommanderName " + std::string(3989, 'c'));
+    s.run("click cmdAddToCommanderNameList");
+    s.run("click cmdAddCommanderName");
+    s.run("type txtUnitID 10");
+    clicks(s, "cmdAddToUnitList", 19996);
+    EXPECT_EQ(s.run("click cmdAddUnits"), "");
+    EXPECT_EQ(s.run("click cmdAddUnits"), kGarrisonFull);
+    const std::string garrison = s.f.txtGarrison.text();
+    ASSERT_EQ(lineCount(garrison), 20000u);
+
+    s.run("tab SSTab1 3");
+    const std::string shown = s.f.txtGanFileFinal.text();
+    ASSERT_EQ(lineCount(shown), 50000u);
+    ASSERT_EQ(longestLine(shown), 4018u);
+    s.run("answer {DIR}/largest.god");
+    s.run("click cmdSaveAs");
+    ASSERT_EQ(readFile(s.folder + "/largest.god"), shown + "\r\n");
+
+    // Every box the file holds is the same after it is opened again.
+    const auto boxes = [&s] {
+        std::vector<std::string> all;
+        for (const TextBox* t : {&s.f.txtGanFileDesc, &s.f.txtPopulation, &s.f.txtGarrison}) all.push_back(t->text());
+        for (const ListBox* l : {&s.f.lstNameList, &s.f.lstFeatureList[0], &s.f.lstFeatureList[1],
+                                 &s.f.lstFeatureList[2], &s.f.lstFeatureList[3]})
+            all.insert(all.end(), l->items().begin(), l->items().end());
+        for (const CheckBox* c :
+             {&s.f.chkKillFeatures, &s.f.chkKnown[0], &s.f.chkKnown[1], &s.f.chkKnown[2], &s.f.chkKnown[3]})
+            all.push_back(std::to_string(c->value()));
+        all.push_back(s.f.cboPopType.text());
+        return all;
+    };
+    const std::vector<std::string> before = boxes();
+    s.run("click cmdClearAll");
+    s.run("answer {DIR}/largest.god");
+    s.run("click cmdLoad");
+    EXPECT_EQ(s.f.txtGanFileFinal.text(), shown);
+    EXPECT_EQ(boxes(), before);
+}
+
+}  // namespace
+}  // namespace gs::test
