@@ -1,6 +1,8 @@
 #include "document/form_io.h"
 
 #include <algorithm>
+#include <optional>
+#include <unordered_map>
 
 namespace gs {
 
@@ -23,14 +25,21 @@ void fill(ListBox& list, const std::vector<std::string>& entries) {
     list.addItems(entries);
 }
 
-// The site an entry names: the number of the last row it names, -1 for
-// "--no site" or a site the table does not hold.
-std::int16_t siteNumberOfEntry(const Editor& e, const std::string& entry) {
-    std::int16_t number = -1;
-    for (const SiteRecord& site : e.Sites)
-        if (siteEntry(site) == entry) number = site.Number;
-    return number;
-}
+// The site each entry names: the number of the last row that gives it.
+// "--no site" and a site the table does not hold name none (-1).
+class SiteNumbers {
+public:
+    explicit SiteNumbers(const Editor& e) {
+        for (const SiteRecord& site : e.Sites) numbers_[siteEntry(site)] = site.Number;
+    }
+    std::int16_t of(const std::string& entry) const {
+        const auto it = numbers_.find(entry);
+        return it == numbers_.end() ? std::int16_t{-1} : it->second;
+    }
+
+private:
+    std::unordered_map<std::string, std::int16_t> numbers_;
+};
 
 }  // namespace
 
@@ -92,6 +101,7 @@ void toForm(const GodFile& g, Editor& e, const std::vector<int>& tabs) {
     f.chkKillFeatures.setValue(g.killFeatures ? CheckBox::Checked : CheckBox::Unchecked);
     // Slots that already say what g says stay as they are.
     const bool sitesDiffer = fromForm(e).sites != g.sites || siteTabs(e) != tabs;
+    const std::optional<SiteNumbers> numbers = sitesDiffer ? std::optional<SiteNumbers>(e) : std::nullopt;
     for (int i = 0; i < kSiteSlots && sitesDiffer; ++i) {
         const auto tab = std::find(tabs.begin(), tabs.end(), i);
         const std::size_t k = static_cast<std::size_t>(tab - tabs.begin());
@@ -99,7 +109,7 @@ void toForm(const GodFile& g, Editor& e, const std::vector<int>& tabs) {
         const std::vector<std::string> entries = filled ? g.sites[k].candidates : std::vector<std::string>{};
         fill(f.lstFeatureList[i], entries);
         e.SiteListNumbers[i].clear();
-        for (const std::string& entry : entries) e.SiteListNumbers[i].push_back(siteNumberOfEntry(e, entry));
+        for (const std::string& entry : entries) e.SiteListNumbers[i].push_back(numbers->of(entry));
         f.chkKnown[i].setValue(filled && g.sites[k].known ? CheckBox::Checked : CheckBox::Unchecked);
     }
     f.txtGarrison.setText(g.garrison);

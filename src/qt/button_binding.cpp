@@ -4,6 +4,7 @@
 
 #include "qt/cp1252.h"
 #include "qt/focus_marks.h"
+#include "qt/text_binding.h"
 
 namespace gs::qt {
 
@@ -14,7 +15,10 @@ public:
     ButtonBinding(BindingHost& host, Button& button, QPushButton* push) : Binding(host, button, push), push(push) {
         push->setAutoDefault(false);
         markFocus(push);
-        QObject::connect(push, &QPushButton::clicked, [&button] { button.click(); });
+        QObject::connect(push, &QPushButton::clicked, [&button] {
+            const HeldTexts texts;
+            button.click();
+        });
     }
 
 protected:

@@ -9,13 +9,17 @@
 
 #include "app/opening.h"
 #include "qt/qt_platform.h"
+#include "qt/text_binding.h"
 
 namespace gs::qt {
 
 FileOpening::FileOpening(QWidget* window, App& app) : QObject(window), window_(window), app_(app) {
     auto* shortcut = new QShortcut(QKeySequence::Open, window);
     shortcut->setContext(Qt::WindowShortcut);
-    QObject::connect(shortcut, &QShortcut::activated, this, [this] { app_.form.cmdLoad.click(); });
+    QObject::connect(shortcut, &QShortcut::activated, this, [this] {
+        const HeldTexts texts;
+        app_.form.cmdLoad.click();
+    });
     // Controls that take no drops pass them on to the window.
     window->setAcceptDrops(true);
     // Seen before any control: a text box would otherwise take the file's
@@ -43,7 +47,13 @@ bool FileOpening::eventFilter(QObject* watched, QEvent* event) {
     // Opened once the drop is over: the reset and a message box would
     // otherwise run inside the system's drag.
     if (type == QEvent::Drop)
-        QMetaObject::invokeMethod(this, [this, p = *path] { app_.open(p); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this, p = *path] {
+                const HeldTexts texts;
+                app_.open(p);
+            },
+            Qt::QueuedConnection);
     return true;
 }
 

@@ -11,6 +11,7 @@
 #include "qt/form_view.h"
 #include "qt/open_application.h"
 #include "qt/qt_platform.h"
+#include "qt/text_binding.h"
 #include "qt/undo_keys.h"
 #include "qt/window_font.h"
 #include "qt/window_scale.h"
@@ -47,6 +48,9 @@ int main(int argc, char** argv) {
     };
     new gs::qt::FileOpening(main.window(), app);
     if (!app.start()) return 0;
-    if (file) app.open(*file);
+    if (file) {
+        const gs::qt::HeldTexts texts;
+        app.open(*file);
+    }
     return QApplication::exec();
 }

@@ -6,6 +6,8 @@
 #include <QTextBlock>
 #include <algorithm>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "qt/caret_position.h"
 #include "qt/cp1252.h"
@@ -69,6 +71,11 @@ void replaceText(QPlainTextEdit* field, const QString& text) {
     doc->setUndoRedoEnabled(true);
 }
 
+class TextBinding;
+// The fields waiting for the click that set their texts to end.
+int heldDepth = 0;
+std::vector<TextBinding*> held;
+
 class TextBinding : public Binding {
 public:
     TextBinding(BindingHost& host, TextBox& box, QWidget* w)
@@ -94,6 +101,18 @@ public:
         }
     }
 
+    ~TextBinding() override { std::erase(held, this); }
+
+    // A field out of sight (on a page not shown) takes its text when it is
+    // shown: a long text set while it is hidden, by opening a file or a
+    // reset, is laid out only where the user sees it.
+    void release() {
+        waiting_ = !plain->isVisibleTo(plain->window());
+        if (waiting_) return;
+        const QSignalBlocker block(plain);
+        syncText();
+    }
+
 protected:
     void syncOwn() override {
         if (line) {
@@ -102,11 +121,9 @@ protected:
             return syncText();
         }
         plain->setReadOnly(box.readOnly);
-        // A field out of sight (on a page not shown) takes its text when it
-        // is shown: a long text set while it is hidden, by opening a file or
-        // a reset, is laid out only where the user sees it.
-        waiting_ = !plain->isVisibleTo(plain->window());
-        if (!waiting_) syncText();
+        if (heldDepth == 0) return release();
+        waiting_ = true;
+        if (std::find(held.begin(), held.end(), this) == held.end()) held.push_back(this);
     }
 
 private:
@@ -188,6 +205,14 @@ private:
 };
 
 }  // namespace
+
+HeldTexts::HeldTexts() { ++heldDepth; }
+
+HeldTexts::~HeldTexts() {
+    if (--heldDepth > 0) return;
+    const std::vector<TextBinding*> waiting = std::exchange(held, {});
+    for (TextBinding* t : waiting) t->release();
+}
 
 std::unique_ptr<Binding> bindTextBox(BindingHost& host, TextBox& box, QWidget* parent) {
     QWidget* field = box.multiLine ? static_cast<QWidget*>(new TextArea(parent)) : new QLineEdit(parent);

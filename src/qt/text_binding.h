@@ -11,4 +11,16 @@ namespace gs::qt {
 
 std::unique_ptr<Binding> bindTextBox(BindingHost& host, TextBox& box, QWidget* parent);
 
+// While the user's click runs its handler, a multi-line field whose text is
+// set from code takes it when the handler ends, and only if the field is in
+// sight then (else when it is shown): a handler that fills one page and then
+// shows another lays out only the text the user sees.
+class HeldTexts {
+public:
+    HeldTexts();
+    ~HeldTexts();
+    HeldTexts(const HeldTexts&) = delete;
+    HeldTexts& operator=(const HeldTexts&) = delete;
+};
+
 }  // namespace gs::qt

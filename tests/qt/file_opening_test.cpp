@@ -75,6 +75,30 @@ TEST(FileOpening, AGodFileDroppedOnAnyControlOpensOtherDropsStayTheControls) {
     EXPECT_TRUE(s.platform.messages.empty());
 }
 
+TEST(FileOpening, TheBoxesOfOtherPagesTakeTheOpenedFileWhenTheirPageIsShown) {
+    OpeningWindow s;
+    s.clickTab(s.f.SSTab1, 0);
+    s.reveal(s.f.cmdLoad);
+    s.platform.dialogAnswers = {s.file("paged.god")};
+    s.click(s.f.cmdLoad);
+    ASSERT_EQ(s.f.SSTab1.tab(), 3);
+    EXPECT_EQ(s.as<QPlainTextEdit>(s.f.txtGanFileFinal)->toPlainText().toStdString(),
+              "--Description: \n--old\n\n#population 70\n#commander 12\n");
+    // Out of sight, the description and the garrison are not laid out yet.
+    auto* description = s.as<QPlainTextEdit>(s.f.txtGanFileDesc);
+    auto* garrison = s.as<QPlainTextEdit>(s.f.txtGarrison);
+    EXPECT_EQ(description->toPlainText(), "");
+    s.clickTab(s.f.SSTab1, 0);
+    EXPECT_EQ(description->toPlainText(), "old");
+    s.clickTab(s.f.SSTab1, 2);
+    EXPECT_EQ(garrison->toPlainText(), "#commander 12\n");
+    // Typed into afterwards, each holds its own text and the typed.
+    garrison->setFocus();
+    key(garrison, Qt::Key_End, Qt::ControlModifier);
+    keys(garrison, "#units 1 10");
+    EXPECT_EQ(s.f.txtGarrison.text(), "#commander 12\r\n#units 1 10");
+}
+
 TEST(FileOpening, TheCommandLinesOneFileIsMadeAbsolute) {
     const std::string here = QDir::currentPath().toStdString();
     EXPECT_EQ(fileToOpen({"godsmith", "mine.god"}), here + "/mine.god");
