@@ -206,16 +206,15 @@ std::string Session::run(const std::string& command) {
         std::istringstream args(rest);
         int row = 0, column = 0;
         args >> row >> column;
-        std::string text, line, out;
+        std::string text, bytes = readFile(path);
         std::getline(args, text);
-        std::istringstream lines(readFile(path));
-        for (int r = 0; std::getline(lines, line); ++r) {
-            Row cells(1);
-            for (char ch : line.substr(0, line.size() - 1)) ch == '\t' ? cells.emplace_back() : cells.back() += ch;
-            if (r == row) cells.at(column) = text.substr(1);
-            out += joinRow(cells) + "\r\n";
-        }
-        writeFile(path, out);
+        std::size_t start = 0, end = bytes.find("\r\n");  // only the row's own line is taken apart: tables are long
+        for (int r = 0; r < row && end != std::string::npos; ++r) start = end + 2, end = bytes.find("\r\n", start);
+        if (end == std::string::npos) throw std::runtime_error(name + " has no row " + std::to_string(row));
+        Row cells(1);
+        for (char ch : bytes.substr(start, end - start)) ch == '\t' ? cells.emplace_back() : cells.back() += ch;
+        cells.at(column) = text.substr(1);
+        writeFile(path, bytes.replace(start, end - start, joinRow(cells)));
     } else if (verb == "size") std::filesystem::resize_file(path, std::stoull(rest));
     else if (verb == "rm") std::filesystem::remove_all(path);
     else if (verb == "reply") platform.questionAnswers.push_back(rest == "yes");
