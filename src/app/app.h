@@ -21,8 +21,9 @@ public:
     // The program's start: the splash loads and activates, which loads the
     // main window and so runs the start-up sequence. When another editor
     // has this installation open, the user first chooses to quit (false is
-    // returned, nothing is shown or read) or to open it anyway.
-    bool start();
+    // returned, nothing is shown or read) or to open it anyway. Tables read
+    // ahead (model/tables.h) spare the start-up parsing them again.
+    bool start(TablesAhead* readAhead = nullptr);
     // The user closes the main window.
     void close();
     // Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z) outside a text box.

@@ -9,7 +9,7 @@
 
 #include <array>
 #include <cstdint>
-#include <deque>
+#include <list>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -70,8 +70,9 @@ private:
 
 // The bytes one table's text cells view: the file as last read and, while
 // rows still view them, earlier reads (a read that fails half-way leaves the
-// rows after the failing line as they were).
-using TableBytes = std::deque<std::string>;
+// rows after the failing line as they were). A list, so that bytes handed
+// from one list to another stay where the rows view them.
+using TableBytes = std::list<std::string>;
 
 struct UnitRecord {
     i16 Number = 0;                                                                 // 0

@@ -1,5 +1,8 @@
 #include "model/tables.h"
 
+#include <iterator>
+#include <system_error>
+
 #include "model/file_access.h"
 #include "model/paths.h"
 #include "model/table_reader.h"
@@ -11,21 +14,31 @@ namespace {
 // The one place the data files and the name-list index are read.
 LoadStatus readFile(const std::string& path, std::string& bytes) { return readRegularFile(path, kTableReadLimit, bytes); }
 
+template <class Record>
+using Parse = LoadStatus (*)(std::string_view, const std::string&, std::vector<Record>&);
+
+// The five tables: where each lies in the program folder and how it parses.
+constexpr std::string_view kNationFile = "\\RKdata\\NationData.txt";
+constexpr std::string_view kPopTypeFile = "\\RKdata\\PopData.txt";
+constexpr std::string_view kSiteFile = "\\RKdata\\SiteData.txt";
+constexpr std::string_view kItemFile = "\\RKdata\\ItemData.txt";
+constexpr std::string_view kUnitFile = "\\RKdata\\UnitData.txt";
+
 // Reads a file of the program folder's RKdata into `rows`, whose text cells
 // view the bytes kept in `kept`. Once every row views the new bytes, the
 // earlier ones go.
 template <class Record>
-LoadStatus readTable(Editor& e, std::string_view relative,
-                     LoadStatus (*parse)(std::string_view, const std::string&, std::vector<Record>&),
-                     std::vector<Record>& rows, TableBytes& kept) {
+LoadStatus readTable(Editor& e, std::string_view relative, Parse<Record> parse, std::vector<Record>& rows,
+                     TableBytes& kept) {
     const std::string path = appendPath(e.platform.programFolder(), relative);
     std::string& bytes = kept.emplace_back();
     if (LoadStatus status = readFile(path, bytes); !status) {
         kept.pop_back();
         return status;
     }
-    LoadStatus status = parse(bytes, path, rows);
-    if (status) kept.erase(kept.begin(), kept.end() - 1);
+    LoadStatus status =
+        e.ReadAhead && e.ReadAhead->take(path, rows, kept) ? LoadStatus::success() : parse(bytes, path, rows);
+    if (status) kept.erase(kept.begin(), std::prev(kept.end()));
     return status;
 }
 
@@ -33,8 +46,7 @@ LoadStatus readTable(Editor& e, std::string_view relative,
 // the index holds the number of the row at picker position k (entry 0 is -1).
 // Nothing but `first` when the table fails to load.
 template <class Record>
-LoadStatus loadPicker(Editor& e, ComboBox& picker, const char* first, std::string_view relative,
-                      LoadStatus (*parse)(std::string_view, const std::string&, std::vector<Record>&),
+LoadStatus loadPicker(Editor& e, ComboBox& picker, const char* first, std::string_view relative, Parse<Record> parse,
                       std::vector<Record>& rows, TableBytes& kept, std::vector<std::int16_t>* index, int count) {
     picker.clear();
     picker.addItem(first);
@@ -54,7 +66,7 @@ LoadStatus loadPicker(Editor& e, ComboBox& picker, const char* first, std::strin
 }  // namespace
 
 LoadStatus loadNations(Editor& e) {
-    return readTable(e, "\\RKdata\\NationData.txt", parseNations, e.Nations, e.NationBytes);
+    return readTable(e, kNationFile, parseNations, e.Nations, e.NationBytes);
 }
 
 LoadStatus loadNameList(Editor& e) {
@@ -73,7 +85,7 @@ LoadStatus loadNameList(Editor& e) {
 }
 
 LoadStatus loadPopTypes(Editor& e) {
-    LoadStatus status = loadPicker(e, e.f.cboPopType, "None", "\\RKdata\\PopData.txt", parsePopTypes, e.PopTypes,
+    LoadStatus status = loadPicker(e, e.f.cboPopType, "None", kPopTypeFile, parsePopTypes, e.PopTypes,
                                    e.PopTypeBytes, nullptr, kPopTypeFormat.lines);
     if (!status) return status;
     for (int k = 0; k < 4; ++k) {
@@ -84,18 +96,61 @@ LoadStatus loadPopTypes(Editor& e) {
 }
 
 LoadStatus loadSites(Editor& e) {
-    return loadPicker(e, e.f.cboFeature, "None", "\\RKdata\\SiteData.txt", parseSites, e.Sites, e.SiteBytes, &e.SiteIndex,
+    return loadPicker(e, e.f.cboFeature, "None", kSiteFile, parseSites, e.Sites, e.SiteBytes, &e.SiteIndex,
                       kSiteFormat.lines);
 }
 
 LoadStatus loadItems(Editor& e) {
-    return loadPicker(e, e.f.cboItem, "No Item", "\\RKdata\\ItemData.txt", parseItems, e.Items, e.ItemBytes, &e.ItemIndex,
+    return loadPicker(e, e.f.cboItem, "No Item", kItemFile, parseItems, e.Items, e.ItemBytes, &e.ItemIndex,
                       kItemFormat.lines);
 }
 
 LoadStatus loadUnits(Editor& e) {
-    return loadPicker(e, e.f.cboUnitFound, "None", "\\RKdata\\UnitData.txt", parseUnits, e.Units, e.UnitBytes, &e.UnitIndex,
+    return loadPicker(e, e.f.cboUnitFound, "None", kUnitFile, parseUnits, e.Units, e.UnitBytes, &e.UnitIndex,
                       kUnitFormat.lines);
+}
+
+TablesAhead::TablesAhead(const std::string& programFolder) {
+    if (programFolder.empty()) return;
+    // Without a thread of its own (the system refuses one), the start-up
+    // reads the tables itself.
+    try {
+        reading_ = std::async(std::launch::async, [this, programFolder] {
+            // As the loaders read and parse, into rows as the editor starts with.
+            const auto read = [&programFolder](auto& table, std::string_view relative, int rowCount, auto parse) {
+                table.path = appendPath(programFolder, relative);
+                table.rows.resize(static_cast<std::size_t>(rowCount));
+                std::string& bytes = table.bytes.emplace_back();
+                table.parsed = readFile(table.path, bytes) && parse(bytes, table.path, table.rows);
+            };
+            auto& [nations, popTypes, sites, items, units] = tables_;
+            read(nations, kNationFile, kNationRows, parseNations);
+            read(popTypes, kPopTypeFile, kPopTypeRows, parsePopTypes);
+            read(sites, kSiteFile, kSiteRows, parseSites);
+            read(items, kItemFile, kItemRows, parseItems);
+            read(units, kUnitFile, kUnitRows, parseUnits);
+        });
+    } catch (const std::system_error&) {
+    }
+}
+
+TablesAhead::~TablesAhead() { wait(); }
+
+void TablesAhead::wait() {
+    if (reading_.valid()) reading_.wait();
+}
+
+template <class Record>
+bool TablesAhead::take(const std::string& path, std::vector<Record>& rows, TableBytes& kept) {
+    wait();
+    Table<Record>& table = std::get<Table<Record>>(tables_);
+    if (!table.parsed || table.path != path || table.bytes.front() != kept.back()) return false;
+    table.parsed = false;
+    rows.swap(table.rows);
+    std::vector<Record>().swap(table.rows);  // the rows the editor had go now, with their memory
+    kept.pop_back();
+    kept.splice(kept.end(), table.bytes);
+    return true;
 }
 
 }  // namespace gs

@@ -128,41 +128,6 @@ TEST(LineLimit, MoreLinesSetByTheEditorItselfStayEditableButNoMore) {
     EXPECT_EQ(s.f.txtGanFileFinal.text(), edited);
 }
 
-TEST(LineLimit, TheLargestProvinceTheBoxesAllowIsSavedAndOpensAgain) {
-    // Full description and garrison boxes, and the lines the editor sets
-    // around them at their longest: "--" before a description line and
-    // "@RANDOM landname " before a name-list name.
-    InstallationOptions options;
-    options.files[kNameListFile] = kLongest + "_DATA2\r\n";
-    Session s(options);
-    s.run("start");
-    s.run("index cboNameDataList 1");
-    EXPECT_EQ(s.run("type txtGanFileDesc " + scriptLines(19999, "Old") + kLongest), "");
-    EXPECT_EQ(s.run("type txtGarrison " + scriptLines(20000, "#commander 1822")), "");
-    s.run("tab SSTab1 3");
-    const std::string shown = s.f.txtGanFileFinal.text();
-    ASSERT_EQ(lineCount(shown), 40003u);
-    ASSERT_EQ(longestLine(shown), 4017u);
-    s.run("answer {DIR}/largest.god");
-    EXPECT_EQ(s.run("click cmdSaveAs"),
-              "  save dialog \"\" name \"Test Author1_5_A_EA_SEA_\" in \"{DIR}\" filter \"Quillmap GOD file "
-              "(*.god)|*.god\" 1\n");
-    EXPECT_EQ(readFile(s.folder + "/largest.god"), shown + "\r\n");
-
-    s.run("click cmdClearAll");
-    s.run("answer {DIR}/largest.god");
-    EXPECT_EQ(s.run("click cmdLoad"), "  open dialog \"\" name \"\" in \"{DIR}/Quillmap/GOD_BIN\" filter \"Quillmap GOD file "
-                                      "(*.god)|*.god|All files (*.*)|*.*\" 1\n");
-    EXPECT_EQ(s.f.txtGanFileName.text(), "largest");
-    EXPECT_EQ(s.f.txtGanFileFinal.text(), shown);
-    std::string description, garrison;
-    for (int i = 0; i < 19999; ++i) description += "Old\r\n";
-    for (int i = 0; i < 20000; ++i) garrison += "#commander 1822\r\n";
-    EXPECT_EQ(s.f.txtGanFileDesc.text(), description + kLongest);
-    EXPECT_EQ(s.f.cboNameDataList.text(), kLongest);
-    EXPECT_EQ(s.f.txtGarrison.text(), garrison);
-}
-
 // A name-list index offering `count` names.
 std::string names(int count) {
     std::string s;

@@ -213,7 +213,7 @@ TEST(WindowsCommandLine, NamesTheGodFileInTheEditorsCharactersOrRefusesIt) {
     const std::string refused = "Fen\x80 \xC6r\xF8 ?.god";
     for (const auto& [argument, opened] :
          {std::pair{std::wstring(L"\"Fen\u20AC \u00C6r\u00F8.god\""), name},
-          {std::wstring(L"\"Fen\u20AC \u00C6r\u00F8 \u4E00.god\""),
+          {std::wstring(L"\"Fen\u20AC \u00C6r\u00F8 \U0001D11E.god\""),  // beyond UTF-16's first plane
            "File not opened! | " + s.folder + "\\" + refused + ": the name \"" + refused +
                "\" holds a character that Windows does not allow in names"}}) {
         PROCESS_INFORMATION child =

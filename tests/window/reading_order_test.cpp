@@ -74,6 +74,9 @@ TEST(ReadingOrder, EveryPageIsReadRowByRowFramesWhole) {
     f.fraHelp.setGeometry(f.fraUnitFinder.geometry());
     const std::string tail = " txtUnitDescription txtHelp cmdHelpSouth";
     EXPECT_EQ(stops(f).substr(stops(f).size() - tail.size()), tail);
+    // Over the tab pages, just as "?" south opens it, it is read first on the page.
+    f.fraHelp.setGeometry(f.SSTab1.geometry());
+    EXPECT_EQ(stops(f), "SSTab1 txtHelp SSTab2 " + builders[7] + " txtGarrison" + kUnitFinder + " cmdHelpSouth");
 }
 
 }  // namespace
