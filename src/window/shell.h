@@ -18,7 +18,7 @@ void ReportError(Platform& platform, const std::string& name);
 // hold at most 4000 characters, so the box keeps what it held.", more than
 // kMaxLines lines with "This box can hold at most 20000 lines, so it keeps
 // what it held.", more than its maxBytes with "This box can hold at most
-// 1048576 characters, so it keeps what it held." Every list box answers an entry past its most with "This
+// 524288 characters, so it keeps what it held." Every list box answers an entry past its most with "This
 // list can hold at most " + the most + " entries, so it keeps what it held."
 void connectLimits(Form1& f, Platform& platform);
 
@@ -26,7 +26,7 @@ void connectLimits(Form1& f, Platform& platform);
 // than the garrison box takes from the user adds nothing and says so:
 // "A line in the garrison can hold at most 4000 characters, so it keeps what
 // it held.", "The garrison can hold at most 20000 lines, so it keeps what
-// it held." or "The garrison can hold at most 1048576 characters, so it keeps
+// it held." or "The garrison can hold at most 524288 characters, so it keeps
 // what it held.", titled with the program's title.
 void ReportGarrisonFull(Platform& platform, const TextBox& garrison, TextBox::Refusal why);
 

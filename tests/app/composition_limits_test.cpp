@@ -71,20 +71,20 @@ TEST(CompositionLimits, SubmitAddsNothingThatWouldPassTheGarrisonBoxsLimits) {
     EXPECT_EQ(s.run("click cmdAddCommanderName"), "");
     EXPECT_EQ(s.f.txtGarrison.text(), "#comname \"" + name + "\"\r\n");
 
-    // Bytes: a Submit that would end past 1048576 bytes adds nothing.
-    s.run("type txtGarrison " + repeated(10082, std::string(102, 'b') + "\\r\\n") + std::string(35, 'x'));
+    // Bytes: a Submit that would end past 524288 bytes adds nothing.
+    s.run("type txtGarrison " + repeated(5041, std::string(102, 'b') + "\\r\\n") + std::string(11, 'x'));
     const std::string nearlyFull = s.f.txtGarrison.text();
-    ASSERT_EQ(nearlyFull.size(), 1048576u - 13);  // "#comname \"N\"" and its CR LF are 14
+    ASSERT_EQ(nearlyFull.size(), 524288u - 13);  // "#comname \"N\"" and its CR LF are 14
     s.run("index lstCommanderNameList 0");
     s.run("dblclick lstCommanderNameList");
     s.run("type txtCommanderName N");
     s.run("click cmdAddToCommanderNameList");
     EXPECT_EQ(s.run("click cmdAddCommanderName"),
-              "  message \"Godsmith\": The garrison can hold at most 1048576 characters, so it keeps what it held.\n");
+              "  message \"Godsmith\": The garrison can hold at most 524288 characters, so it keeps what it held.\n");
     EXPECT_EQ(s.f.txtGarrison.text(), nearlyFull);
-    s.run("type txtGarrison " + repeated(10082, std::string(102, 'b') + "\\r\\n") + std::string(34, 'x'));
+    s.run("type txtGarrison " + repeated(5041, std::string(102, 'b') + "\\r\\n") + std::string(10, 'x'));
     EXPECT_EQ(s.run("click cmdAddCommanderName"), "");
-    EXPECT_EQ(s.f.txtGarrison.text().size(), 1048576u);
+    EXPECT_EQ(s.f.txtGarrison.text().size(), 524288u);
 }
 
 TEST(CompositionLimits, ABuilderListTakesAsManyEntriesAsTheGarrisonHasLines) {
@@ -115,8 +115,11 @@ TEST(CompositionLimits, TheLargestProvinceEveryActionAllowsIsSavedAndOpensAgainT
     Session s(options);
     ASSERT_EQ(s.run("start"), "");
 
-    // Step 1: a full description.
-    s.run("type txtGanFileDesc " + repeated(19999, "Old\\r\\n") + longest + "\\r\\n");
+    // Step 1: a full description, 20000 lines and 524288 bytes: 19999 lines
+    // of 26 or 27 bytes with their CR LF, and the longest.
+    s.run("type txtGanFileDesc " + repeated(312, std::string(25, 'o') + "\\r\\n") +
+          repeated(19687, std::string(24, 'o') + "\\r\\n") + longest + "\\r\\n");
+    ASSERT_EQ(s.f.txtGanFileDesc.text().size(), 524288u);
     // Step 2: every list full, the most refused past it.
     s.run("type txtLandName " + longest);
     s.run("click cmdAddToNameList");
@@ -141,20 +144,30 @@ TEST(CompositionLimits, TheLargestProvinceEveryActionAllowsIsSavedAndOpensAgainT
     EXPECT_EQ(s.f.txtSiteDescription.text().substr(0, 8), "2 xxxxxx");
     s.run("index lstFeatureList(3) 565");
     EXPECT_EQ(s.f.txtSiteDescription.text(), "NO SITE SELECTED.");
-    // Step 3: the garrison filled by Submit, the most refused past it.
+    // Step 3: the garrison filled by Submit to its most lines and bytes, the
+    // most refused past it: a commander, then a name list of the longest
+    // name and 19996 short ones, which bring the bytes to the most.
     s.run("type txtCommanderID 1822");
     s.run("click cmdAddToCommanderList");
     s.run("click cmdAddCommander");
-    s.run("type txtCommanderName " + std::string(3989, 'c'));
+    ASSERT_EQ(lineCount(s.f.txtGarrison.text()), 2u);
+    s.run("type txtCommanderName " + std::string(3998, 'c'));
     s.run("click cmdAddToCommanderNameList");
-    s.run("click cmdAddCommanderName");
-    s.run("type txtUnitID 10");
-    clicks(s, "cmdAddToUnitList", 19996);
-    EXPECT_EQ(s.run("click cmdAddUnits"), "");
-    EXPECT_EQ(s.run("click cmdAddUnits"), kGarrisonFull);
+    // Each short name is written quoted on a line of its own, after the
+    // "@19997 comname" line.
+    const std::size_t left =
+        524288 - s.f.txtGarrison.text().size() - std::string("@19997 comname\r\n").size() - (4000 + 2);
+    const std::size_t shortLine = left / 19996, longer = left % 19996;
+    s.run("type txtCommanderName " + std::string(shortLine - 3, 'n'));
+    EXPECT_EQ(clicks(s, "cmdAddToCommanderNameList", static_cast<int>(longer)), "");
+    s.run("type txtCommanderName " + std::string(shortLine - 4, 'n'));
+    EXPECT_EQ(clicks(s, "cmdAddToCommanderNameList", static_cast<int>(19996 - longer)), "");
+    EXPECT_EQ(s.run("click cmdAddCommanderName"), "");
+    EXPECT_EQ(s.run("click cmdAddCommanderName"), kGarrisonFull);
     const std::string garrison = s.f.txtGarrison.text();
     ASSERT_EQ(lineCount(garrison), 20000u);
-
+    ASSERT_EQ(garrison.size(), 524288u);
+    ASSERT_EQ(longestLine(garrison), 4000u);
     s.run("tab SSTab1 3");
     const std::string shown = s.f.txtGanFileFinal.text();
     ASSERT_EQ(lineCount(shown), 50000u);

@@ -24,9 +24,9 @@ TEST(TextLimits, APasteOverALimitIsRefusedBeforeTheFieldTakesIt) {
         {lines(20000, "#a"), "This box can hold at most 20000 lines, so it keeps what it held."},
         {lines(20000, "#a", "\r\n"), "This box can hold at most 20000 lines, so it keeps what it held."},
         {QString(4001, 'x'), "A line in this box can hold at most 4000 characters, so the box keeps what it held."},
-        // 10000 lines of 105 bytes with their CR LF: 1050000 bytes.
-        {lines(10000, QString(103, 'b')),
-         "This box can hold at most 1048576 characters, so it keeps what it held."},
+        // 5000 lines of 105 bytes with their CR LF: 525000 bytes.
+        {lines(5000, QString(103, 'b')),
+         "This box can hold at most 524288 characters, so it keeps what it held."},
     };
     StartedWindow e;
     e.reveal(e.f.txtGarrison);
