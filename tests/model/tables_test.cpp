@@ -1,6 +1,7 @@
 // The table readers: which cells are replaced (empty, one blank, a star),
 // halves rounded to even, lines past the count never read, a failing row
-// that keeps the rows before it, and reading a changed table again.
+// that keeps the rows before it, reading a changed table again, and the
+// longest cell and the most names they take.
 #include "model/tables.h"
 
 #include <gtest/gtest.h>
@@ -187,6 +188,46 @@ TEST(TableReload, RowsAfterAFailingLineKeepTheirTexts) {
     check(kSiteFile, loadSites, &Editor::Sites, defaultSiteRows, 1);
     check(kNationFile, loadNations, &Editor::Nations, defaultNationRows, 3);
     check(kPopTypeFile, loadPopTypes, &Editor::PopTypes, defaultPopTypeRows, 1);
+}
+
+// A name-list index offering `count` names.
+std::string names(int count) {
+    std::string s;
+    for (int i = 0; i < count; ++i) s += "Isle" + std::to_string(i) + "_DATA2\r\n";
+    return s;
+}
+
+TEST(LineLimit, ReadersRefuseATextCellOrANameOverTheLimitOrNamesPastTheMostAndSayWhere) {
+    const std::string longest(4000, 'x');
+    struct Case {
+        const char* file;
+        std::string content, said;
+    };
+    std::vector<Row> units = defaultUnitRows(), longerUnits = units;
+    units[0][1] = longest;
+    longerUnits[0][132] = longest + "y";
+    const Case cases[] = {
+        {kUnitFile, tableText(units), ""},
+        {kNameListFile, longest + "_DATA2\r\n", ""},
+        {kUnitFile, tableText(longerUnits),
+         "  message \"Godsmith\": RKdata not found!\n"
+         "    detail: {DIR}/RKdata/UnitData.txt: line 1, field 132: a text of 4001 bytes, longer than 4000\n"},
+        {kNameListFile, "Ys_DATA2\r\n" + longest + "y_DATA2\r\n",
+         "  message \"Godsmith\": NameList.txt not found!\n"
+         "    detail: {DIR}/Quillmap/LIST_CRATE/NameList.txt: line 2 holds a name of 4001 bytes, longer than 4000\n"},
+        {kNameListFile, "Other\r\n" + names(10000), ""},
+        {kNameListFile, "Other\r\n" + names(10001),
+         "  message \"Godsmith\": NameList.txt not found!\n"
+         "    detail: {DIR}/Quillmap/LIST_CRATE/NameList.txt: line 10002 holds name 10001, more than the 10000 a list "
+         "offers\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.said);
+        InstallationOptions options;
+        options.files[c.file] = c.content;
+        Session s(options);
+        EXPECT_EQ(s.run("start"), c.said);
+    }
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 // A paste the window cannot take in within a frame (too long a line, too many
 // lines) is refused before the field lays it out: the message says why and
-// the field keeps what it held. A paste within the limits is taken. A click
-// that would add past a list's or the garrison's most is refused the same way.
+// the field keeps what it held. A paste within the limits is taken.
 #include "qt/started_window.h"
 
 namespace gs::qt {
@@ -68,32 +67,6 @@ TEST(TextLimits, APasteOverSelectedLinesCountsOnlyTheLinesThatStay) {
     EXPECT_EQ(e.f.txtGarrison.text().substr(0, 8), "#b\r\n#b\r\n");
     EXPECT_EQ(e.f.txtGarrison.text().size(), 20000u * 4);
     EXPECT_EQ(edit->toPlainText(), lines(20000, "#b"));
-}
-
-TEST(TextLimits, AClickPastAListsOrTheGarrisonsMostAddsNothingAndSaysSo) {
-    StartedWindow e;
-    e.reveal(e.f.lstNameList);
-    e.f.lstNameList.addItems(std::vector<std::string>(7725, "\"Ys\""));
-    e.as<QLineEdit>(e.f.txtLandName)->setFocus();
-    keys(e.widget(e.f.txtLandName), "Ys");
-    e.click(e.f.cmdAddToNameList);
-    ASSERT_EQ(e.platform.messages.size(), 1u);
-    EXPECT_EQ(e.platform.messages[0].text, "This list can hold at most 7725 entries, so it keeps what it held.");
-    EXPECT_EQ(e.platform.messages[0].title, "Godsmith");
-    EXPECT_EQ(e.as<QListWidget>(e.f.lstNameList)->count(), 7725);
-
-    std::string held;
-    for (int i = 0; i < 20000; ++i) held += "#a\r\n";
-    e.f.txtGarrison.setText(held);
-    e.reveal(e.f.cmdAddUnits);
-    e.as<QLineEdit>(e.f.txtUnitID)->setFocus();
-    keys(e.widget(e.f.txtUnitID), "10");
-    e.click(e.f.cmdAddToUnitList);
-    e.click(e.f.cmdAddUnits);
-    ASSERT_EQ(e.platform.messages.size(), 2u);
-    EXPECT_EQ(e.platform.messages[1].text, "The garrison can hold at most 20000 lines, so it keeps what it held.");
-    EXPECT_EQ(e.f.txtGarrison.text(), held);
-    EXPECT_EQ(e.as<QPlainTextEdit>(e.f.txtGarrison)->document()->blockCount(), 20001);
 }
 
 }  // namespace

@@ -45,6 +45,31 @@ std::string escaped(const std::string& text) {
     return out;
 }
 
+namespace {
+
+// A long text shown whole in a few lines: each line on its own, "\r\n" at
+// its end, a byte that comes more than 8 times in a row as "x{4000}", and a
+// line that comes N times in a row once, followed by " {N lines}".
+std::string counted(const std::string& text) {
+    std::string out;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = std::min(text.find("\r\n", at), text.size());
+        const std::string line = text.substr(at, end + 2 - at);  // with its CR LF
+        std::size_t times = 1;
+        while (end < text.size() && text.compare(at + times * line.size(), line.size(), line) == 0) ++times;
+        out += "  ";
+        for (std::size_t i = at, run = 1; i < end; i += run) {
+            for (run = 1; i + run < end && text[i + run] == text[i];) ++run;
+            out += run > 8 ? escaped(text.substr(i, 1)) + "{" + std::to_string(run) + "}" : escaped(text.substr(i, run));
+        }
+        out += (end < text.size() ? "\\r\\n" : "") + (times > 1 ? " {" + std::to_string(times) + " lines}" : "") + "\n";
+        at += times * line.size();
+    }
+    return out;
+}
+
+}  // namespace
+
 std::string folderShown(std::string out, const std::string& folder) {
 #ifdef _WIN32
     replaceAll(out, escaped(folder), "{DIR}");
@@ -184,10 +209,16 @@ std::string Session::run(const std::string& command) {
         list.setListIndex(static_cast<int>(it - items.begin()));
     } else if (verb == "click") {
         Control& c = at(name);
-        if (auto* b = dynamic_cast<Button*>(&c)) b->click();
-        else if (auto* k = dynamic_cast<CheckBox*>(&c)) k->click();
-        else dynamic_cast<Label&>(c).click();
-    } else if (verb == "dblclick") dynamic_cast<ListBox&>(at(name)).dblClick();
+        for (int n = rest.empty() ? 1 : std::stoi(rest); n > 0; --n)
+            if (auto* b = dynamic_cast<Button*>(&c)) b->click();
+            else if (auto* k = dynamic_cast<CheckBox*>(&c)) k->click();
+            else dynamic_cast<Label&>(c).click();
+    } else if (verb == "paste") {
+        std::string bytes, file;
+        for (std::istringstream files(rest); files >> file;) bytes += readFile(folder + "/" + file);
+        dynamic_cast<TextBox&>(at(name)).edit(bytes);
+    } else if (verb == "counted") out = counted(dynamic_cast<TextBox&>(at(name)).text());
+    else if (verb == "dblclick") dynamic_cast<ListBox&>(at(name)).dblClick();
     else if (verb == "tab") dynamic_cast<TabControl&>(at(name)).setTab(std::stoi(rest));
     else if (verb == "show") {
         for (std::istringstream names(command.substr(5)); names >> name;) out += "  " + name + " = " + state(at(name)) + "\n";

@@ -7,8 +7,10 @@
 //   start                 the program starts (scripts may change files first)
 //   type NAME TEXT        the user types TEXT into a text box (escapes as below)
 //   pick NAME TEXT        picks the entry with this text; index NAME N picks by position
-//   click NAME / dblclick NAME / tab NAME PAGE
+//   click NAME [TIMES] / dblclick NAME / tab NAME PAGE
+//   paste NAME PATH...    the files' bytes, joined, put into a text box as a paste does
 //   show NAME...          each control's state; items NAME lists its entries
+//   counted NAME          a long text box's text, repeated bytes and lines counted
 //   file PATH             a file's bytes, PATH relative to the installation
 //   write PATH TEXT / rm PATH    changes a file of the installation
 //   repeat PATH N TEXT    appends TEXT N times to a file (made when missing)
