@@ -9,6 +9,17 @@ namespace gs::qt {
 
 namespace {
 
+// The one-pixel outline QPainter::drawRect draws with a one-pixel pen (its
+// right and bottom lines one past the rectangle's), filled as four strips:
+// a stroke would make a span for each row of a tall frame.
+void outline(QPainter& p, const QRect& r, const QColor& colour) {
+    const int x = r.x(), y = r.y(), w = r.width(), h = r.height();
+    p.fillRect(x, y, w + 1, 1, colour);
+    p.fillRect(x, y + h, w + 1, 1, colour);
+    p.fillRect(x, y + 1, 1, h - 1, colour);
+    p.fillRect(x + w, y + 1, 1, h - 1, colour);
+}
+
 class FrameBox : public QGroupBox {
 public:
     using QGroupBox::QGroupBox;
@@ -19,10 +30,8 @@ protected:
         const QFontMetrics fm = fontMetrics();
         const int top = title().isEmpty() ? 0 : fm.height() / 2;
         const QRect r = rect().adjusted(0, top, -2, -2);
-        p.setPen(palette().color(QPalette::Mid));
-        p.drawRect(r);
-        p.setPen(palette().color(QPalette::Light));
-        p.drawRect(r.translated(1, 1));
+        outline(p, r, palette().color(QPalette::Mid));
+        outline(p, r.translated(1, 1), palette().color(QPalette::Light));
         if (title().isEmpty()) return;
         const QRect caption(6, 0, fm.horizontalAdvance(title()) + 4, fm.height());
         p.fillRect(caption, palette().color(QPalette::Window));

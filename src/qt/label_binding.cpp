@@ -8,14 +8,24 @@
 
 namespace gs::qt {
 
+std::chrono::steady_clock::time_point (*progressClock)() = std::chrono::steady_clock::now;
+
 namespace {
+
+// A screen shows a new picture about every 16 ms.
+constexpr std::chrono::milliseconds kFrame(16);
 
 class ClickLabel : public QLabel {
 public:
     using QLabel::QLabel;
     std::function<void()> clicked;
+    std::chrono::steady_clock::time_point painted;  // when last painted
 
 protected:
+    void paintEvent(QPaintEvent* e) override {
+        painted = progressClock();
+        QLabel::paintEvent(e);
+    }
     void mouseReleaseEvent(QMouseEvent* e) override {
         if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && clicked) clicked();
     }
@@ -44,11 +54,13 @@ protected:
         if (lbl->text() != caption) {
             lbl->setText(caption);
             // The splash's progress captions change while start-up or a reset
-            // holds the event loop: they are painted now. Any other caption is
-            // painted with the rest of the window when the action is over;
-            // painting each at once made a page's first showing paint label
-            // by label.
-            if (onSplash && lbl->isVisible()) lbl->repaint();
+            // holds the event loop: they are painted now, unless the last one
+            // has not been on screen for a frame yet (no eye would see it; the
+            // new one shows with the next caption painted, or when the loop
+            // runs). Any other caption is painted with the rest of the window
+            // when the action is over; painting each at once made a page's
+            // first showing paint label by label.
+            if (onSplash && lbl->isVisible() && progressClock() - lbl->painted >= kFrame) lbl->repaint();
         }
     }
 
