@@ -106,22 +106,6 @@ TEST(StartUp, TakesTablesReadAheadOnlyWhileTheFilesHoldWhatWasRead) {
     EXPECT_EQ(s.f.cboUnitFound.item(1), "Renamed After");
 }
 
-// The era's handler does nothing while the main window loads (the start
-// fills the nations itself); a reset runs it and refills them.
-TEST(Reset, RunsTheEraHandlerWhichTheFirstStartSkips) {
-    Session s;
-    std::string seen;
-    s.f.cboEra.Click = [&, handler = s.f.cboEra.Click] {
-        handler();
-        seen += std::string(s.app.editor.Loading ? "loading " : "") + std::to_string(s.f.cboNation.listCount()) + "|";
-    };
-    s.run("start");
-    s.run("pick cboEra Late");
-    s.run("click cmdClearAll");
-    EXPECT_EQ(seen, "loading 0|21|22|");
-    EXPECT_EQ(s.f.cboNation.item(0), "Brinehold");
-}
-
 // The help panel: the mouse-over text of every control (tests/data/help.txt
 // lists the controls whose help differs from the one before) and the "?"
 // buttons that open the panel over the Unit Finder or the tab pages.

@@ -62,6 +62,7 @@ TEST_F(Tables, UnitFailuresKeepEarlierRowsButNotTheFailingOne) {
     const std::tuple<int, std::string, std::string> cases[] = {
         {u::HitPoints, "  ", "line 57, field 9: \"  \" is not a number"},  // only a single blank is empty
         {u::SeaShape, "32767.5", "line 57, field 130: \"32767.5\" is out of range"},
+        {u::Number, "5\r", "line 57, field 0: holds a line break"},  // the first cell too
     };
     for (const auto& [column, cell, cause] : cases) {
         SCOPED_TRACE(cause);
