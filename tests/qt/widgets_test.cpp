@@ -6,6 +6,7 @@
 
 #include "qt/cp1252.h"
 #include "qt/label_binding.h"
+#include "qt/map_picture.h"
 #include "qt/qt_platform.h"
 #include "qt/started_window.h"
 #include "qt/twips.h"
@@ -238,6 +239,20 @@ TEST_F(Views, PicturesShowTheirFileOrTheBuiltInBitmap) {
     const QColor sea = image.pixelColor(image.width() - 1, image.height() - 1);
     EXPECT_GT(sea.blue(), sea.red() + 20);
     EXPECT_NE(sea, image.pixelColor(image.width() / 2, image.height() / 2));
+}
+
+// The executable carries the built-in picture of each image control at scale
+// 1, pixel for pixel as drawn; at another scale the picture is drawn.
+TEST_F(Views, TheCarriedMapPicturesAreTheDrawnOnes) {
+    const auto check = [&](const Control& c, bool night, bool carried) {
+        const QSize size = widget(c)->size();
+        EXPECT_EQ(carriedMapPicture(size, night).isNull(), !carried) << c.fullName();
+        EXPECT_EQ(as<QLabel>(c)->pixmap().toImage(), drawnMapPicture(size, night).toImage()) << c.fullName();
+    };
+    for (const Control* c : {&f.Image1, &f.Image2}) check(*c, false, true);
+    check(app.splash.Image1, true, true);
+    main.setScale(1.5);
+    check(f.Image1, false, false);
 }
 
 TEST_F(Views, PageControlsShowOnlyOnTheirPageAndFloatingOnesOnEvery) {
