@@ -1,6 +1,11 @@
 #include "model/table_reader.h"
 
 
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
 #include "model/columns.h"
 #include "model/number.h"
 #include "window/controls.h"
@@ -32,86 +37,104 @@ bool Lines::next(std::string_view& line) {
 
 namespace {
 
-// The cells of one line in column order, read through a cursor as the
-// record's fields are filled: one pass over the line's bytes, which stops
-// after the last needed field. The first cell that fails (no number of its
-// range, a text too long) is kept with why; later reads return placeholders.
+// Splits a line at its Tabs into its first `wanted` cells (at most); returns
+// how many it has. The Tabs are found eight bytes at a time: the unit table
+// is mostly empty cells, so a line is mostly Tabs.
+int splitAtTabs(std::string_view line, std::string_view* cells, int wanted) {
+    const char* const bytes = line.data();
+    const std::size_t size = line.size();
+    int count = 0;
+    std::size_t start = 0;  // of the cell being read
+    const auto cellEndsAt = [&](std::size_t tab) {
+        cells[count++] = std::string_view(bytes + start, tab - start);
+        start = tab + 1;
+        return count == wanted;
+    };
+    std::size_t i = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7F, kTabs = 0x0909090909090909;
+        for (; i + 8 <= size; i += 8) {
+            std::uint64_t word;
+            std::memcpy(&word, bytes + i, 8);
+            const std::uint64_t x = word ^ kTabs;  // a Tab byte is now 0
+            // The high bit of every byte that is 0, and of no other.
+            for (std::uint64_t tabs = ~(((x & kLow7) + kLow7) | x | kLow7); tabs != 0; tabs &= tabs - 1)
+                if (cellEndsAt(i + static_cast<std::size_t>(std::countr_zero(tabs) / 8))) return count;
+        }
+    }
+    for (; i < size; ++i)
+        if (bytes[i] == '\t' && cellEndsAt(i)) return count;
+    cells[count++] = std::string_view(bytes + start, size - start);
+    return count;
+}
+
+// Why a line's first failing cell (no number of its range, a text too long)
+// failed, and which field it is.
+struct CellFailure {
+    int field = -1;
+    std::string why;
+    bool failed() const { return field >= 0; }
+    // Keeps the first failure only.
+    void blame(int cellField, std::string cellWhy) {
+        if (failed()) return;
+        field = cellField;
+        why = std::move(cellWhy);
+    }
+};
+
+// Any other spelling of a number than the usual one, or the failure to read one.
+std::int64_t otherNumber(std::string_view cell, std::int64_t min, std::int64_t max, CellFailure& failure, int field) {
+    const NumberResult r = toInteger(cell, min, max);
+    if (!r.ok()) failure.blame(field, numberFailure(cell, r.error));
+    return r.value;
+}
+
+void blameLongText(std::string_view cell, CellFailure& failure, int field) {
+    failure.blame(field, "a text of " + std::to_string(cell.size()) + " bytes, longer than " +
+                             std::to_string(kMaxLineLength));
+}
+
+// The texts an absent and a "*" cell stand for, made once.
+const gs::text kAbsentCell{std::string_view(kAbsentText)};
+const gs::text kStarCell{std::string_view("-999")};
+
+// The needed cells of one line, read in column order as the record's fields
+// are filled. The first cell that fails goes to `failure`; the record is then
+// not kept.
 class Cells {
 public:
-    Cells(std::string_view line, const TableFormat& format)
-        : line_(line), at_(line.data()), end_(line.data() + line.size()), fields_(format.fields),
-          lastAfterLastTab_(format.lastFieldAfterLastTab ? format.fields : 0), rule_(format.cells) {}
+    Cells(const std::string_view* cells, CellRule rule, CellFailure& failure)
+        : cells_(cells), rule_(rule), failure_(failure) {}
 
     [[gnu::always_inline]] gs::text text() {
-        const std::string_view cell = next();
-        if (cell.size() > static_cast<std::size_t>(kMaxLineLength)) [[unlikely]] {
-            failLongText(cell);
-            return kAbsentText;
+        const std::string_view cell = cells_[read_++];
+        if (cell.size() > 1) [[likely]] {
+            if (cell.size() > static_cast<std::size_t>(kMaxLineLength)) [[unlikely]] {
+                blameLongText(cell, failure_, read_ - 1);
+                return kAbsentCell;
+            }
+            return gs::text(cell);
         }
         switch (stands(cell)) {
-        case Stands::Absent: return kAbsentText;
-        case Stands::Star: return "-999";
+        case Stands::Absent: return kAbsentCell;
+        case Stands::Star: return kStarCell;
         default: return gs::text(cell);
         }
     }
     [[gnu::always_inline]] std::int16_t i16() { return static_cast<std::int16_t>(number(INT16_MIN, INT16_MAX)); }
     [[gnu::always_inline]] std::int32_t i32() { return static_cast<std::int32_t>(number(INT32_MIN, INT32_MAX)); }
 
-    // The fields the line has, counted up to the needed ones (so a short
-    // line reports its count), once the record is filled.
-    int fieldCount() {
-        while (read_ < fields_) next();
-        return ended_ ? present_ : read_;
-    }
-    // The next cell as it stands in the line; empty past the line's end.
-    [[gnu::always_inline]] std::string_view next() {
-        ++read_;
-        if (ended_) return {};
-        const char* const start = at_;
-        while (at_ != end_ && *at_ != '\t') ++at_;
-        const std::string_view cell(start, static_cast<std::size_t>(at_ - start));
-        if (at_ == end_) {
-            ended_ = true;
-            present_ = read_;
-        } else {
-            ++at_;
-        }
-        if (read_ == lastAfterLastTab_) [[unlikely]]
-            return line_.substr(line_.rfind('\t') + 1);
-        return cell;
-    }
-
-    bool failed() const { return failedField_ >= 0; }
-    int failedField() const { return failedField_; }
-    const std::string& why() const { return why_; }
-
 private:
     [[gnu::always_inline]] std::int64_t number(std::int64_t min, std::int64_t max) {
-        const std::string_view cell = next();
-        std::int64_t value = kAbsent;
+        const std::string_view cell = cells_[read_++];
+        std::int64_t value;
+        if (readPlainInteger(cell, value) && value >= min && value <= max) [[likely]]
+            return value;
         switch (stands(cell)) {
-        case Stands::Absent: break;
-        case Stands::Star: value = kStar; break;
-        default:
-            if (!readPlainInteger(cell, value) || value < min || value > max) [[unlikely]]
-                value = otherNumber(cell, min, max);
+        case Stands::Absent: return kAbsent;
+        case Stands::Star: return kStar;
+        default: return otherNumber(cell, min, max, failure_, read_ - 1);
         }
-        return value;
-    }
-    // Any other spelling of a number, or the failure to read one.
-    std::int64_t otherNumber(std::string_view cell, std::int64_t min, std::int64_t max) {
-        const NumberResult r = toInteger(cell, min, max);
-        if (!r.ok()) fail(numberFailure(cell, r.error));
-        return r.value;
-    }
-    void failLongText(std::string_view cell) {
-        fail("a text of " + std::to_string(cell.size()) + " bytes, longer than " + std::to_string(kMaxLineLength));
-    }
-    // Blames the cell read last.
-    void fail(std::string why) {
-        if (failed()) return;
-        failedField_ = read_ - 1;
-        why_ = std::move(why);
     }
     // What a cell stands for under the table's rule: itself, an absent value
     // ("-666") or a star ("-999"). Only "", " " and "*" can stand for more.
@@ -123,56 +146,50 @@ private:
         return Stands::Itself;
     }
 
-    const std::string_view line_;
-    const char* at_;
-    const char* const end_;
-    const int fields_;            // the fields a line needs
-    const int lastAfterLastTab_;  // the field that is the text after the last Tab; 0 for none
+    const std::string_view* const cells_;
     const CellRule rule_;
-    bool ended_ = false;
-    int read_ = 0;     // cells read so far
-    int present_ = 0;  // the fields of a line that ended before them
-    int failedField_ = -1;
-    std::string why_;
+    CellFailure& failure_;
+    int read_ = 0;  // cells read so far
 };
 
-// The first needed field of a line that holds a line break, or -1.
-int fieldWithLineBreak(std::string_view line, const TableFormat& format) {
-    if (!holdsLineBreak(line)) return -1;
-    Cells cells(line, format);
-    for (int i = 0; i < format.fields; ++i)
-        if (holdsLineBreak(cells.next())) return i;
-    return -1;
-}
+// The most fields a table needs.
+constexpr int kMostFields = 133;
 
+// Fills rows from the lines; `fill(record, cells)` reads one line's cells
+// into a record (inlined here, so that reading a cell stays a few steps).
 template <class Record, class Fill>
 LoadStatus parseTable(std::string_view bytes, const std::string& path, const TableFormat& format,
                       std::vector<Record>& rows, Fill fill) {
     if (LoadStatus start = textStart(bytes, path); !start) return start;
     Lines lines(bytes);
+    std::array<std::string_view, kMostFields> cells;
+    CellFailure failure;
+    const auto lineFails = [&](int r, const std::string& why) {
+        return LoadStatus::failure(path + ": line " + std::to_string(r + 1) + why);
+    };
     for (int r = 0; r < format.lines; ++r) {
         std::string_view line;
         if (!lines.next(line))
             return LoadStatus::failure(path + ": ends after " + std::to_string(r) + " of " +
                                        std::to_string(format.lines) + " lines");
-        Cells cells(line, format);
+        if (const int count = splitAtTabs(line, cells.data(), format.fields); count < format.fields)
+            return lineFails(r, " has " + std::to_string(count) + " fields, " + std::to_string(format.fields) +
+                                    " needed");
+        if (format.lastFieldAfterLastTab) cells[format.fields - 1] = line.substr(line.rfind('\t') + 1);
+        if (holdsLineBreak(line))
+            for (int field = 0; field < format.fields; ++field)
+                if (holdsLineBreak(cells[field]))
+                    return lineFails(r, ", field " + std::to_string(field) + ": " + kHoldsLineBreak);
+        Cells reader(cells.data(), format.cells, failure);
         Record record;
-        fill(record, cells);
-        if (const int count = cells.fieldCount(); count < format.fields)
-            return LoadStatus::failure(path + ": line " + std::to_string(r + 1) + " has " + std::to_string(count) +
-                                       " fields, " + std::to_string(format.fields) + " needed");
-        if (const int field = fieldWithLineBreak(line, format); field >= 0)
-            return LoadStatus::failure(path + ": line " + std::to_string(r + 1) + ", field " + std::to_string(field) +
-                                       ": " + kHoldsLineBreak);
-        if (cells.failed())
-            return LoadStatus::failure(path + ": line " + std::to_string(r + 1) + ", field " +
-                                       std::to_string(cells.failedField()) + ": " + cells.why());
-        rows[r] = std::move(record);
+        fill(record, reader);
+        if (failure.failed()) return lineFails(r, ", field " + std::to_string(failure.field) + ": " + failure.why);
+        rows[r] = record;
     }
     return LoadStatus::success();
 }
 
-void fillUnit(UnitRecord& u, Cells& c) {
+[[gnu::always_inline]] inline void fillUnit(UnitRecord& u, Cells& c) {
     u.Number = c.i16();
     for (auto f :
          {&UnitRecord::Name, &UnitRecord::Unique, &UnitRecord::Mounted, &UnitRecord::Sacred, &UnitRecord::Female})
@@ -231,7 +248,7 @@ void fillUnit(UnitRecord& u, Cells& c) {
     u.Special = c.text();
 }
 
-void fillItem(ItemRecord& i, Cells& c) {
+[[gnu::always_inline]] inline void fillItem(ItemRecord& i, Cells& c) {
     i.Number = c.i16();
     i.Name = c.text();
     i.Category = c.text();
@@ -242,7 +259,7 @@ void fillItem(ItemRecord& i, Cells& c) {
     i.Level2 = c.i16();
 }
 
-void fillSite(SiteRecord& s, Cells& c) {
+[[gnu::always_inline]] inline void fillSite(SiteRecord& s, Cells& c) {
     s.Number = c.i16();
     s.Name = c.text();
     s.Extra2 = c.i16();
@@ -280,14 +297,14 @@ void fillSite(SiteRecord& s, Cells& c) {
         s.*f = c.text();
 }
 
-void fillNation(NationRecord& n, Cells& c) {
+[[gnu::always_inline]] inline void fillNation(NationRecord& n, Cells& c) {
     n.Era = c.text();
     n.Number = c.i16();
     n.Sea = c.text();
     n.Name = c.text();
 }
 
-void fillPopType(PopTypeRecord& p, Cells& c) {
+[[gnu::always_inline]] inline void fillPopType(PopTypeRecord& p, Cells& c) {
     p.Number = c.i16();
     p.Name = c.text();
     for (int j = 0; j < 4; ++j) p.Units[j] = c.i16();
@@ -298,19 +315,19 @@ void fillPopType(PopTypeRecord& p, Cells& c) {
 }  // namespace
 
 LoadStatus parseUnits(std::string_view bytes, const std::string& path, std::vector<UnitRecord>& rows) {
-    return parseTable(bytes, path, kUnitFormat, rows, fillUnit);
+    return parseTable(bytes, path, kUnitFormat, rows, [](UnitRecord& u, Cells& c) { fillUnit(u, c); });
 }
 LoadStatus parseItems(std::string_view bytes, const std::string& path, std::vector<ItemRecord>& rows) {
-    return parseTable(bytes, path, kItemFormat, rows, fillItem);
+    return parseTable(bytes, path, kItemFormat, rows, [](ItemRecord& i, Cells& c) { fillItem(i, c); });
 }
 LoadStatus parseSites(std::string_view bytes, const std::string& path, std::vector<SiteRecord>& rows) {
-    return parseTable(bytes, path, kSiteFormat, rows, fillSite);
+    return parseTable(bytes, path, kSiteFormat, rows, [](SiteRecord& s, Cells& c) { fillSite(s, c); });
 }
 LoadStatus parseNations(std::string_view bytes, const std::string& path, std::vector<NationRecord>& rows) {
-    return parseTable(bytes, path, kNationFormat, rows, fillNation);
+    return parseTable(bytes, path, kNationFormat, rows, [](NationRecord& n, Cells& c) { fillNation(n, c); });
 }
 LoadStatus parsePopTypes(std::string_view bytes, const std::string& path, std::vector<PopTypeRecord>& rows) {
-    return parseTable(bytes, path, kPopTypeFormat, rows, fillPopType);
+    return parseTable(bytes, path, kPopTypeFormat, rows, [](PopTypeRecord& p, Cells& c) { fillPopType(p, c); });
 }
 
 LoadStatus parseNameList(std::string_view bytes, const std::string& path, std::vector<std::string>& names) {
@@ -350,5 +367,6 @@ static_assert(col::site::Count == kSiteFormat.fields && col::site::Scale1 == 40 
 static_assert(col::nation::Count == kNationFormat.fields);
 static_assert(col::poptype::Count == kPopTypeFormat.fields);
 static_assert(kMaxLineLength <= text::kMaxTextLength);
+static_assert(kUnitFormat.fields <= kMostFields && kSiteFormat.fields <= kMostFields);
 
 }  // namespace gs

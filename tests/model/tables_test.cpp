@@ -73,6 +73,38 @@ TEST_F(Tables, UnitFailuresKeepEarlierRowsButNotTheFailingOne) {
     }
 }
 
+// Cells of every length, so that each Tab falls at every place of the 8-byte
+// words the splitter reads; bytes a Tab's neighbours might be taken for (a
+// backspace, 0x89) stay text.
+TEST_F(Tables, UnitCellsSplitAtEveryTabWhereverItFalls) {
+    namespace u = col::unit;
+    const int texts[] = {u::Name,    u::Unique,   u::Female,   u::RandMagic, u::RandMagic + 15, u::Undead,
+                         u::Extra65, u::IceArmor, u::Reanimator, u::UniqueName,  u::Special};
+    for (int shift = 0; shift < 9; ++shift) {
+        SCOPED_TRACE(shift);
+        auto rows = defaultUnitRows();
+        auto& row = rows[3];
+        for (int k = 0; k < static_cast<int>(std::size(texts)); ++k)
+            row[texts[k]] = std::string(static_cast<std::size_t>((shift + k) % 9 + 2), k % 2 ? '\x89' : '\x08');
+        row[u::HitPoints] = std::to_string(shift * 111);
+        row[u::Stealth] = "-" + std::to_string(shift * 1001);
+        row[u::SeaShape] = std::to_string(shift);
+        install(kUnitFile, tableText(rows));
+        ASSERT_TRUE(loadUnits(e()));
+        const UnitRecord& r = e().Units[3];
+        const std::string_view read[] = {r.Name,   r.Unique,   r.Female,     r.RandMagicTag[0], r.RandMagicPaths[3],
+                                         r.Undead, r.Extra65,  r.IceArmor,   r.Reanimator,      r.UniqueName,
+                                         r.Special};
+        for (int k = 0; k < static_cast<int>(std::size(texts)); ++k) EXPECT_EQ(read[k], row[texts[k]]) << k;
+        EXPECT_EQ(std::tuple(r.Number, r.HitPoints, r.Stealth, r.SeaShape),
+                  std::tuple(std::stoi(row[u::Number]), shift * 111, -shift * 1001, shift));
+
+        row.pop_back();  // one field short, its last Tab anywhere in a word
+        install(kUnitFile, tableText(rows));
+        EXPECT_EQ(loadUnits(e()).cause, path(kUnitFile) + ": line 4 has 132 fields, 133 needed");
+    }
+}
+
 TEST_F(Tables, ItemCellsFollowTheReplacementRules) {
     auto rows = defaultItemRows();
     rows[4] = {"77", "Blank Charm", " ", "*", "", "", "", ""};
