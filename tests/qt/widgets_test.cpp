@@ -307,9 +307,9 @@ TEST_F(Views, StartUpShowsTheMainWindowAndCloseEndsIt) {
 }
 
 // Start-up holds the event loop while the captions change: each is painted
-// at once, unless the last one painted has not been on screen for a frame.
+// at once, unless the last one painted so has not been on screen for a frame.
 TEST_F(Views, TheSplashPaintsAProgressCaptionAtOnceOnceTheLastWasSeenForAFrame) {
-    static std::chrono::steady_clock::time_point now;
+    static std::chrono::steady_clock::time_point now(std::chrono::hours(1));
     progressClock = [] { return now; };
     const std::shared_ptr<void> realClockAfter(nullptr, [](void*) { progressClock = std::chrono::steady_clock::now; });
     struct PaintCounter : QObject {
@@ -320,22 +320,30 @@ TEST_F(Views, TheSplashPaintsAProgressCaptionAtOnceOnceTheLastWasSeenForAFrame) 
         }
     } counter;
     widget(app.splash.lblBusy)->installEventFilter(&counter);
-    app.splash.setVisible(true);  // painted as it appears
     const auto caption = [&](int ms, const char* text) {
         now += std::chrono::milliseconds(ms);
         app.splash.lblBusy.setCaption(text);
     };
-    caption(10, "Initializing...");
+    app.splash.setVisible(true);  // painted as it appears
+    caption(0, "Initializing...");
     caption(5, "Reading RK.cfg...");
-    caption(16, "Reading Quillmap NameList...");
+    caption(10, "Reading Quillmap NameList...");
     caption(16, "Reading NationData.txt...");
     caption(5, "Reading PopData.txt...");
     caption(20, "Reading SiteData.txt...");
     caption(2, "Reading ItemData.txt...");
-    EXPECT_EQ(counter.painted, QStringList({"Loading crapload of units...", "Reading Quillmap NameList...",
+    EXPECT_EQ(counter.painted, QStringList({"Loading crapload of units...", "Initializing...",
                                             "Reading NationData.txt...", "Reading SiteData.txt..."}));
     QCoreApplication::processEvents();  // the last caption shows when the loop runs
     EXPECT_EQ(counter.painted.last(), "Reading ItemData.txt...");
+    // Shown again for a reset, the splash first paints the caption it kept;
+    // the reset's own replaces it at once.
+    app.splash.setVisible(false);
+    counter.painted.clear();
+    caption(2000, "Reading ItemData.txt...");
+    app.splash.setVisible(true);
+    caption(0, "Reset in progress...");
+    EXPECT_EQ(counter.painted, QStringList({"Reading ItemData.txt...", "Reset in progress..."}));
 }
 
 TEST(FormViewLifetime, TheModelOutlivesItsView) {
