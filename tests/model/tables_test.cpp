@@ -157,7 +157,8 @@ TEST_F(Tables, NationsKeepEraAsReadAndReplaceCells) {
 TEST_F(Tables, PopTypesTakeTheLastCommanderAfterTheLastTab) {
     auto rows = defaultPopTypeRows();
     rows[1] = popTypeRow(2, "*", {1, 2, 3, 4}, 5, {6, 7, 8, 9});
-    rows[1].push_back("99");  // twelve fields: the eleventh is skipped
+    rows[1][10] = "skipped";  // twelve fields: the eleventh is never read
+    rows[1].push_back("99");
     rows[2] = popTypeRow(3, " ", {1, 2, 3, 4}, 5, {6, 7, 8, 9});
     install(kPopTypeFile, tableText(rows));
     f().lblPTCmdr[2].setCaption("12");
