@@ -44,18 +44,20 @@ LoadStatus fitsStep4(const std::string& path, const std::string& text) {
     const auto refuse = [&path](const std::string& why) {
         return LoadStatus::failure(shownPath(path) + ": cannot be shown: " + why + " Step 4 holds");
     };
-    const std::string_view all = text;
-    std::size_t number = 1;
-    for (std::size_t start = 0; start < all.size(); ++number) {
-        const std::size_t end = std::min(all.find_first_of("\r\n", start), all.size());
-        if (end - start > kMaxGodFileLineLength)
-            return refuse("line " + std::to_string(number) + " holds " + std::to_string(end - start) +
-                          " bytes, more than the " + std::to_string(kMaxGodFileLineLength));
-        start = end + (all.substr(end, 2) == "\r\n" ? 2 : 1);
+    const LineStats lines = lineStats(text);
+    if (lines.longest > kMaxGodFileLineLength) {
+        const std::string_view all = text;
+        std::size_t number = 1;
+        for (std::size_t start = 0;; ++number) {
+            const std::size_t end = std::min(all.find_first_of("\r\n", start), all.size());
+            if (end - start > kMaxGodFileLineLength)
+                return refuse("line " + std::to_string(number) + " holds " + std::to_string(end - start) +
+                              " bytes, more than the " + std::to_string(kMaxGodFileLineLength));
+            start = end + (all.substr(end, 2) == "\r\n" ? 2 : 1);
+        }
     }
-    const std::size_t lines = lineCount(text);
-    if (lines > static_cast<std::size_t>(kMaxGodFileLines))
-        return refuse(std::to_string(lines) + " lines, more than the " + std::to_string(kMaxGodFileLines));
+    if (lines.count > static_cast<std::size_t>(kMaxGodFileLines))
+        return refuse(std::to_string(lines.count) + " lines, more than the " + std::to_string(kMaxGodFileLines));
     return {};
 }
 

@@ -41,6 +41,16 @@ private:
     std::unordered_map<std::string, std::int16_t> numbers_;
 };
 
+// The filled site slots, in slot order.
+std::vector<SiteList> siteLists(const Form1& f) {
+    std::vector<SiteList> sites;
+    for (int i = 0; i < kSiteSlots; ++i) {
+        const ListBox& list = f.lstFeatureList[i];
+        if (list.listCount() > 0) sites.push_back({f.chkKnown[i].value() != CheckBox::Unchecked, list.items()});
+    }
+    return sites;
+}
+
 }  // namespace
 
 GodFile fromForm(const Editor& e) {
@@ -53,10 +63,7 @@ GodFile fromForm(const Editor& e) {
     const int p = f.cboPopType.listIndex();
     if (p >= 1 && p <= static_cast<int>(e.PopTypes.size())) g.popType = popTypeOfRow(e, p - 1);
     g.killFeatures = isChecked(f.chkKillFeatures);
-    for (int i = 0; i < kSiteSlots; ++i) {
-        const ListBox& list = f.lstFeatureList[i];
-        if (list.listCount() > 0) g.sites.push_back({f.chkKnown[i].value() != CheckBox::Unchecked, list.items()});
-    }
+    g.sites = siteLists(f);
     g.garrison = f.txtGarrison.text();
     return g;
 }
@@ -100,7 +107,7 @@ void toForm(const GodFile& g, Editor& e, const std::vector<int>& tabs) {
 
     f.chkKillFeatures.setValue(g.killFeatures ? CheckBox::Checked : CheckBox::Unchecked);
     // Slots that already say what g says stay as they are.
-    const bool sitesDiffer = fromForm(e).sites != g.sites || siteTabs(e) != tabs;
+    const bool sitesDiffer = siteLists(f) != g.sites || siteTabs(e) != tabs;
     const std::optional<SiteNumbers> numbers = sitesDiffer ? std::optional<SiteNumbers>(e) : std::nullopt;
     for (int i = 0; i < kSiteSlots && sitesDiffer; ++i) {
         const auto tab = std::find(tabs.begin(), tabs.end(), i);

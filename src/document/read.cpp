@@ -133,7 +133,6 @@ bool killFeatures(Cursor& c, GodFile& g) {
 }
 
 bool site(Cursor& c, GodFile& g) {
-    if (g.sites.size() >= kSiteSlots) return false;
     for (const bool known : {false, true}) {
         Cursor tried = c;
         if (auto list = candidates(tried, known ? "knownfeature" : "feature")) {
@@ -145,18 +144,32 @@ bool site(Cursor& c, GodFile& g) {
     return false;
 }
 
+// Adds a section read alone to the sections before it: each reader fills
+// only its own part.
+void addSection(GodFile& g, GodFile&& part) {
+    if (!part.description.empty()) g.description = std::move(part.description);
+    if (!part.names.empty()) g.names = std::move(part.names);
+    if (part.nameList) g.nameList = std::move(part.nameList);
+    if (!part.population.empty()) g.population = std::move(part.population);
+    if (part.popType) g.popType = std::move(part.popType);
+    g.killFeatures = g.killFeatures || part.killFeatures;
+    for (SiteList& slot : part.sites) g.sites.push_back(std::move(slot));
+}
+
 }  // namespace
 
 GodFile read(std::string_view text, const Vocabulary& v) {
     GodFile g;
     std::size_t at = 0;
-    // A section is taken when its reader accepts it and the province lines
-    // read so far render back to the very bytes they were read from.
+    // A section is taken when its reader accepts it and it renders back to
+    // the very bytes it was read from. Render writes the sections one after
+    // the other in this order, so the province lines read so far then render
+    // back to theirs too.
     auto take = [&](auto section) {
         Cursor c(text, at);
-        GodFile tried = g;
-        if (!section(c, tried) || render(tried) != text.substr(0, c.at())) return false;
-        g = std::move(tried);
+        GodFile part;
+        if (!section(c, part) || render(part) != text.substr(at, c.at() - at)) return false;
+        addSection(g, std::move(part));
         at = c.at();
         return true;
     };
@@ -165,7 +178,7 @@ GodFile read(std::string_view text, const Vocabulary& v) {
     take(population);
     take([&v](Cursor& c, GodFile& p) { return popType(c, p, v); });
     take(killFeatures);
-    while (take(site)) {
+    for (int slot = 0; slot < kSiteSlots && take(site); ++slot) {
     }
     g.garrison = std::string(text.substr(at));
     return g;

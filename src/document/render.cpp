@@ -1,4 +1,6 @@
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 #include "document/god_file.h"
 #include "model/number.h"
@@ -7,55 +9,66 @@ namespace gs {
 
 namespace {
 
-constexpr const char* kCrLf = "\r\n";
+constexpr std::string_view kCrLf = "\r\n";
 
-// Every CR LF followed by "--", so that each line of the description becomes
-// a comment line.
-std::string commentLines(const std::string& text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        out += text[i];
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            out += "\n--";
-            ++i;
+// The parts as one line, with its CR LF.
+void appendLine(std::string& out, std::initializer_list<std::string_view> parts) {
+    for (const std::string_view part : parts) out += part;
+    out += kCrLf;
+}
+
+// The text with "--" after every CR LF, so that each line of the description
+// becomes a comment line.
+void appendCommentLines(std::string& out, std::string_view text) {
+    for (std::size_t start = 0;;) {
+        const std::size_t end = text.find(kCrLf, start);
+        if (end == std::string_view::npos) {
+            out += text.substr(start);
+            return;
         }
+        out += text.substr(start, end + kCrLf.size() - start);
+        out += "--";
+        start = end + kCrLf.size();
     }
-    return out;
 }
 
 // A list of candidates: one entry goes on the keyword's own line
 // ("#feature X"), several under a count line ("@2 feature") unless
 // `alwaysCounted` (province names always take the count line).
-void appendCandidates(std::string& out, const std::vector<std::string>& entries, const std::string& keyword,
+void appendCandidates(std::string& out, const std::vector<std::string>& entries, std::string_view keyword,
                       bool alwaysCounted) {
     if (entries.empty()) return;
     if (entries.size() == 1 && !alwaysCounted) {
-        out += "#" + keyword + " " + entries.front() + kCrLf;
+        appendLine(out, {"#", keyword, " ", entries.front()});
         return;
     }
-    out += "@" + plainNumber(static_cast<std::int64_t>(entries.size())) + " " + keyword + kCrLf;
-    for (const std::string& entry : entries) out += entry + kCrLf;
+    appendLine(out, {"@", plainNumber(static_cast<std::int64_t>(entries.size())), " ", keyword});
+    for (const std::string& entry : entries) appendLine(out, {entry});
 }
 
 }  // namespace
 
 std::string render(const GodFile& g) {
     std::string out;
-    if (!g.description.empty())
-        out += std::string("--Description: ") + kCrLf + "--" + commentLines(g.description) + kCrLf + kCrLf;
+    if (!g.description.empty()) {
+        out += "--Description: \r\n--";
+        appendCommentLines(out, g.description);
+        out += "\r\n\r\n";
+    }
 
     if (!g.names.empty())
         appendCandidates(out, g.names, "landname", true);
     else if (g.nameList)
-        out += "@RANDOM landname " + *g.nameList + kCrLf;
+        appendLine(out, {"@RANDOM landname ", *g.nameList});
 
-    if (!g.population.empty()) out += "#population " + g.population + kCrLf;
-    if (g.popType) out += "#poptype " + plainNumber(g.popType->number) + " --" + g.popType->name + kCrLf;
-    if (g.killFeatures) out += std::string("#killfeatures") + kCrLf;
+    if (!g.population.empty()) appendLine(out, {"#population ", g.population});
+    if (g.popType) appendLine(out, {"#poptype ", plainNumber(g.popType->number), " --", g.popType->name});
+    if (g.killFeatures) appendLine(out, {"#killfeatures"});
     for (const SiteList& slot : g.sites)
         appendCandidates(out, slot.candidates, slot.known ? "knownfeature" : "feature", false);
 
-    return out + g.garrison;
+    out += g.garrison;
+    return out;
 }
 
 }  // namespace gs

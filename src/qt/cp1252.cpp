@@ -32,9 +32,15 @@ QString storable(const QString& text, int* pos) {
 }
 
 QString fromCp1252Lines(const std::string& bytes) {
-    QString text = fromCp1252(bytes);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return text;
+    QString out(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
+    QChar* to = out.data();
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') continue;  // CR LF ends a line as LF
+        *to++ = QChar(cp1252ToUnicode(static_cast<unsigned char>(c)));
+    }
+    out.truncate(to - out.data());
+    return out;
 }
 
 std::string toCp1252Lines(const QString& text) {

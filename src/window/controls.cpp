@@ -118,22 +118,19 @@ void TabControl::setTabCaptions(std::vector<std::string> captions) {
     notify();
 }
 
-std::size_t longestLine(std::string_view text) {
-    std::size_t longest = 0;
-    for (std::size_t start = 0; start <= text.size();) {
-        const std::size_t end = std::min(text.find_first_of("\r\n", start), text.size());
-        longest = std::max(longest, end - start);
-        start = end + 1;
+LineStats lineStats(std::string_view text) {
+    LineStats s;
+    // The first LF at or after the line's start, or the text's end: found
+    // once for all the lines a CR alone ends before it.
+    std::size_t lf = std::min(text.find('\n'), text.size());
+    for (std::size_t start = 0; start < text.size(); ++s.count) {
+        if (lf < start) lf = std::min(text.find('\n', start), text.size());
+        const std::size_t cr = text.substr(start, lf - start).find('\r');
+        const std::size_t end = cr == std::string_view::npos ? lf : start + cr;
+        s.longest = std::max(s.longest, end - start);
+        start = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
     }
-    return longest;
-}
-
-std::size_t lineCount(std::string_view text) {
-    std::size_t lines = 0;
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))) ++lines;
-    if (!text.empty() && text.back() != '\n' && text.back() != '\r') ++lines;
-    return lines;
+    return s;
 }
 
 // A single-line box holds one line: a pasted line break and what follows it
@@ -150,9 +147,9 @@ std::optional<TextBox::Refusal> TextBox::refusal(std::string_view text, std::str
     // A box whose text came from code with a longer line, more lines or more
     // bytes still takes edits that make it no longer.
     const std::string_view taken = kept(text);
-    const std::size_t longest = longestLine(taken);
-    const std::size_t lines = multiLine ? lineCount(taken) : 1;
-    if (longest > kMaxLineLength && longest > longestLine(before)) return Refusal::LineTooLong;
+    const LineStats now = lineStats(taken);
+    const std::size_t lines = multiLine ? now.count : 1;
+    if (now.longest > kMaxLineLength && now.longest > longestLine(before)) return Refusal::LineTooLong;
     if (lines > kMaxLines && lines > lineCount(before)) return Refusal::TooManyLines;
     if (taken.size() > maxBytes && taken.size() > before.size()) return Refusal::TooManyBytes;
     return std::nullopt;

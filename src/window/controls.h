@@ -67,11 +67,18 @@ struct Font {
 
 constexpr int kTwipsPerPixel = 15;
 
+// The lines of a text, counted in one pass: each CR LF, CR or LF ends one,
+// and an unended last line counts when it is not empty; the longest is
+// measured without its line end.
+struct LineStats {
+    std::size_t count = 0;
+    std::size_t longest = 0;
+};
+LineStats lineStats(std::string_view text);
 // The length of the longest line of a text (lines end at CR or LF).
-std::size_t longestLine(std::string_view text);
-// The number of lines of a text: each CR LF, CR or LF ends one, and an
-// unended last line counts when it is not empty.
-std::size_t lineCount(std::string_view text);
+inline std::size_t longestLine(std::string_view text) { return lineStats(text).longest; }
+// The number of lines of a text.
+inline std::size_t lineCount(std::string_view text) { return lineStats(text).count; }
 
 class Control {
 public:
