@@ -5,6 +5,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <stdexcept>
 #include <type_traits>
 
 #include "model/columns.h"
@@ -281,7 +282,11 @@ struct Column {
     Kind kind;
     std::uint16_t offset;  // of the field in the record
 };
-using Columns = std::array<Column, kMostFields>;
+// A table's columns, as many as its fill() reads.
+struct Columns {
+    std::array<Column, kMostFields> column{};
+    int count = 0;
+};
 
 class ColumnNotes {
 public:
@@ -292,18 +297,18 @@ public:
 
 private:
     void note(Kind kind, const void* field) {
-        columns_.at(count_++) = {kind, static_cast<std::uint16_t>(static_cast<const char*>(field) - record_)};
+        columns_.column.at(static_cast<std::size_t>(columns_.count++)) = {
+            kind, static_cast<std::uint16_t>(static_cast<const char*>(field) - record_)};
     }
     const char* record_;
     Columns& columns_;
-    std::size_t count_ = 0;
 };
 
 template <class Record>
 const Columns& columnsOf() {
     static_assert(std::is_standard_layout_v<Record> && std::is_trivially_copyable_v<Record>);
     static const Columns columns = [] {
-        Columns noted{};
+        Columns noted;
         Record record;
         ColumnNotes notes(&record, noted);
         fill(record, notes);
@@ -319,9 +324,10 @@ const Record& blankOf() {
     static const Record blank = [] {
         Record record;
         char* const fields = reinterpret_cast<char*>(&record);
-        for (const Column& column : columnsOf<Record>()) {
-            char* const field = fields + column.offset;
-            switch (column.kind) {
+        const Columns& columns = columnsOf<Record>();
+        for (int k = 0; k < columns.count; ++k) {
+            char* const field = fields + columns.column[k].offset;
+            switch (columns.column[k].kind) {
             case Kind::Text: *reinterpret_cast<gs::text*>(field) = kAbsentCell; break;
             case Kind::Int16: *reinterpret_cast<std::int16_t*>(field) = kAbsent; break;
             case Kind::Int32: *reinterpret_cast<std::int32_t*>(field) = kAbsent; break;
@@ -342,7 +348,8 @@ LoadStatus parseTable(std::string_view bytes, const std::string& path, const Tab
     const int needed = format.fields;
     const CellRule rule = format.cells;
     const int afterLastTab = format.lastFieldAfterLastTab ? needed - 1 : -1;
-    const Column* const columns = columnsOf<Record>().data();
+    const Column* const columns = columnsOf<Record>().column.data();
+    if (columnsOf<Record>().count != needed) throw std::logic_error("a table's fill() reads other columns than it needs");
     const Record& blank = blankOf<Record>();
     CellFailure failure;
     const auto read = [&](char* fields, int k, std::string_view cell) __attribute__((always_inline)) {

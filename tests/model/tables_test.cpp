@@ -108,12 +108,14 @@ TEST_F(Tables, UnitCellsSplitAtEveryTabWhereverItFalls) {
 TEST_F(Tables, ItemCellsFollowTheReplacementRules) {
     auto rows = defaultItemRows();
     rows[4] = {"77", "Blank Charm", " ", "*", "", "", "", ""};
+    rows[5] = {"", "Nameless Number", "", "", "", "", "", ""};
     install(kItemFile, tableText(rows) + "not an item line\r\n");
     ASSERT_TRUE(loadItems(e()));
     const auto fields = [](const ItemRecord& r) {
         return std::tuple{r.Number, r.Category, r.ClassCode, r.Path1, r.Level1, r.Path2, r.Level2};
     };
     EXPECT_EQ(fields(e().Items[4]), std::tuple(77, "-666", -999, "-666", -666, "-666", -666));
+    EXPECT_EQ(fields(e().Items[5]), std::tuple(-666, "-666", -666, "-666", -666, "-666", -666));
     EXPECT_EQ(fields(e().Items[1]), std::tuple(2, "helm", 8, "S", 3, "A", 1));
     EXPECT_EQ(e().ItemIndex[5], 77);
 }
