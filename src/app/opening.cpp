@@ -81,16 +81,21 @@ LoadStatus fitsBoxes(const std::string& path, const GodFile& g, const Form1& f) 
         return refuse(holds + std::to_string(text.size()) + " bytes" + more + " (" +
                       std::to_string(into.maxBytes) + ")");
     };
-    const auto list = [&](const std::string& what, std::size_t entries, const ListBox& into) -> LoadStatus {
-        if (entries <= static_cast<std::size_t>(into.maxEntries)) return {};
-        return refuse(what + " holds " + std::to_string(entries) + " entries, more than the list takes (" +
-                      std::to_string(into.maxEntries) + ")");
+    const auto list = [&](const std::string& what, const std::vector<std::string>& entries,
+                          const ListBox& into) -> LoadStatus {
+        const auto why = into.refusal(entries);
+        if (!why) return {};
+        if (*why == ListBox::Refusal::TooManyEntries)
+            return refuse(what + " holds " + std::to_string(entries.size()) + " entries, more than the list takes (" +
+                          std::to_string(into.maxEntries) + ")");
+        return refuse(what + " holds " + std::to_string(entryBytes(entries)) + " bytes, more than the list takes (" +
+                      std::to_string(into.maxBytes) + ")");
     };
     LoadStatus fits = box("description", g.description, f.txtGanFileDesc);
     if (fits) fits = box("garrison", g.garrison, f.txtGarrison);
-    if (fits) fits = list("the province name list", g.names.size(), f.lstNameList);
+    if (fits) fits = list("the province name list", g.names, f.lstNameList);
     for (std::size_t i = 0; fits && i < g.sites.size(); ++i)
-        fits = list("site list " + std::to_string(i + 1), g.sites[i].candidates.size(), f.lstFeatureList[i]);
+        fits = list("site list " + std::to_string(i + 1), g.sites[i].candidates, f.lstFeatureList[i]);
     return fits;
 }
 

@@ -19,13 +19,8 @@ class ClickLabel : public QLabel {
 public:
     using QLabel::QLabel;
     std::function<void()> clicked;
-    std::chrono::steady_clock::time_point painted;  // when last painted
 
 protected:
-    void paintEvent(QPaintEvent* e) override {
-        painted = progressClock();
-        QLabel::paintEvent(e);
-    }
     void mouseReleaseEvent(QMouseEvent* e) override {
         if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && clicked) clicked();
     }
@@ -54,18 +49,25 @@ protected:
         if (lbl->text() != caption) {
             lbl->setText(caption);
             // The splash's progress captions change while start-up or a reset
-            // holds the event loop: they are painted now, unless the last one
-            // has not been on screen for a frame yet (no eye would see it; the
-            // new one shows with the next caption painted, or when the loop
-            // runs). Any other caption is painted with the rest of the window
-            // when the action is over; painting each at once made a page's
-            // first showing paint label by label.
-            if (onSplash && lbl->isVisible() && progressClock() - lbl->painted >= kFrame) lbl->repaint();
+            // holds the event loop: each is painted now, unless the last one
+            // painted so is less than a frame old (no eye would see this one;
+            // it shows with the next caption painted, or when the loop runs).
+            // Timed from those paints, not the window's: the splash shown
+            // again for a reset first paints the last run's caption, which
+            // its first new one replaces at once. Any other caption is
+            // painted with the rest of the window when the action is over;
+            // painting each at once made a page's first showing paint label
+            // by label.
+            if (onSplash && lbl->isVisible() && progressClock() - progressPainted_ >= kFrame) {
+                lbl->repaint();
+                progressPainted_ = progressClock();
+            }
         }
     }
 
 private:
     ClickLabel* lbl;
+    std::chrono::steady_clock::time_point progressPainted_;
     const bool onSplash = [this] {
         const Control* top = &model;
         while (top->container()) top = top->container();

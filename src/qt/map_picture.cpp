@@ -1,9 +1,14 @@
 #include "qt/map_picture.h"
 
+#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QResource>
+#include <QScreen>
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 namespace gs::qt {
 
@@ -13,7 +18,37 @@ constexpr int kBand = 64;
 
 }  // namespace
 
+QImage carriedMapPicture(QSize size, bool night) {
+    // Records of three 32-bit words (width, height, night) and the pixels,
+    // as tools/map_pictures writes them.
+    static const QResource carried(QStringLiteral(":/maps/pictures"));
+    const auto* at = carried.data();
+    const bool inPlace = carried.isValid() && carried.compressionAlgorithm() == QResource::NoCompression;
+    const auto* end = at + (inPlace ? carried.size() : 0);
+    while (end - at >= 12) {
+        std::uint32_t head[3];
+        std::memcpy(head, at, sizeof head);
+        const qint64 bytes = qint64(head[0]) * head[1] * 4;
+        if (end - at - 12 < bytes) break;
+        const uchar* pixels = at + 12;  // read in place: QImage wants them 32-bit aligned
+        if (QSize(int(head[0]), int(head[1])) == size && bool(head[2]) == night &&
+            reinterpret_cast<quintptr>(pixels) % 4 == 0)
+            return QImage(pixels, size.width(), size.height(), QImage::Format_RGB32);
+        at += 12 + bytes;
+    }
+    return {};
+}
+
 QPixmap mapPicture(QSize size, bool night) {
+    // They were drawn for a screen of 24 or 32 bits a pixel; on another one
+    // the picture is drawn in the screen's own format.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen && (screen->depth() == 24 || screen->depth() == 32))
+        if (const QImage carried = carriedMapPicture(size, night); !carried.isNull()) return QPixmap::fromImage(carried);
+    return drawnMapPicture(size, night);
+}
+
+QPixmap drawnMapPicture(QSize size, bool night) {
     QPixmap pm(size.expandedTo(QSize(1, 1)));
     QPainter p(&pm);
     const double w = pm.width(), h = pm.height();

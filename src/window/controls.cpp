@@ -217,9 +217,30 @@ void ListControl::setListIndex(int i) {
 
 std::string ListControl::text() const { return listIndex_ >= 0 ? items_[listIndex_] : std::string(); }
 
+namespace {
+
+std::optional<ListBox::Refusal> listRefusal(const ListBox& list, std::size_t entries, std::size_t bytes) {
+    if (list.maxEntries > 0 && entries > static_cast<std::size_t>(list.maxEntries))
+        return ListBox::Refusal::TooManyEntries;
+    if (list.maxBytes > 0 && bytes > list.maxBytes) return ListBox::Refusal::TooManyBytes;
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::size_t entryBytes(const std::vector<std::string>& entries) {
+    std::size_t bytes = 0;
+    for (const std::string& entry : entries) bytes += entry.size();
+    return bytes;
+}
+
+std::optional<ListBox::Refusal> ListBox::refusal(const std::vector<std::string>& entries) const {
+    return listRefusal(*this, entries.size(), entryBytes(entries));
+}
+
 bool ListBox::take(const std::string& entry) {
-    if (maxEntries > 0 && listCount() >= maxEntries) {
-        if (Full) Full();
+    if (const auto why = listRefusal(*this, items().size() + 1, entryBytes(items()) + entry.size())) {
+        if (Full) Full(*why);
         return false;
     }
     addItem(entry);

@@ -271,16 +271,26 @@ public:
         : ListControl(editable ? Kind::ComboEdit : Kind::ComboList, std::move(name)) {}
 };
 
+// The bytes of a list's entries together, line ends not counted.
+std::size_t entryBytes(const std::vector<std::string>& entries);
+
 class ListBox : public ListControl {
 public:
     explicit ListBox(std::string name, int index = -1) : ListControl(Kind::ListBox, std::move(name), index) {}
-    // The most entries the user's actions add; 0 for no limit.
+    // The most entries the user's actions add, and the most bytes these
+    // entries hold together (line ends not counted); 0 for no limit.
     int maxEntries = 0;
+    std::size_t maxBytes = 0;
+    // Why the list refused an entry.
+    enum class Refusal { TooManyEntries, TooManyBytes };
+    // Why the list would refuse to hold `entries`; nothing when it would
+    // hold them.
+    std::optional<Refusal> refusal(const std::vector<std::string>& entries) const;
     // An entry the user's action adds: appended as by addItem, unless the
-    // list holds maxEntries already, which it refuses: Full is raised and
-    // false returned.
+    // list would then hold more than maxEntries or maxBytes, which it
+    // refuses: Full is raised and false returned.
     bool take(const std::string& entry);
-    std::function<void()> Full;
+    std::function<void(Refusal)> Full;
     // The user's double-click on the selected entry.
     void dblClick();
     std::function<void()> DblClick;

@@ -391,6 +391,7 @@ Form1::Form1() : Window("Form1") {
 
     // The lists the user adds to.
     lstNameList.maxEntries = kMaxNameEntries;
+    lstNameList.maxBytes = kMaxNameBytes;
     for (ListBox& sites : lstFeatureList) sites.maxEntries = kMaxSiteEntries;
     for (ListBox* builder : {&lstCommanderList, &lstCommanderNameList, &lstItemList, &lstMagicList, &lstDominionList,
                              &lstScalesList, &lstBodyGuardList, &lstUnitList})

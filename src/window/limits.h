@@ -36,6 +36,11 @@ constexpr int kMaxSiteEntries = 566;
 // writes a count line before its candidates, the population, pop type and
 // kill-feature lines come once, and the names write a count line too.
 constexpr int kMaxNameEntries = kProvinceLines - 4 * (kMaxSiteEntries + 1) - 3 - 1;
+// The most bytes the province names hold together (each name with its
+// quotes, without its line end): as much as a multi-line box takes. Their
+// count alone let 7725 names of 4000 bytes make a file of 31 MB, which took
+// half a second to read before it could be refused.
+constexpr std::size_t kMaxNameBytes = kMaxBoxBytes;
 // The longest text the editor writes before a table's name or a box's line
 // in the province lines: a pop type's name after "#poptype -32768 --" (longer
 // than "@RANDOM landname " before a name-list name, "#knownfeature \"" and
@@ -44,10 +49,13 @@ constexpr std::size_t kLongestPrefix = std::string_view("#poptype -32768 --").si
 constexpr std::size_t kMaxGodFileLineLength = kMaxLineLength + kLongestPrefix;
 // The most bytes of a god file the editor writes, and so reads: the two
 // boxes full (each description line with its "--", and the lines around
-// them), every province line at the longest with its CR LF, and the CR LF
+// them), the names at their most with their line ends and count line, every
+// other province line (population, pop type, kill features, the site lists'
+// count lines and entries) at the longest with its CR LF, and the CR LF
 // saving adds. Step 4's own box takes no more.
-constexpr std::size_t kMaxGodFileBytes = kMaxBoxBytes + 2 * kMaxLines + 64 +
-                                         static_cast<std::size_t>(kProvinceLines) * (kMaxGodFileLineLength + 2) + kMaxBoxBytes + 2;
+constexpr std::size_t kMaxGodFileBytes =
+    kMaxBoxBytes + 2 * kMaxLines + 64 + kMaxNameBytes + 2 * static_cast<std::size_t>(kMaxNameEntries) + 64 +
+    static_cast<std::size_t>(3 + 4 * (kMaxSiteEntries + 1)) * (kMaxGodFileLineLength + 2) + kMaxBoxBytes + 2;
 // A builder's list holds no more entries than the garrison holds lines.
 constexpr int kMaxBuilderEntries = kMaxLines;
 

@@ -32,9 +32,12 @@ void connectLimits(Form1& f, Platform& platform) {
                                     kProgramTitle);
             };
         if (c->kind() == Kind::ListBox)
-            static_cast<ListBox*>(c)->Full = [&platform, list = static_cast<ListBox*>(c)] {
-                platform.messageBox("This list can hold at most " + std::to_string(list->maxEntries) +
-                                        " entries, so it keeps what it held.",
+            static_cast<ListBox*>(c)->Full = [&platform, list = static_cast<ListBox*>(c)](ListBox::Refusal why) {
+                platform.messageBox("This list can hold at most " +
+                                        (why == ListBox::Refusal::TooManyEntries
+                                             ? std::to_string(list->maxEntries) + " entries"
+                                             : std::to_string(list->maxBytes) + " characters") +
+                                        ", so it keeps what it held.",
                                     kProgramTitle);
             };
     }

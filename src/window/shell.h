@@ -19,7 +19,9 @@ void ReportError(Platform& platform, const std::string& name);
 // kMaxLines lines with "This box can hold at most 20000 lines, so it keeps
 // what it held.", more than its maxBytes with "This box can hold at most
 // 524288 characters, so it keeps what it held." Every list box answers an entry past its most with "This
-// list can hold at most " + the most + " entries, so it keeps what it held."
+// list can hold at most " + the most + " entries, so it keeps what it held.",
+// and one past its most bytes with "This list can hold at most " + the most
+// + " characters, so it keeps what it held."
 void connectLimits(Form1& f, Platform& platform);
 
 // A Submit that would leave the garrison with a longer line or more lines

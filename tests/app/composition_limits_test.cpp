@@ -120,11 +120,21 @@ TEST(CompositionLimits, TheLargestProvinceEveryActionAllowsIsSavedAndOpensAgainT
     s.run("type txtGanFileDesc " + repeated(312, std::string(25, 'o') + "\\r\\n") +
           repeated(19687, std::string(24, 'o') + "\\r\\n") + longest + "\\r\\n");
     ASSERT_EQ(s.f.txtGanFileDesc.text().size(), 524288u);
-    // Step 2: every list full, the most refused past it.
+    // Step 2: every list full, the most refused past it. The names reach
+    // their most entries and bytes at once: the longest, then 7724 of 68 or
+    // 67 bytes with their quotes.
     s.run("type txtLandName " + longest);
     s.run("click cmdAddToNameList");
-    s.run("type txtLandName Ys");
-    EXPECT_EQ(clicks(s, "cmdAddToNameList", 7724), "");
+    s.run("type txtLandName " + std::string(66, 'y'));
+    EXPECT_EQ(clicks(s, "cmdAddToNameList", 2778), "");
+    s.run("type txtLandName " + std::string(65, 'y'));
+    EXPECT_EQ(clicks(s, "cmdAddToNameList", 4945), "");
+    s.run("type txtLandName " + std::string(66, 'y'));
+    EXPECT_EQ(s.run("click cmdAddToNameList"),
+              "  message \"Godsmith\": This list can hold at most 524288 characters, so it keeps what it held.\n");
+    s.run("type txtLandName " + std::string(65, 'y'));
+    EXPECT_EQ(s.run("click cmdAddToNameList"), "");
+    ASSERT_EQ(entryBytes(s.f.lstNameList.items()), 524288u);
     EXPECT_EQ(s.run("click cmdAddToNameList"), listFull(7725));
     s.run("type txtPopulation " + longest);
     s.run("index cboPopType 1");

@@ -6,6 +6,7 @@
 
 #include "qt/cp1252.h"
 #include "qt/label_binding.h"
+#include "qt/map_picture.h"
 #include "qt/qt_platform.h"
 #include "qt/started_window.h"
 #include "qt/twips.h"
@@ -240,6 +241,20 @@ TEST_F(Views, PicturesShowTheirFileOrTheBuiltInBitmap) {
     EXPECT_NE(sea, image.pixelColor(image.width() / 2, image.height() / 2));
 }
 
+// The executable carries the built-in picture of each image control at scale
+// 1, pixel for pixel as drawn; at another scale the picture is drawn.
+TEST_F(Views, TheCarriedMapPicturesAreTheDrawnOnes) {
+    const auto check = [&](const Control& c, bool night, bool carried) {
+        const QSize size = widget(c)->size();
+        EXPECT_EQ(carriedMapPicture(size, night).isNull(), !carried) << c.fullName();
+        EXPECT_EQ(as<QLabel>(c)->pixmap().toImage(), drawnMapPicture(size, night).toImage()) << c.fullName();
+    };
+    for (const Control* c : {&f.Image1, &f.Image2}) check(*c, false, true);
+    check(app.splash.Image1, true, true);
+    main.setScale(1.5);
+    check(f.Image1, false, false);
+}
+
 TEST_F(Views, PageControlsShowOnlyOnTheirPageAndFloatingOnesOnEvery) {
     // Built before its page is first shown, a control still lies where the window has it.
     QWidget* garrison = widget(f.txtGarrison);
@@ -292,9 +307,9 @@ TEST_F(Views, StartUpShowsTheMainWindowAndCloseEndsIt) {
 }
 
 // Start-up holds the event loop while the captions change: each is painted
-// at once, unless the last one painted has not been on screen for a frame.
+// at once, unless the last one painted so has not been on screen for a frame.
 TEST_F(Views, TheSplashPaintsAProgressCaptionAtOnceOnceTheLastWasSeenForAFrame) {
-    static std::chrono::steady_clock::time_point now;
+    static std::chrono::steady_clock::time_point now(std::chrono::hours(1));
     progressClock = [] { return now; };
     const std::shared_ptr<void> realClockAfter(nullptr, [](void*) { progressClock = std::chrono::steady_clock::now; });
     struct PaintCounter : QObject {
@@ -305,22 +320,30 @@ TEST_F(Views, TheSplashPaintsAProgressCaptionAtOnceOnceTheLastWasSeenForAFrame) 
         }
     } counter;
     widget(app.splash.lblBusy)->installEventFilter(&counter);
-    app.splash.setVisible(true);  // painted as it appears
     const auto caption = [&](int ms, const char* text) {
         now += std::chrono::milliseconds(ms);
         app.splash.lblBusy.setCaption(text);
     };
-    caption(10, "Initializing...");
+    app.splash.setVisible(true);  // painted as it appears
+    caption(0, "Initializing...");
     caption(5, "Reading RK.cfg...");
-    caption(16, "Reading Quillmap NameList...");
+    caption(10, "Reading Quillmap NameList...");
     caption(16, "Reading NationData.txt...");
     caption(5, "Reading PopData.txt...");
     caption(20, "Reading SiteData.txt...");
     caption(2, "Reading ItemData.txt...");
-    EXPECT_EQ(counter.painted, QStringList({"Loading crapload of units...", "Reading Quillmap NameList...",
+    EXPECT_EQ(counter.painted, QStringList({"Loading crapload of units...", "Initializing...",
                                             "Reading NationData.txt...", "Reading SiteData.txt..."}));
     QCoreApplication::processEvents();  // the last caption shows when the loop runs
     EXPECT_EQ(counter.painted.last(), "Reading ItemData.txt...");
+    // Shown again for a reset, the splash first paints the caption it kept;
+    // the reset's own replaces it at once.
+    app.splash.setVisible(false);
+    counter.painted.clear();
+    caption(2000, "Reading ItemData.txt...");
+    app.splash.setVisible(true);
+    caption(0, "Reset in progress...");
+    EXPECT_EQ(counter.painted, QStringList({"Reading ItemData.txt...", "Reset in progress..."}));
 }
 
 TEST(FormViewLifetime, TheModelOutlivesItsView) {
