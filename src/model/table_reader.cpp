@@ -5,6 +5,8 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <stdexcept>
+#include <type_traits>
 
 #include "model/columns.h"
 #include "model/number.h"
@@ -37,19 +39,19 @@ bool Lines::next(std::string_view& line) {
 
 namespace {
 
-// Splits a line at its Tabs into its first `wanted` cells (at most); returns
-// how many it has. The Tabs are found eight bytes at a time: the unit table
-// is mostly empty cells, so a line is mostly Tabs.
-int splitAtTabs(std::string_view line, std::string_view* cells, int wanted) {
+// The most fields a table needs.
+constexpr int kMostFields = 133;
+
+// Hands each of the first `wanted` cells of a line, split at its Tabs, to
+// `onCell(field, cell)`; returns how many cells the line has, at most
+// `wanted`. The Tabs are found eight bytes at a time: the unit table is
+// mostly empty cells, so a line is mostly Tabs.
+template <class OnCell>
+[[gnu::always_inline]] inline int forEachCell(std::string_view line, int wanted, OnCell&& onCell) {
     const char* const bytes = line.data();
     const std::size_t size = line.size();
     int count = 0;
     std::size_t start = 0;  // of the cell being read
-    const auto cellEndsAt = [&](std::size_t tab) {
-        cells[count++] = std::string_view(bytes + start, tab - start);
-        start = tab + 1;
-        return count == wanted;
-    };
     std::size_t i = 0;
     if constexpr (std::endian::native == std::endian::little) {
         constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7F, kTabs = 0x0909090909090909;
@@ -58,14 +60,22 @@ int splitAtTabs(std::string_view line, std::string_view* cells, int wanted) {
             std::memcpy(&word, bytes + i, 8);
             const std::uint64_t x = word ^ kTabs;  // a Tab byte is now 0
             // The high bit of every byte that is 0, and of no other.
-            for (std::uint64_t tabs = ~(((x & kLow7) + kLow7) | x | kLow7); tabs != 0; tabs &= tabs - 1)
-                if (cellEndsAt(i + static_cast<std::size_t>(std::countr_zero(tabs) / 8))) return count;
+            for (std::uint64_t tabs = ~(((x & kLow7) + kLow7) | x | kLow7); tabs != 0; tabs &= tabs - 1) {
+                const std::size_t tab = i + static_cast<std::size_t>(std::countr_zero(tabs) / 8);
+                onCell(count, std::string_view(bytes + start, tab - start));
+                start = tab + 1;
+                if (++count == wanted) return count;
+            }
         }
     }
-    for (; i < size; ++i)
-        if (bytes[i] == '\t' && cellEndsAt(i)) return count;
-    cells[count++] = std::string_view(bytes + start, size - start);
-    return count;
+    for (; i < size; ++i) {
+        if (bytes[i] != '\t') continue;
+        onCell(count, std::string_view(bytes + start, i - start));
+        start = i + 1;
+        if (++count == wanted) return count;
+    }
+    onCell(count, std::string_view(bytes + start, size - start));
+    return count + 1;
 }
 
 // Why a line's first failing cell (no number of its range, a text too long)
@@ -98,102 +108,50 @@ void blameLongText(std::string_view cell, CellFailure& failure, int field) {
 const gs::text kAbsentCell{std::string_view(kAbsentText)};
 const gs::text kStarCell{std::string_view("-999")};
 
-// The needed cells of one line, read in column order as the record's fields
-// are filled. The first cell that fails goes to `failure`; the record is then
-// not kept.
-class Cells {
-public:
-    Cells(const std::string_view* cells, CellRule rule, CellFailure& failure)
-        : cells_(cells), rule_(rule), failure_(failure) {}
-
-    [[gnu::always_inline]] gs::text text() {
-        const std::string_view cell = cells_[read_++];
-        if (cell.size() > 1) [[likely]] {
-            if (cell.size() > static_cast<std::size_t>(kMaxLineLength)) [[unlikely]] {
-                blameLongText(cell, failure_, read_ - 1);
-                return kAbsentCell;
-            }
-            return gs::text(cell);
-        }
-        switch (stands(cell)) {
-        case Stands::Absent: return kAbsentCell;
-        case Stands::Star: return kStarCell;
-        default: return gs::text(cell);
-        }
-    }
-    [[gnu::always_inline]] std::int16_t i16() { return static_cast<std::int16_t>(number(INT16_MIN, INT16_MAX)); }
-    [[gnu::always_inline]] std::int32_t i32() { return static_cast<std::int32_t>(number(INT32_MIN, INT32_MAX)); }
-
-private:
-    [[gnu::always_inline]] std::int64_t number(std::int64_t min, std::int64_t max) {
-        const std::string_view cell = cells_[read_++];
-        std::int64_t value;
-        if (readPlainInteger(cell, value) && value >= min && value <= max) [[likely]]
-            return value;
-        switch (stands(cell)) {
-        case Stands::Absent: return kAbsent;
-        case Stands::Star: return kStar;
-        default: return otherNumber(cell, min, max, failure_, read_ - 1);
-        }
-    }
-    // What a cell stands for under the table's rule: itself, an absent value
-    // ("-666") or a star ("-999"). Only "", " " and "*" can stand for more.
-    enum class Stands { Itself, Absent, Star };
-    Stands stands(std::string_view cell) const {
-        if (cell.size() > 1 || rule_ == CellRule::None) return Stands::Itself;
-        if (cell.empty() || (rule_ == CellRule::AbsentAndStar && cell[0] == ' ')) return Stands::Absent;
-        if (rule_ == CellRule::AbsentAndStar && cell[0] == '*') return Stands::Star;
-        return Stands::Itself;
-    }
-
-    const std::string_view* const cells_;
-    const CellRule rule_;
-    CellFailure& failure_;
-    int read_ = 0;  // cells read so far
-};
-
-// The most fields a table needs.
-constexpr int kMostFields = 133;
-
-// Fills rows from the lines; `fill(record, cells)` reads one line's cells
-// into a record (inlined here, so that reading a cell stays a few steps).
-template <class Record, class Fill>
-LoadStatus parseTable(std::string_view bytes, const std::string& path, const TableFormat& format,
-                      std::vector<Record>& rows, Fill fill) {
-    if (LoadStatus start = textStart(bytes, path); !start) return start;
-    Lines lines(bytes);
-    std::array<std::string_view, kMostFields> cells;
-    CellFailure failure;
-    const auto lineFails = [&](int r, const std::string& why) {
-        return LoadStatus::failure(path + ": line " + std::to_string(r + 1) + why);
-    };
-    for (int r = 0; r < format.lines; ++r) {
-        std::string_view line;
-        if (!lines.next(line))
-            return LoadStatus::failure(path + ": ends after " + std::to_string(r) + " of " +
-                                       std::to_string(format.lines) + " lines");
-        if (const int count = splitAtTabs(line, cells.data(), format.fields); count < format.fields)
-            return lineFails(r, " has " + std::to_string(count) + " fields, " + std::to_string(format.fields) +
-                                    " needed");
-        if (format.lastFieldAfterLastTab) cells[format.fields - 1] = line.substr(line.rfind('\t') + 1);
-        if (holdsLineBreak(line))
-            for (int field = 0; field < format.fields; ++field)
-                if (holdsLineBreak(cells[field]))
-                    return lineFails(r, ", field " + std::to_string(field) + ": " + kHoldsLineBreak);
-        Cells reader(cells.data(), format.cells, failure);
-        Record record;
-        fill(record, reader);
-        if (failure.failed()) return lineFails(r, ", field " + std::to_string(failure.field) + ": " + failure.why);
-        rows[r] = record;
-    }
-    return LoadStatus::success();
+// What a cell stands for under the table's rule: itself, an absent value
+// ("-666") or a star ("-999"). Only "", " " and "*" can stand for more.
+enum class Stands { Itself, Absent, Star };
+inline Stands stands(std::string_view cell, CellRule rule) {
+    if (cell.size() > 1 || rule == CellRule::None) return Stands::Itself;
+    if (cell.empty() || (rule == CellRule::AbsentAndStar && cell[0] == ' ')) return Stands::Absent;
+    if (rule == CellRule::AbsentAndStar && cell[0] == '*') return Stands::Star;
+    return Stands::Itself;
 }
 
-[[gnu::always_inline]] inline void fillUnit(UnitRecord& u, Cells& c) {
-    u.Number = c.i16();
+[[gnu::always_inline]] inline gs::text textCell(std::string_view cell, CellRule rule, CellFailure& failure, int field) {
+    if (cell.size() > 1) [[likely]] {
+        if (cell.size() > static_cast<std::size_t>(kMaxLineLength)) [[unlikely]] {
+            blameLongText(cell, failure, field);
+            return kAbsentCell;
+        }
+        return gs::text(cell);
+    }
+    switch (stands(cell, rule)) {
+    case Stands::Absent: return kAbsentCell;
+    case Stands::Star: return kStarCell;
+    default: return gs::text(cell);
+    }
+}
+
+[[gnu::always_inline]] inline std::int64_t numberCell(std::string_view cell, std::int64_t min, std::int64_t max,
+                                                      CellRule rule, CellFailure& failure, int field) {
+    std::int64_t value;
+    if (readPlainInteger(cell, value) && value >= min && value <= max) [[likely]]
+        return value;
+    switch (stands(cell, rule)) {
+    case Stands::Absent: return kAbsent;
+    case Stands::Star: return kStar;
+    default: return otherNumber(cell, min, max, failure, field);
+    }
+}
+
+// Each table's columns in order: `c(field)` for the field a column fills.
+template <class Read>
+void fill(UnitRecord& u, Read& c) {
+    c(u.Number);
     for (auto f :
          {&UnitRecord::Name, &UnitRecord::Unique, &UnitRecord::Mounted, &UnitRecord::Sacred, &UnitRecord::Female})
-        u.*f = c.text();
+        c(u.*f);
     for (auto f :
          {&UnitRecord::God,         &UnitRecord::Extra7,          &UnitRecord::Size,         &UnitRecord::HitPoints,
           &UnitRecord::Morale,      &UnitRecord::MagicResistance, &UnitRecord::LeaderNormal, &UnitRecord::LeaderUndead,
@@ -201,31 +159,31 @@ LoadStatus parseTable(std::string_view bytes, const std::string& path, const Tab
           &UnitRecord::SlotsFoot,   &UnitRecord::SlotsMisc,       &UnitRecord::PathFire,     &UnitRecord::PathAir,
           &UnitRecord::PathWater,   &UnitRecord::PathEarth,       &UnitRecord::PathAstral,   &UnitRecord::PathDeath,
           &UnitRecord::PathNature,  &UnitRecord::PathBlood,       &UnitRecord::PathHoly})
-        u.*f = c.i16();
+        c(u.*f);
     for (int j = 0; j < 4; ++j) {
-        u.RandMagicTag[j] = c.text();
-        u.RandMagicNum1[j] = c.i16();
-        u.RandMagicNum2[j] = c.i16();
-        u.RandMagicPaths[j] = c.text();
+        c(u.RandMagicTag[j]);
+        c(u.RandMagicNum1[j]);
+        c(u.RandMagicNum2[j]);
+        c(u.RandMagicPaths[j]);
     }
     for (auto f : {&UnitRecord::Undead, &UnitRecord::Demon, &UnitRecord::MagicBeing, &UnitRecord::Animal,
                    &UnitRecord::Spy, &UnitRecord::Assassin, &UnitRecord::Glamour})
-        u.*f = c.text();
-    u.Stealth = c.i16();
+        c(u.*f);
+    c(u.Stealth);
     for (auto f : {&UnitRecord::ResistLightning, &UnitRecord::ResistFire, &UnitRecord::ResistCold,
                    &UnitRecord::ResistPoison, &UnitRecord::DarkVision, &UnitRecord::Regeneration, &UnitRecord::Forge,
                    &UnitRecord::Heal, &UnitRecord::Alchemy, &UnitRecord::Luck, &UnitRecord::Insane})
-        u.*f = c.text();
-    u.Standard = c.i16();
-    u.Extra65 = c.text();
+        c(u.*f);
+    c(u.Standard);
+    c(u.Extra65);
     for (auto f : {&UnitRecord::Awe, &UnitRecord::Fear, &UnitRecord::Berserk, &UnitRecord::Chill, &UnitRecord::Heat,
                    &UnitRecord::FireShield, &UnitRecord::BanefireShield, &UnitRecord::BloodVengeance,
                    &UnitRecord::DiseaseCloud, &UnitRecord::PoisonCloud})
-        u.*f = c.i16();
-    u.IceArmor = c.text();
+        c(u.*f);
+    c(u.IceArmor);
     for (auto f : {&UnitRecord::Pillage, &UnitRecord::Patrol, &UnitRecord::CastleDefence, &UnitRecord::Siege,
                    &UnitRecord::Supply, &UnitRecord::Sage, &UnitRecord::BloodHunt, &UnitRecord::VoidSummoning})
-        u.*f = c.i16();
+        c(u.*f);
     for (auto f : {&UnitRecord::SurviveForest,     &UnitRecord::SurviveMountain, &UnitRecord::SurviveWaste,
                    &UnitRecord::SurviveSwamp,      &UnitRecord::MoveAquatic,     &UnitRecord::MoveAmphibian,
                    &UnitRecord::MovePoorAmphibian, &UnitRecord::MoveFlying,      &UnitRecord::MoveStormflyer,
@@ -237,52 +195,54 @@ LoadStatus parseTable(std::string_view bytes, const std::string& path, const Tab
                    &UnitRecord::Petrify,           &UnitRecord::Eyeloss,         &UnitRecord::Inquisitor,
                    &UnitRecord::WinterStrength,    &UnitRecord::SpringStrength,  &UnitRecord::SummerStrength,
                    &UnitRecord::FallStrength,      &UnitRecord::Reanimator})
-        u.*f = c.text();
+        c(u.*f);
     for (auto f :
          {&UnitRecord::Summon, &UnitRecord::SummonExtra, &UnitRecord::AutoSummon, &UnitRecord::AutoSummonExtra,
           &UnitRecord::BattleSummon, &UnitRecord::BattleSummonExtra, &UnitRecord::DomSummon,
           &UnitRecord::DomSummonExtra, &UnitRecord::ShapeChange, &UnitRecord::FirstShape, &UnitRecord::SecondShape,
           &UnitRecord::SecondTmpShape, &UnitRecord::LandShape, &UnitRecord::SeaShape})
-        u.*f = c.i16();
-    u.UniqueName = c.text();
-    u.Special = c.text();
+        c(u.*f);
+    c(u.UniqueName);
+    c(u.Special);
 }
 
-[[gnu::always_inline]] inline void fillItem(ItemRecord& i, Cells& c) {
-    i.Number = c.i16();
-    i.Name = c.text();
-    i.Category = c.text();
-    i.ClassCode = c.i16();
-    i.Path1 = c.text();
-    i.Level1 = c.i16();
-    i.Path2 = c.text();
-    i.Level2 = c.i16();
+template <class Read>
+void fill(ItemRecord& i, Read& c) {
+    c(i.Number);
+    c(i.Name);
+    c(i.Category);
+    c(i.ClassCode);
+    c(i.Path1);
+    c(i.Level1);
+    c(i.Path2);
+    c(i.Level2);
 }
 
-[[gnu::always_inline]] inline void fillSite(SiteRecord& s, Cells& c) {
-    s.Number = c.i16();
-    s.Name = c.text();
-    s.Extra2 = c.i16();
-    s.Frequency = c.i16();
-    s.Mask32 = c.i32();
-    s.Level = c.i16();
-    s.MagicType = c.text();
+template <class Read>
+void fill(SiteRecord& s, Read& c) {
+    c(s.Number);
+    c(s.Name);
+    c(s.Extra2);
+    c(s.Frequency);
+    c(s.Mask32);
+    c(s.Level);
+    c(s.MagicType);
     for (auto f :
          {&SiteRecord::GemsFire, &SiteRecord::GemsAir, &SiteRecord::GemsWater, &SiteRecord::GemsEarth,
           &SiteRecord::GemsAstral, &SiteRecord::GemsDeath, &SiteRecord::GemsNature, &SiteRecord::GemsBlood,
           &SiteRecord::Gold, &SiteRecord::Resources, &SiteRecord::Supply, &SiteRecord::Unrest, &SiteRecord::Experience})
-        s.*f = c.i16();
-    s.Laboratory = c.text();
-    s.Fort = c.i16();
+        c(s.*f);
+    c(s.Laboratory);
+    c(s.Fort);
     for (int j = 0; j < 4; ++j) {
-        s.RecUnitNumber[j] = c.i16();
-        s.RecUnitName[j] = c.text();
+        c(s.RecUnitNumber[j]);
+        c(s.RecUnitName[j]);
     }
-    s.SummonPath = c.text();
+    c(s.SummonPath);
     for (int j = 0; j < 3; ++j) {
-        s.SumUnitNumber[j] = c.i16();
-        s.SumUnitName[j] = c.text();
-        s.SumUnitValue[j] = c.i16();
+        c(s.SumUnitNumber[j]);
+        c(s.SumUnitName[j]);
+        c(s.SumUnitValue[j]);
     }
     for (auto f : {&SiteRecord::Scale1,        &SiteRecord::Scale2,          &SiteRecord::Conjuration,
                    &SiteRecord::Alteration,    &SiteRecord::Evocation,       &SiteRecord::Construction,
@@ -294,40 +254,166 @@ LoadStatus parseTable(std::string_view bytes, const std::string& path, const Tab
                    &SiteRecord::TerrainFarm,   &SiteRecord::TerrainSea,      &SiteRecord::TerrainCoast,
                    &SiteRecord::TerrainSwamp,  &SiteRecord::TerrainDeepSea,  &SiteRecord::Extra66,
                    &SiteRecord::Unique})
-        s.*f = c.text();
+        c(s.*f);
 }
 
-[[gnu::always_inline]] inline void fillNation(NationRecord& n, Cells& c) {
-    n.Era = c.text();
-    n.Number = c.i16();
-    n.Sea = c.text();
-    n.Name = c.text();
+template <class Read>
+void fill(NationRecord& n, Read& c) {
+    c(n.Era);
+    c(n.Number);
+    c(n.Sea);
+    c(n.Name);
 }
 
-[[gnu::always_inline]] inline void fillPopType(PopTypeRecord& p, Cells& c) {
-    p.Number = c.i16();
-    p.Name = c.text();
-    for (int j = 0; j < 4; ++j) p.Units[j] = c.i16();
-    p.Extra6 = c.i16();
-    for (int j = 0; j < 4; ++j) p.Commanders[j] = c.i16();
+template <class Read>
+void fill(PopTypeRecord& p, Read& c) {
+    c(p.Number);
+    c(p.Name);
+    for (int j = 0; j < 4; ++j) c(p.Units[j]);
+    c(p.Extra6);
+    for (int j = 0; j < 4; ++j) c(p.Commanders[j]);
+}
+
+// Where a record keeps each of its columns, by kind and place: what fill()
+// above reads, in the same order, noted once per table by filling a record
+// with a reader that notes each field's place.
+enum class Kind : std::uint8_t { Text, Int16, Int32 };
+struct Column {
+    Kind kind;
+    std::uint16_t offset;  // of the field in the record
+};
+// A table's columns, as many as its fill() reads.
+struct Columns {
+    std::array<Column, kMostFields> column{};
+    int count = 0;
+};
+
+class ColumnNotes {
+public:
+    ColumnNotes(const void* record, Columns& columns) : record_(static_cast<const char*>(record)), columns_(columns) {}
+    void operator()(const gs::text& field) { note(Kind::Text, &field); }
+    void operator()(const std::int16_t& field) { note(Kind::Int16, &field); }
+    void operator()(const std::int32_t& field) { note(Kind::Int32, &field); }
+
+private:
+    void note(Kind kind, const void* field) {
+        columns_.column.at(static_cast<std::size_t>(columns_.count++)) = {
+            kind, static_cast<std::uint16_t>(static_cast<const char*>(field) - record_)};
+    }
+    const char* record_;
+    Columns& columns_;
+};
+
+template <class Record>
+const Columns& columnsOf() {
+    static_assert(std::is_standard_layout_v<Record> && std::is_trivially_copyable_v<Record>);
+    static const Columns columns = [] {
+        Columns noted;
+        Record record;
+        ColumnNotes notes(&record, noted);
+        fill(record, notes);
+        return noted;
+    }();
+    return columns;
+}
+
+// A record whose every field holds what an empty cell stands for ("-666",
+// -666), so that reading a line passes its empty cells by.
+template <class Record>
+const Record& blankOf() {
+    static const Record blank = [] {
+        Record record;
+        char* const fields = reinterpret_cast<char*>(&record);
+        const Columns& columns = columnsOf<Record>();
+        for (int k = 0; k < columns.count; ++k) {
+            char* const field = fields + columns.column[k].offset;
+            switch (columns.column[k].kind) {
+            case Kind::Text: *reinterpret_cast<gs::text*>(field) = kAbsentCell; break;
+            case Kind::Int16: *reinterpret_cast<std::int16_t*>(field) = kAbsent; break;
+            case Kind::Int32: *reinterpret_cast<std::int32_t*>(field) = kAbsent; break;
+            }
+        }
+        return record;
+    }();
+    return blank;
+}
+
+// Fills rows from the lines, each cell into its column's field.
+template <class Record>
+LoadStatus parseTable(std::string_view bytes, const std::string& path, const TableFormat& format,
+                      std::vector<Record>& rows) {
+    if (LoadStatus start = textStart(bytes, path); !start) return start;
+    // Kept in locals: a store through a record's bytes could be any object's,
+    // so what the loop read from memory it would have to read again.
+    const int needed = format.fields;
+    const CellRule rule = format.cells;
+    const int afterLastTab = format.lastFieldAfterLastTab ? needed - 1 : -1;
+    const Column* const columns = columnsOf<Record>().column.data();
+    if (columnsOf<Record>().count != needed) throw std::logic_error("a table's fill() reads other columns than it needs");
+    const Record& blank = blankOf<Record>();
+    CellFailure failure;
+    const auto read = [&](char* fields, int k, std::string_view cell) __attribute__((always_inline)) {
+        char* const field = fields + columns[k].offset;
+        switch (columns[k].kind) {
+        case Kind::Text: *reinterpret_cast<gs::text*>(field) = textCell(cell, rule, failure, k); break;
+        case Kind::Int16:
+            *reinterpret_cast<std::int16_t*>(field) =
+                static_cast<std::int16_t>(numberCell(cell, INT16_MIN, INT16_MAX, rule, failure, k));
+            break;
+        case Kind::Int32:
+            *reinterpret_cast<std::int32_t*>(field) =
+                static_cast<std::int32_t>(numberCell(cell, INT32_MIN, INT32_MAX, rule, failure, k));
+            break;
+        }
+    };
+    const auto lineFails = [&](int r, const std::string& why) {
+        return LoadStatus::failure(path + ": line " + std::to_string(r + 1) + why);
+    };
+    Lines lines(bytes);
+    for (int r = 0; r < format.lines; ++r) {
+        std::string_view line;
+        if (!lines.next(line))
+            return LoadStatus::failure(path + ": ends after " + std::to_string(r) + " of " +
+                                       std::to_string(format.lines) + " lines");
+        Record record = blank;
+        char* const fields = reinterpret_cast<char*>(&record);
+        const int count = forEachCell(line, needed, [&](int k, std::string_view cell) __attribute__((always_inline)) {
+            if ((cell.empty() && rule != CellRule::None) || k == afterLastTab) return;
+            read(fields, k, cell);
+        });
+        if (count < needed)
+            return lineFails(r, " has " + std::to_string(count) + " fields, " + std::to_string(needed) + " needed");
+        const auto lastAfterTab = [&line] { return line.substr(line.rfind('\t') + 1); };
+        if (afterLastTab >= 0) read(fields, afterLastTab, lastAfterTab());
+        if (holdsLineBreak(line)) {
+            int broken = -1;
+            forEachCell(line, needed, [&](int k, std::string_view cell) {
+                if (broken < 0 && holdsLineBreak(k == afterLastTab ? lastAfterTab() : cell)) broken = k;
+            });
+            if (broken >= 0) return lineFails(r, ", field " + std::to_string(broken) + ": " + kHoldsLineBreak);
+        }
+        if (failure.failed()) return lineFails(r, ", field " + std::to_string(failure.field) + ": " + failure.why);
+        rows[r] = record;
+    }
+    return LoadStatus::success();
 }
 
 }  // namespace
 
 LoadStatus parseUnits(std::string_view bytes, const std::string& path, std::vector<UnitRecord>& rows) {
-    return parseTable(bytes, path, kUnitFormat, rows, [](UnitRecord& u, Cells& c) { fillUnit(u, c); });
+    return parseTable(bytes, path, kUnitFormat, rows);
 }
 LoadStatus parseItems(std::string_view bytes, const std::string& path, std::vector<ItemRecord>& rows) {
-    return parseTable(bytes, path, kItemFormat, rows, [](ItemRecord& i, Cells& c) { fillItem(i, c); });
+    return parseTable(bytes, path, kItemFormat, rows);
 }
 LoadStatus parseSites(std::string_view bytes, const std::string& path, std::vector<SiteRecord>& rows) {
-    return parseTable(bytes, path, kSiteFormat, rows, [](SiteRecord& s, Cells& c) { fillSite(s, c); });
+    return parseTable(bytes, path, kSiteFormat, rows);
 }
 LoadStatus parseNations(std::string_view bytes, const std::string& path, std::vector<NationRecord>& rows) {
-    return parseTable(bytes, path, kNationFormat, rows, [](NationRecord& n, Cells& c) { fillNation(n, c); });
+    return parseTable(bytes, path, kNationFormat, rows);
 }
 LoadStatus parsePopTypes(std::string_view bytes, const std::string& path, std::vector<PopTypeRecord>& rows) {
-    return parseTable(bytes, path, kPopTypeFormat, rows, [](PopTypeRecord& p, Cells& c) { fillPopType(p, c); });
+    return parseTable(bytes, path, kPopTypeFormat, rows);
 }
 
 LoadStatus parseNameList(std::string_view bytes, const std::string& path, std::vector<std::string>& names) {

@@ -1,7 +1,6 @@
 #include "qt/command_line.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -11,6 +10,7 @@
 
 #include "model/file_access.h"
 #include "model/paths.h"
+#include "qt/window_icon.h"
 #include "window/forms.h"
 #include "window/version.h"
 
@@ -80,7 +80,7 @@ std::optional<std::string> fileToOpen(const std::vector<std::string>& arguments)
 void describeApplication(QApplication& application) {
     QApplication::setApplicationName(QStringLiteral("Godsmith"));
     QApplication::setApplicationVersion(QString::fromLatin1(kProgramVersion));
-    application.setWindowIcon(QIcon(QStringLiteral(":/godsmith-64.png")));
+    application.setWindowIcon(iconReadWhenShown(QStringLiteral(":/godsmith-64.png"), 64));
     // A relative Quillmap folder in RK.cfg lies in the editor's folder.
     std::error_code error;
     std::filesystem::current_path(fileSystemPath(runningProgramFolder()), error);

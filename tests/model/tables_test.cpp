@@ -108,12 +108,14 @@ TEST_F(Tables, UnitCellsSplitAtEveryTabWhereverItFalls) {
 TEST_F(Tables, ItemCellsFollowTheReplacementRules) {
     auto rows = defaultItemRows();
     rows[4] = {"77", "Blank Charm", " ", "*", "", "", "", ""};
+    rows[5] = {"", "Nameless Number", "", "", "", "", "", ""};
     install(kItemFile, tableText(rows) + "not an item line\r\n");
     ASSERT_TRUE(loadItems(e()));
     const auto fields = [](const ItemRecord& r) {
         return std::tuple{r.Number, r.Category, r.ClassCode, r.Path1, r.Level1, r.Path2, r.Level2};
     };
     EXPECT_EQ(fields(e().Items[4]), std::tuple(77, "-666", -999, "-666", -666, "-666", -666));
+    EXPECT_EQ(fields(e().Items[5]), std::tuple(-666, "-666", -666, "-666", -666, "-666", -666));
     EXPECT_EQ(fields(e().Items[1]), std::tuple(2, "helm", 8, "S", 3, "A", 1));
     EXPECT_EQ(e().ItemIndex[5], 77);
 }
@@ -157,7 +159,8 @@ TEST_F(Tables, NationsKeepEraAsReadAndReplaceCells) {
 TEST_F(Tables, PopTypesTakeTheLastCommanderAfterTheLastTab) {
     auto rows = defaultPopTypeRows();
     rows[1] = popTypeRow(2, "*", {1, 2, 3, 4}, 5, {6, 7, 8, 9});
-    rows[1].push_back("99");  // twelve fields: the eleventh is skipped
+    rows[1][10] = "skipped";  // twelve fields: the eleventh is never read
+    rows[1].push_back("99");
     rows[2] = popTypeRow(3, " ", {1, 2, 3, 4}, 5, {6, 7, 8, 9});
     install(kPopTypeFile, tableText(rows));
     f().lblPTCmdr[2].setCaption("12");

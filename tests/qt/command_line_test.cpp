@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIcon>
+#include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -101,7 +102,13 @@ TEST(CommandLine, TheStartedEditorNamesItselfShowsItsIconAndWorksInItsFolder) {
     gs::qt::describeApplication(*qApp);
     EXPECT_EQ(QApplication::applicationName().toStdString(), "Godsmith");
     EXPECT_EQ(QApplication::applicationVersion().toStdString(), "1.02");
-    EXPECT_EQ(QApplication::windowIcon().pixmap(64).size(), QSize(64, 64));
+    // The picture itself, read when asked for; smaller where a window system asks so.
+    const QImage picture = QImage(":/godsmith-64.png").convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    ASSERT_EQ(picture.size(), QSize(64, 64));
+    const QIcon icon = QApplication::windowIcon();
+    EXPECT_EQ(icon.availableSizes(), QList<QSize>{QSize(64, 64)});
+    EXPECT_EQ(icon.pixmap(64).toImage().convertToFormat(picture.format()), picture);
+    EXPECT_EQ(icon.pixmap(16).size(), QSize(16, 16));
     EXPECT_EQ(QDir::currentPath(), QApplication::applicationDirPath());
     QDir::setCurrent(before);
 }
