@@ -392,7 +392,10 @@ Form1::Form1() : Window("Form1") {
     // The lists the user adds to.
     lstNameList.maxEntries = kMaxNameEntries;
     lstNameList.maxBytes = kMaxNameBytes;
-    for (ListBox& sites : lstFeatureList) sites.maxEntries = kMaxSiteEntries;
+    for (ListBox& sites : lstFeatureList) {
+        sites.maxEntries = kMaxSiteEntries;
+        sites.maxBytes = kMaxSiteBytes;
+    }
     for (ListBox* builder : {&lstCommanderList, &lstCommanderNameList, &lstItemList, &lstMagicList, &lstDominionList,
                              &lstScalesList, &lstBodyGuardList, &lstUnitList})
         builder->maxEntries = kMaxBuilderEntries;

@@ -41,6 +41,10 @@ constexpr int kMaxNameEntries = kProvinceLines - 4 * (kMaxSiteEntries + 1) - 3 -
 // count alone let 7725 names of 4000 bytes make a file of 31 MB, which took
 // half a second to read before it could be refused.
 constexpr std::size_t kMaxNameBytes = kMaxBoxBytes;
+// The most bytes a site list's entries hold together. A site's name may be
+// as long as a line, so 566 of them could make 9 MB, which took half a
+// second to open; 566 entries of ordinary names take a fifth of this.
+constexpr std::size_t kMaxSiteBytes = std::size_t{1} << 17;
 // The longest text the editor writes before a table's name or a box's line
 // in the province lines: a pop type's name after "#poptype -32768 --" (longer
 // than "@RANDOM landname " before a name-list name, "#knownfeature \"" and
@@ -49,13 +53,14 @@ constexpr std::size_t kLongestPrefix = std::string_view("#poptype -32768 --").si
 constexpr std::size_t kMaxGodFileLineLength = kMaxLineLength + kLongestPrefix;
 // The most bytes of a god file the editor writes, and so reads: the two
 // boxes full (each description line with its "--", and the lines around
-// them), the names at their most with their line ends and count line, every
-// other province line (population, pop type, kill features, the site lists'
-// count lines and entries) at the longest with its CR LF, and the CR LF
-// saving adds. Step 4's own box takes no more.
+// them), the names and each site list at their most with their line ends
+// and count lines, the population, pop type and kill-features lines at the
+// longest with their CR LF, and the CR LF saving adds. Step 4's own box
+// takes no more.
 constexpr std::size_t kMaxGodFileBytes =
     kMaxBoxBytes + 2 * kMaxLines + 64 + kMaxNameBytes + 2 * static_cast<std::size_t>(kMaxNameEntries) + 64 +
-    static_cast<std::size_t>(3 + 4 * (kMaxSiteEntries + 1)) * (kMaxGodFileLineLength + 2) + kMaxBoxBytes + 2;
+    4 * (kMaxSiteBytes + 2 * static_cast<std::size_t>(kMaxSiteEntries) + 64) + 3 * (kMaxGodFileLineLength + 2) +
+    kMaxBoxBytes + 2;
 // A builder's list holds no more entries than the garrison holds lines.
 constexpr int kMaxBuilderEntries = kMaxLines;
 

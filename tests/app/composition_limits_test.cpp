@@ -62,17 +62,24 @@ TEST(CompositionLimits, TheLargestProvinceEveryActionAllowsIsSavedAndOpensAgainT
     s.run("index cboPopType 1");
     s.run("click chkKillFeatures");
     s.run("click chkKnown(3)");
+    // Each site list: 31 sites of the longest name (4002 bytes with the
+    // quotes) and "--no site" to its most entries, within its most bytes.
     for (int i = 0; i < 4; ++i) {
         const std::string add = "cmdAddFeature(" + std::to_string(i) + ")";
         s.run("tab SSTab3 " + std::to_string(i));
         s.run("pick cboFeature " + longest);
-        EXPECT_EQ(s.run("click " + add + " 565"), "");
+        EXPECT_EQ(s.run("click " + add + " 31"), "");
+        s.run("pick cboFeature None");
+        EXPECT_EQ(s.run("click " + add + " 534"), "");
+        s.run("pick cboFeature " + longest);
+        EXPECT_EQ(s.run("click " + add),
+                  "  message \"Godsmith\": This list can hold at most 131072 characters, so it keeps what it held.\n");
         s.run("pick cboFeature None");
         EXPECT_EQ(s.run("click " + add), "");
         EXPECT_EQ(s.run("click " + add), listFull(566));
     }
     // The entries kept their own sites.
-    s.run("index lstFeatureList(3) 564");
+    s.run("index lstFeatureList(3) 30");
     EXPECT_EQ(s.f.txtSiteDescription.text().substr(0, 8), "2 xxxxxx");
     s.run("index lstFeatureList(3) 565");
     EXPECT_EQ(s.f.txtSiteDescription.text(), "NO SITE SELECTED.");
