@@ -44,8 +44,8 @@ once() {
 }
 
 # Instructions up to the shown window, in millions: "<all threads> <main thread>".
-# The main thread's are what the window waits for; other threads (the tables
-# read ahead, Qt's pool) may run beside it on a second core.
+# The main thread's are what the window waits for; other threads (Qt's pool)
+# may run beside it on a second core.
 instructions() {
   local out
   out=$(mktemp -d)

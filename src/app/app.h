@@ -21,9 +21,8 @@ public:
     // The program's start: the splash loads and activates, which loads the
     // main window and so runs the start-up sequence. When another editor
     // has this installation open, the user first chooses to quit (false is
-    // returned, nothing is shown or read) or to open it anyway. Tables read
-    // ahead (model/tables.h) spare the start-up parsing them again.
-    bool start(TablesAhead* readAhead = nullptr);
+    // returned, nothing is shown or read) or to open it anyway.
+    bool start();
     // The user closes the main window.
     void close();
     // Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z) outside a text box.

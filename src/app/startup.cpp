@@ -229,7 +229,7 @@ void cmdClearAll_Click(Editor& e) {
     e.splash.setVisible(false);
 }
 
-bool App::start(TablesAhead* readAhead) {
+bool App::start() {
     // Every file the editor reads or writes lies in its folder or in those
     // that RK.cfg names, so without a usable folder it does not start.
     const std::string folder = editor.platform.programFolder();
@@ -257,9 +257,7 @@ bool App::start(TablesAhead* readAhead) {
     form.setVisible(false);
     splash.setVisible(true);
     splash.lblBusy.setCaption("Initializing...");
-    editor.ReadAhead = readAhead;
     InitializeAll(editor);
-    editor.ReadAhead = nullptr;  // a reset reads the files itself
     removeStaleTemporaries(folder);
     if (!editor.QuillmapFolder.empty()) {
         removeStaleTemporaries(appendPath(editor.QuillmapFolder, "\\GOD_BIN"));

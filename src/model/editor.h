@@ -14,8 +14,6 @@
 
 namespace gs {
 
-class TablesAhead;
-
 struct Editor {
     Editor(Form1& form, Form2& splash, Platform& platform) : f(form), splash(splash), platform(platform) {}
 
@@ -31,8 +29,6 @@ struct Editor {
     std::vector<PopTypeRecord> PopTypes = std::vector<PopTypeRecord>(kPopTypeRows);
     // The bytes their text cells view.
     TableBytes UnitBytes, ItemBytes, SiteBytes, NationBytes, PopTypeBytes;
-    // The tables read ahead for the first start-up (tables.h); none after it.
-    TablesAhead* ReadAhead = nullptr;
 
     // Picker position -> record number.
     std::vector<std::int16_t> UnitIndex = std::vector<std::int16_t>(kUnitRows);

@@ -70,8 +70,8 @@ private:
 
 // The bytes one table's text cells view: the file as last read and, while
 // rows still view them, earlier reads (a read that fails half-way leaves the
-// rows after the failing line as they were). A list, so that bytes handed
-// from one list to another stay where the rows view them.
+// rows after the failing line as they were). A list, so that adding the
+// bytes of a new read never moves the earlier ones that rows still view.
 using TableBytes = std::list<std::string>;
 
 struct UnitRecord {

@@ -1,7 +1,6 @@
 #include "model/tables.h"
 
 #include <iterator>
-#include <system_error>
 
 #include "model/file_access.h"
 #include "model/paths.h"
@@ -36,8 +35,7 @@ LoadStatus readTable(Editor& e, std::string_view relative, Parse<Record> parse, 
         kept.pop_back();
         return status;
     }
-    LoadStatus status =
-        e.ReadAhead && e.ReadAhead->take(path, rows, kept) ? LoadStatus::success() : parse(bytes, path, rows);
+    LoadStatus status = parse(bytes, path, rows);
     if (status) kept.erase(kept.begin(), std::prev(kept.end()));
     return status;
 }
@@ -108,49 +106,6 @@ LoadStatus loadItems(Editor& e) {
 LoadStatus loadUnits(Editor& e) {
     return loadPicker(e, e.f.cboUnitFound, "None", kUnitFile, parseUnits, e.Units, e.UnitBytes, &e.UnitIndex,
                       kUnitFormat.lines);
-}
-
-TablesAhead::TablesAhead(const std::string& programFolder) {
-    if (programFolder.empty()) return;
-    // Without a thread of its own (the system refuses one), the start-up
-    // reads the tables itself.
-    try {
-        reading_ = std::async(std::launch::async, [this, programFolder] {
-            // As the loaders read and parse, into rows as the editor starts with.
-            const auto read = [&programFolder](auto& table, std::string_view relative, int rowCount, auto parse) {
-                table.path = appendPath(programFolder, relative);
-                table.rows.resize(static_cast<std::size_t>(rowCount));
-                std::string& bytes = table.bytes.emplace_back();
-                table.parsed = readFile(table.path, bytes) && parse(bytes, table.path, table.rows);
-            };
-            auto& [nations, popTypes, sites, items, units] = tables_;
-            read(nations, kNationFile, kNationRows, parseNations);
-            read(popTypes, kPopTypeFile, kPopTypeRows, parsePopTypes);
-            read(sites, kSiteFile, kSiteRows, parseSites);
-            read(items, kItemFile, kItemRows, parseItems);
-            read(units, kUnitFile, kUnitRows, parseUnits);
-        });
-    } catch (const std::system_error&) {
-    }
-}
-
-TablesAhead::~TablesAhead() { wait(); }
-
-void TablesAhead::wait() {
-    if (reading_.valid()) reading_.wait();
-}
-
-template <class Record>
-bool TablesAhead::take(const std::string& path, std::vector<Record>& rows, TableBytes& kept) {
-    wait();
-    Table<Record>& table = std::get<Table<Record>>(tables_);
-    if (!table.parsed || table.path != path || table.bytes.front() != kept.back()) return false;
-    table.parsed = false;
-    rows.swap(table.rows);
-    std::vector<Record>().swap(table.rows);  // the rows the editor had go now, with their memory
-    kept.pop_back();
-    kept.splice(kept.end(), table.bytes);
-    return true;
 }
 
 }  // namespace gs

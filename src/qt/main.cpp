@@ -5,7 +5,6 @@
 #include "app/app.h"
 #include "app/opening.h"
 #include "model/file_access.h"
-#include "model/tables.h"
 #include "qt/command_line.h"
 #include "qt/exit_when_shown.h"
 #include "qt/file_opening.h"
@@ -22,9 +21,6 @@ int main(int argc, char** argv) {
     const std::vector<std::string> arguments = gs::programArguments(argc, argv);
     if (const auto answered = gs::qt::answerCommandLine(arguments)) return *answered;
     const std::optional<std::string> file = gs::qt::fileToOpen(arguments);  // before the working folder moves
-    // The data tables are read on a second thread while Qt sets itself up
-    // and the windows are built; the start-up takes them from there.
-    gs::TablesAhead tables(gs::runningProgramFolder());
     const std::unique_ptr<QApplication> application = gs::qt::openApplication(argc, argv);
     gs::qt::describeApplication(*application);
     QApplication::setQuitOnLastWindowClosed(false);
@@ -51,7 +47,7 @@ int main(int argc, char** argv) {
         QCoreApplication::quit();
     };
     new gs::qt::FileOpening(main.window(), app);
-    if (!app.start(&tables)) return 0;
+    if (!app.start()) return 0;
     if (file) {
         const gs::qt::HeldTexts texts;
         app.open(*file);

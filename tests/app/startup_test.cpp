@@ -2,9 +2,7 @@
 // clean start shows is tests/data/started.layout; a clean reset returns to it.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <functional>
-#include <optional>
+#include <tuple>
 
 #include "model/tables.h"
 #include "support/session.h"
@@ -59,51 +57,6 @@ TEST(Reset, ReturnsEveryControlToTheStartAndRereadsTheFiles) {
     EXPECT_EQ(s.run(""), "");
     EXPECT_FALSE(s.app.splash.visible());
     EXPECT_EQ(layoutOf(s), dataFile("started.layout"));
-}
-
-// The tables are read ahead while the windows are built, and the start
-// takes them only while the files still hold what was read: a start whose
-// files changed after the reading ahead shows and says what a start on the
-// changed files says; a reset reads the files itself.
-TEST(StartUp, TakesTablesReadAheadOnlyWhileTheFilesHoldWhatWasRead) {
-    const auto started = [](const std::function<void(const std::string&)>& change, bool readAhead) {
-        Session s;
-        std::optional<TablesAhead> ahead;
-        if (readAhead) {
-            ahead.emplace(s.platform.programFolder());
-            ahead->wait();
-        }
-        change(s.folder);
-        s.app.start(ahead ? &*ahead : nullptr);
-        std::string out = s.run("") + layout(withControls(s.f));
-        for (const ListControl* list : {&s.f.cboNation, &s.f.cboPopType, &s.f.cboFeature, &s.f.cboItem, &s.f.cboUnitFound})
-            for (const std::string& item : list->items()) out += item + "|";
-        return folderShown(out, s.folder);
-    };
-    std::vector<Row> units = defaultUnitRows();
-    units[0][1] = "Renamed Since";
-    const std::vector<std::function<void(const std::string&)>> changes{
-        [](const std::string&) {},
-        [&](const std::string& dir) { writeFile(inFolder(dir, kUnitFile), tableText(units)); },
-        [](const std::string& dir) {
-            const std::string sites = inFolder(dir, kSiteFile);
-            writeFile(sites, readFile(sites).substr(0, 2000));
-        },
-        [](const std::string& dir) { std::filesystem::remove(inFolder(dir, kItemFile)); },
-    };
-    for (const auto& change : changes) EXPECT_EQ(started(change, true), started(change, false));
-    EXPECT_NE(started(changes[1], true).find("Renamed Since"), std::string::npos);
-    EXPECT_NE(started(changes[2], true).find("RKdata not found!"), std::string::npos);
-
-    Session s;
-    {
-        TablesAhead ahead(s.platform.programFolder());
-        s.app.start(&ahead);
-    }
-    units[0][1] = "Renamed After";
-    writeFile(inFolder(s.folder, kUnitFile), tableText(units));
-    s.run("click cmdClearAll");
-    EXPECT_EQ(s.f.cboUnitFound.item(1), "Renamed After");
 }
 
 // The help panel: the mouse-over text of every control (tests/data/help.txt

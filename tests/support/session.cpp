@@ -194,11 +194,7 @@ std::string Session::run(const std::string& command) {
     if (!rest.empty()) rest = unescaped(rest.substr(1));
     replaceAll(rest, "{DIR}", folder);
     const std::string path = folder + "/" + name;
-    if (verb == "start") {
-        // As the program starts: its tables read ahead.
-        TablesAhead ahead(platform.programFolder());
-        app.start(&ahead);
-    }
+    if (verb == "start") app.start();
     else if (verb == "type") dynamic_cast<TextBox&>(at(name)).edit(rest);
     else if (verb == "index") dynamic_cast<ListControl&>(at(name)).setListIndex(std::stoi(rest));
     else if (verb == "pick") {
