@@ -62,11 +62,13 @@ QString fromCp1252Lines(const std::string& bytes) {
 }
 
 std::string toCp1252Lines(const QString& text) {
-    std::string out;
-    out.reserve(static_cast<std::size_t>(text.size()) + static_cast<std::size_t>(text.count(u'\n')));
-    for (char c : toCp1252(text)) {
-        if (c == '\n') out += '\r';
-        out += c;
+    std::size_t lineEnds = 0;
+    for (QChar c : text) lineEnds += c == u'\n';
+    std::string out(static_cast<std::size_t>(text.size()) + lineEnds, '\0');
+    char* to = out.data();
+    for (QChar c : text) {
+        if (c == u'\n') *to++ = '\r';
+        *to++ = unicodeToCp1252(c.unicode());
     }
     return out;
 }
