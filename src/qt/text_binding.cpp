@@ -72,6 +72,15 @@ void replaceText(QPlainTextEdit* field, const QString& text) {
     doc->setUndoRedoEnabled(true);
 }
 
+// The field's text with "\n" line ends. (toPlainText() would also turn each
+// no-break space into a plain one, and the next keystroke would store that.)
+QString plainText(const QPlainTextEdit* field) {
+    QString text = field->document()->toRawText();
+    for (QChar& c : text)
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) c = u'\n';
+    return text;
+}
+
 class TextBinding;
 // The fields waiting for the click that set their texts to end.
 int heldDepth = 0;
@@ -153,7 +162,7 @@ private:
         }
     }
 
-    QString shown() const { return line ? line->text() : plain->toPlainText(); }
+    QString shown() const { return line ? line->text() : plainText(plain); }
     // What the field holds as the model stores it. A multi-line field keeps it
     // until its text changes: one keystroke asks for it twice (its edit and
     // its caret), and Step 4's text may be megabytes long.
