@@ -1,5 +1,6 @@
 #include "qt/cp1252.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -37,6 +38,9 @@ std::string toCp1252(const QString& text) {
 }
 
 QString storable(const QString& text, int* pos) {
+    // Most texts hold only characters Windows-1252 stores: they stay as they are.
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return unicodeToCp1252(c.unicode()) != '?' || c == u'?'; }))
+        return text;
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {

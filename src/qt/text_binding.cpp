@@ -19,6 +19,20 @@ namespace gs::qt {
 
 namespace {
 
+// Each CR LF, CR or LF ends a line, as the field itself takes them: one "\n".
+QString withLineFeeds(QString text) {
+    if (!text.contains(u'\r')) return text;
+    QChar* const start = text.data();
+    QChar* to = start;
+    for (const QChar *from = start, *end = start + text.size(); from != end; ++from) {
+        const QChar c = *from;  // `to` may stand on it
+        *to++ = c == u'\r' ? u'\n' : c;
+        if (c == u'\r' && from + 1 != end && from[1] == u'\n') ++from;
+    }
+    text.truncate(to - start);
+    return text;
+}
+
 // A multi-line text field; pasted and dropped text is made storable, and
 // offered to `takes` first: text it does not take is not inserted (too long
 // a line or too many lines to lay out in time). `shown` runs each time the
@@ -35,9 +49,7 @@ protected:
         if (shown) shown();
     }
     void insertFromMimeData(const QMimeData* source) override {
-        // Each CR LF, CR or LF ends a line, as the field itself takes them.
-        QString lines = storable(source->text());
-        lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+        const QString lines = withLineFeeds(storable(source->text()));
         if (takes && !takes(lines)) return;
         // Straight in at the caret: the toolkit's own way builds the text
         // twice, once as a fragment and once in the field.
@@ -199,7 +211,8 @@ private:
         // At most this many lines stay beside the pasted ones.
         const int kept = doc->blockCount() - (doc->findBlock(c.selectionEnd()).blockNumber() -
                                               doc->findBlock(c.selectionStart()).blockNumber());
-        if (longestLine(bytes) <= kMaxLineLength && static_cast<std::size_t>(kept) + lineCount(bytes) <= kMaxLines &&
+        const LineStats lines = lineStats(bytes);
+        if (lines.longest <= kMaxLineLength && static_cast<std::size_t>(kept) + lines.count <= kMaxLines &&
             box.text().size() + bytes.size() <= box.maxBytes)
             return true;
         // The model holds what the field shows: the paste goes in its place there.
