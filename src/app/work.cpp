@@ -100,6 +100,18 @@ void showWork(const Work& w, Editor& e) {
     e.OpenedFile = w.openedFile;
 }
 
+Naming namingOf(const Editor& e) {
+    const Form1& f = e.f;
+    return {f.cboMethod.listIndex(), f.cboEra.listIndex(), f.cboNation.listIndex(), f.txtGanFileName.text()};
+}
+
+void showNaming(const Naming& n, Editor& e) {
+    Form1& f = e.f;
+    for (auto [list, index] : {std::pair{&f.cboEra, n.era}, {&f.cboNation, n.nation}, {&f.cboMethod, n.method}})
+        if (list->listIndex() != index) list->setListIndex(index);
+    f.txtGanFileName.setText(n.fileName);
+}
+
 std::string draftBytes(const Work& w) {
     std::string out(kDraftLine);
     putPart(out, render(w.file));

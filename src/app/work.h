@@ -29,6 +29,21 @@ Work workOf(const Editor& e);
 // Shows `w`, changing only what differs from what the window holds.
 void showWork(const Work& w, Editor& e);
 
+// What names the god file but is no part of its text: Step 1's method, era
+// and nation (the tags Quillmap places it by) and the name Step 4 saves
+// under. "Clear All" and opening a file reset them; undo gives them back
+// with the work.
+struct Naming {
+    int method = -1, era = -1, nation = -1;
+    std::string fileName;  // txtGanFileName
+    bool operator==(const Naming&) const = default;
+};
+
+Naming namingOf(const Editor& e);
+// Shows `n`, changing only what differs: the era first, as it refills the
+// nations.
+void showNaming(const Naming& n, Editor& e);
+
 // A draft file's bytes: a first line naming it, then the parts, each after a
 // line with its length: the composition as its god file text, Step 4's text
 // and, when some hold entries, the builder lists. Each of those is a line

@@ -25,20 +25,20 @@ std::string WorkKeeper::draftPath() const { return appendPath(e_.platform.progra
 
 void WorkKeeper::undoable(std::function<void()>& slot) {
     slot = [this, action = std::move(slot)] {
-        Work before = workOf(e_);
+        Step before = stepOf();
         if (action) action();
-        if (workOf(e_) != before) history_.done(std::move(before));
+        if (workOf(e_) != before.work || namingOf(e_) != before.naming) history_.done(std::move(before));
     };
 }
 
 void WorkKeeper::watchStep4(std::function<void(int)>& slot) {
     slot = [this, action = std::move(slot)](int previous) {
-        Work before = workOf(e_);
-        const bool handEdited = before.finalText != assembled_;
+        Step before = stepOf();
+        const bool handEdited = before.work.finalText != assembled_;
         if (action) action(previous);
         if (e_.f.SSTab1.tab() != kStep4) return;
         assembled_ = e_.f.txtGanFileFinal.text();
-        if (handEdited && assembled_ != before.finalText) history_.done(std::move(before));
+        if (handEdited && assembled_ != before.work.finalText) history_.done(std::move(before));
     };
 }
 
@@ -89,13 +89,16 @@ void WorkKeeper::settle() {
     showTitle(settled_);
 }
 
-void WorkKeeper::undo() { show(history_.undo(workOf(e_))); }
-void WorkKeeper::redo() { show(history_.redo(workOf(e_))); }
+Step WorkKeeper::stepOf() const { return {workOf(e_), namingOf(e_)}; }
 
-void WorkKeeper::show(const std::optional<Work>& w) {
-    if (!w) return;
-    showWork(*w, e_);
-    showTitle(*w);
+void WorkKeeper::undo() { show(history_.undo(stepOf())); }
+void WorkKeeper::redo() { show(history_.redo(stepOf())); }
+
+void WorkKeeper::show(const std::optional<Step>& s) {
+    if (!s) return;
+    showWork(s->work, e_);
+    showNaming(s->naming, e_);
+    showTitle(s->work);
 }
 
 void WorkKeeper::showTitle(const Work& now) {

@@ -51,7 +51,8 @@ private:
     void showTitle(const Work& now);
     void settle();  // the work as it is now is the one saved, opened or cleared
     void dropDraft();
-    void show(const std::optional<Work>& w);
+    Step stepOf() const;
+    void show(const std::optional<Step>& s);
 
     Editor& e_;
     History history_;
