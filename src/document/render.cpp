@@ -46,10 +46,28 @@ void appendCandidates(std::string& out, const std::vector<std::string>& entries,
     for (const std::string& entry : entries) appendLine(out, {entry});
 }
 
+// At least the size of the text render writes, so that a large province is
+// built in one piece rather than copied each time the text outgrows its room.
+std::size_t sizeBound(const GodFile& g) {
+    constexpr std::size_t kLine = 32;  // room for a keyword line with its count or number
+    const auto list = [](const std::vector<std::string>& entries) {
+        std::size_t n = kLine;
+        for (const std::string& entry : entries) n += entry.size() + kCrLf.size();
+        return n;
+    };
+    std::size_t n = 2 * g.description.size() + 2 * kLine + list(g.names) + g.population.size() + g.garrison.size() +
+                    4 * kLine;
+    if (g.nameList) n += g.nameList->size();
+    if (g.popType) n += g.popType->name.size();
+    for (const SiteList& slot : g.sites) n += list(slot.candidates);
+    return n;
+}
+
 }  // namespace
 
 std::string render(const GodFile& g) {
     std::string out;
+    out.reserve(sizeBound(g));
     if (!g.description.empty()) {
         out += "--Description: \r\n--";
         appendCommentLines(out, g.description);

@@ -1,13 +1,31 @@
 #include "qt/cp1252.h"
 
+#include <array>
+#include <string_view>
+
 #include "model/cp1252.h"
 
 namespace gs::qt {
 
+namespace {
+
+// Each byte as its character, through a table: opening a file passes every
+// byte of Step 4's text through here.
+QChar* widen(std::string_view bytes, QChar* to) {
+    static const std::array<char16_t, 256> kUnicode = [] {
+        std::array<char16_t, 256> t{};
+        for (int b = 0; b < 256; ++b) t[b] = cp1252ToUnicode(static_cast<unsigned char>(b));
+        return t;
+    }();
+    for (const char c : bytes) *to++ = QChar(kUnicode[static_cast<unsigned char>(c)]);
+    return to;
+}
+
+}  // namespace
+
 QString fromCp1252(const std::string& bytes) {
     QString out(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
-    QChar* to = out.data();
-    for (char c : bytes) *to++ = QChar(cp1252ToUnicode(static_cast<unsigned char>(c)));
+    widen(bytes, out.data());
     return out;
 }
 
@@ -34,11 +52,11 @@ QString storable(const QString& text, int* pos) {
 QString fromCp1252Lines(const std::string& bytes) {
     QString out(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
     QChar* to = out.data();
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
-        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') continue;  // CR LF ends a line as LF
-        *to++ = QChar(cp1252ToUnicode(static_cast<unsigned char>(c)));
-    }
+    std::string_view rest = bytes;
+    // CR LF ends a line as LF: each piece runs up to a CR LF's CR.
+    for (std::size_t cr; (cr = rest.find("\r\n")) != std::string_view::npos; rest.remove_prefix(cr + 1))
+        to = widen(rest.substr(0, cr), to);
+    to = widen(rest, to);
     out.truncate(to - out.data());
     return out;
 }

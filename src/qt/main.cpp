@@ -11,12 +11,14 @@
 #include "qt/form_view.h"
 #include "qt/open_application.h"
 #include "qt/qt_platform.h"
+#include "qt/start_heap.h"
 #include "qt/text_binding.h"
 #include "qt/undo_keys.h"
 #include "qt/window_font.h"
 #include "qt/window_scale.h"
 
 int main(int argc, char** argv) {
+    gs::qt::growHeapForStart();
     // On Windows read from the wide command line: argv holds the system's code page.
     const std::vector<std::string> arguments = gs::programArguments(argc, argv);
     if (const auto answered = gs::qt::answerCommandLine(arguments)) return *answered;
@@ -47,7 +49,9 @@ int main(int argc, char** argv) {
         QCoreApplication::quit();
     };
     new gs::qt::FileOpening(main.window(), app);
-    if (!app.start()) return 0;
+    const bool started = app.start();
+    gs::qt::endHeapForStart();
+    if (!started) return 0;
     if (file) {
         const gs::qt::HeldTexts texts;
         app.open(*file);

@@ -365,6 +365,10 @@ TEST(Cp1252, EveryByteComesBackUnchangedAndWindowsCharactersMap) {
     EXPECT_EQ(fromCp1252("Th\xE9od\xF6r \x9F"), QString::fromUtf8("Th\u00E9od\u00F6r \u0178"));
     EXPECT_EQ(toCp1252(QString::fromUtf8("\u2026 \u0153 \u00FF")), "\x85 \x9C \xFF");
     EXPECT_EQ(toCp1252(QString::fromUtf8("a\u4E00b")), "a?b");  // replaced, never dropped
+    // A multi-line box shows each CR LF as one line end; a lone CR or LF stays.
+    EXPECT_EQ(fromCp1252Lines(all), shown);
+    EXPECT_EQ(fromCp1252Lines("\x80\r\n\x9F\r\r\n\n\rb\r\n\r\n"), QString::fromUtf8("\u20AC\n\u0178\r\n\n\rb\n\n"));
+    EXPECT_EQ(toCp1252Lines(fromCp1252Lines("\x93" "a\r\n\r\nb\x94")), "\x93" "a\r\n\r\nb\x94");
 }
 
 TEST(DialogFilters, PairsBecomeQtFilters) {
