@@ -78,13 +78,14 @@ inline Stands stands(std::string_view cell, CellRule rule) {
 // Copies of a read's text cells, in blocks added to its table's bytes. A
 // block never grows past the room it was made with, so the cells viewing it
 // stay where they are; a read's first copy starts a block of its own.
+// A block takes the read's bytes at most: a small table makes a small block.
 class TextCopies {
 public:
-    explicit TextCopies(TableBytes& blocks) : blocks_(blocks) {}
+    TextCopies(TableBytes& blocks, std::size_t bytes) : blocks_(blocks), blockBytes_(std::min(kBlockBytes, bytes)) {}
     gs::text operator()(std::string_view cell) {
         if (!block_ || block_->capacity() - block_->size() < cell.size()) {
             block_ = &blocks_.emplace_back();
-            block_->reserve(std::max(kBlockBytes, cell.size()));
+            block_->reserve(std::max(blockBytes_, cell.size()));
         }
         const std::size_t start = block_->size();
         block_->append(cell);
@@ -94,6 +95,7 @@ public:
 private:
     static constexpr std::size_t kBlockBytes = 16384;
     TableBytes& blocks_;
+    const std::size_t blockBytes_;
     std::string* block_ = nullptr;
 };
 
@@ -270,7 +272,7 @@ int fieldWithLineBreak(std::string_view line, const TableFormat& format) {
 template <const TableFormat& format, class Record>
 LoadStatus parseTable(std::string_view bytes, const std::string& path, std::vector<Record>& rows, TableBytes& texts) {
     if (LoadStatus start = textStart(bytes, path); !start) return start;
-    TextCopies copies(texts);
+    TextCopies copies(texts, bytes.size());
     const auto lineFails = [&](int r, const std::string& why) {
         return LoadStatus::failure(path + ": line " + std::to_string(r + 1) + why);
     };
