@@ -12,13 +12,13 @@ void ListEntries::follow(const std::vector<std::string>& items) {
     if (items.size() > had && std::equal(items_.begin(), items_.end(), items.begin())) {
         beginInsertRows({}, static_cast<int>(had), static_cast<int>(items.size()) - 1);
         items_.insert(items_.end(), items.begin() + static_cast<std::ptrdiff_t>(had), items.end());
-        if (!texts_.empty()) texts_.resize(items_.size());
+        texts_.resize(items_.size());
         endInsertRows();
         return;
     }
     beginResetModel();
     items_ = items;
-    texts_.clear();
+    texts_.assign(items_.size(), QString());
     endResetModel();
 }
 
@@ -30,7 +30,6 @@ QVariant ListEntries::data(const QModelIndex& index, int role) const {
     if ((role != Qt::DisplayRole && role != Qt::EditRole) || !checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
     const auto row = static_cast<std::size_t>(index.row());
-    if (texts_.empty()) texts_.resize(items_.size());
     QString& text = texts_[row];
     if (text.isNull()) text = fromCp1252(items_[row]);
     return text;

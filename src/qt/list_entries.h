@@ -25,7 +25,7 @@ public:
 
 private:
     std::vector<std::string> items_;
-    mutable std::vector<QString> texts_;  // none until a view asks, then null until it asks for that entry
+    mutable std::vector<QString> texts_;  // null until a view asks
 };
 
 }  // namespace gs::qt
