@@ -23,6 +23,7 @@
 #include "app/app.h"
 #include "model/table_reader.h"
 #include "qt/form_view.h"
+#include "qt/start_heap.h"
 #include "support/fake_platform.h"
 #include "support/installation.h"
 
@@ -407,6 +408,13 @@ std::vector<Case> cases() {
                            return run;
                        },
                        true});
+        all.push_back({"type a character into Step 4, the largest province at its most bytes", kHostile,
+                       [opened](Window& w) {
+                           opened([](Window&) {})(w);
+                           QWidget* in = w.focusText(w.f.txtGanFileFinal);
+                           return [&w, in] { w.type(in, "a"); };
+                       },
+                       true});
         all.push_back({"Save As, the largest province at its most bytes", kHostile,
                        opened([](Window& v) {
                            v.platform.dialogAnswers.push_back(test::makeTempFolder() + "/saved.god");
@@ -509,6 +517,8 @@ std::vector<Case> cases() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The heap as the editor has it after its start.
+    gs::qt::growHeapForStart();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     // The offscreen platform says at every popup that it cannot raise a
     // window or grab the keyboard; that is no news to the reader.
@@ -516,6 +526,7 @@ int main(int argc, char** argv) {
         if (!text.contains("does not support")) std::fprintf(stderr, "%s\n", qPrintable(text));
     });
     QApplication application(argc, argv);
+    gs::qt::endHeapForStart();
     const std::string filter = argc > 1 ? argv[1] : "";
     std::printf("%-58s %9s %9s %9s\n", "action (ms, 5 runs)", "median", "worst", "cpu");
     for (const Case& c : cases())

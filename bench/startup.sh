@@ -8,7 +8,9 @@
 # pays) up to themselves. The three take turns, so a drift of the machine's
 # speed hits all. Prints the median wall time and peak resident memory of
 # each, the editor's ratio to the bare text window (of the medians and the
-# median of the run-by-run ratios) and its memory over it; then, unless
+# median of the run-by-run ratios), its memory over it and the page faults
+# each takes (a first touch of a page costs a fault, which on a virtual
+# machine takes as long as tens of thousands of instructions); then, unless
 # INSTRUCTIONS=0, the instructions each executes up to its shown window
 # (valgrind), in all and on the editor's main thread, which the machine's
 # load does not disturb.
@@ -32,12 +34,12 @@ XDG_CONFIG_HOME=$(mktemp -d)
 export XDG_CONFIG_HOME
 trap 'rm -rf "$XDG_CONFIG_HOME"' EXIT
 
-# One run: "<wall microseconds> <peak KiB>".
+# One run: "<wall microseconds> <peak KiB> <page faults>".
 once() {
   local mem start end
   mem=$(mktemp)
   start=$(date +%s%N)
-  /usr/bin/time -f %M -o "$mem" "$@" >/dev/null 2>&1
+  /usr/bin/time -f '%M %R' -o "$mem" "$@" >/dev/null 2>&1
   end=$(date +%s%N)
   echo "$(((end - start) / 1000)) $(tail -n1 "$mem")"
   rm -f "$mem"
@@ -60,23 +62,25 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] 
 once "$editor" >/dev/null
 once "$bare" >/dev/null
 once "$bare" --text >/dev/null
-et=() em=() bt=() bm=() tt=() tm=() ratios=()
+et=() em=() ef=() bt=() bm=() tt=() tm=() tf=() ratios=()
 for ((i = 0; i < runs; i++)); do
-  read -r t m < <(once "$editor"); et+=("$t"); em+=("$m")
-  read -r u n < <(once "$bare"); bt+=("$u"); bm+=("$n")
-  read -r v w < <(once "$bare" --text); tt+=("$v"); tm+=("$w")
+  read -r t m f < <(once "$editor"); et+=("$t"); em+=("$m"); ef+=("$f")
+  read -r u n _ < <(once "$bare"); bt+=("$u"); bm+=("$n")
+  read -r v w g < <(once "$bare" --text); tt+=("$v"); tm+=("$w"); tf+=("$g")
   ratios+=("$(awk -v a="$t" -v b="$v" 'BEGIN { printf "%.3f", a / b }')")
 done
 
 med() { printf '%s\n' "$@" | median; }
 awk -v runs="$runs" -v et="$(med "${et[@]}")" -v em="$(med "${em[@]}")" -v bt="$(med "${bt[@]}")" \
-  -v bm="$(med "${bm[@]}")" -v tt="$(med "${tt[@]}")" -v tm="$(med "${tm[@]}")" -v r="$(med "${ratios[@]}")" 'BEGIN {
+  -v bm="$(med "${bm[@]}")" -v tt="$(med "${tt[@]}")" -v tm="$(med "${tm[@]}")" -v r="$(med "${ratios[@]}")" \
+  -v ef="$(med "${ef[@]}")" -v tf="$(med "${tf[@]}")" 'BEGIN {
   printf "runs of each:             %d (medians below)\n", runs
   printf "editor to main window:    %6.1f ms  peak %6.1f MiB\n", et / 1000, em / 1024
   printf "bare text window:         %6.1f ms  peak %6.1f MiB\n", tt / 1000, tm / 1024
   printf "bare window:              %6.1f ms  peak %6.1f MiB\n", bt / 1000, bm / 1024
   printf "editor / text window:     %6.2f (ratio of medians), %.2f (median of run ratios)\n", et / tt, r
   printf "memory over text window:  %6.1f MiB\n", (em - tm) / 1024
+  printf "page faults:              editor %d, bare text window %d\n", ef, tf
 }'
 
 if [ "${INSTRUCTIONS:-1}" != 0 ] && command -v valgrind >/dev/null; then

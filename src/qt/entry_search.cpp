@@ -16,26 +16,12 @@ namespace {
 
 class EntrySearch : public QObject {
 public:
-    EntrySearch(QComboBox* combo, ComboBox& list)
-        : QObject(combo),
-          edit_(combo->lineEdit()),
-          list_(list),
-          names_(new QStringListModel(this)),
-          completer_(new QCompleter(names_, this)) {
-        completer_->setFilterMode(Qt::MatchContains);
-        completer_->setCaseSensitivity(Qt::CaseInsensitive);
-        completer_->setCompletionMode(QCompleter::PopupCompletion);
-        completer_->setMaxVisibleItems(combo->maxVisibleItems());
-        // The box keeps the keyboard focus and hands keys to its edit field.
-        completer_->setWidget(combo);
+    EntrySearch(QComboBox* combo, ComboBox& list) : QObject(combo), combo_(combo), edit_(combo->lineEdit()), list_(list) {
         // The drop-down's own completion would write the first name that
         // starts with the typed text into the box.
         combo->setCompleter(nullptr);
         QObject::connect(edit_, &QLineEdit::textEdited, this, [this](const QString& text) { offer(text); });
-        QObject::connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
-                         [this](const QModelIndex& offered) { pick(offered); });
         // Enter reaches the offers' list while it is open, the box otherwise.
-        completer_->popup()->installEventFilter(this);
         combo->installEventFilter(this);
         edit_->installEventFilter(this);
     }
@@ -50,8 +36,8 @@ protected:
         if (event->type() != QEvent::KeyPress || watched == edit_) return false;
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
-        QAbstractItemView* offers = completer_->popup();
-        if (watched == offers) {
+        if (completer_ && watched == completer_->popup()) {
+            QAbstractItemView* offers = completer_->popup();
             const QModelIndex highlighted = offers->currentIndex();
             offers->hide();
             pick(highlighted.isValid() ? highlighted : completer_->completionModel()->index(0, 0));
@@ -61,17 +47,39 @@ protected:
         // selected entry's own name offers nothing.
         if (edit_->text() == fromCp1252(list_.text())) return false;
         setPrefix(edit_->text());
-        if (!edit_->text().isEmpty() && completer_->completionCount() > 0)
-            pick(completer_->completionModel()->index(0, 0));
+        if (!edit_->text().isEmpty() && completer()->completionCount() > 0)
+            pick(completer()->completionModel()->index(0, 0));
         else
             showSelected();
         return true;
     }
 
 private:
+    // The offers and their list, made when the user first searches: most
+    // starts never search, and the list would be built before the window shows.
+    QCompleter* completer() {
+        if (completer_) return completer_;
+        names_ = new QStringListModel(this);
+        completer_ = new QCompleter(names_, this);
+        completer_->setFilterMode(Qt::MatchContains);
+        completer_->setCaseSensitivity(Qt::CaseInsensitive);
+        completer_->setCompletionMode(QCompleter::PopupCompletion);
+        completer_->setMaxVisibleItems(combo_->maxVisibleItems());
+        // The box keeps the keyboard focus and hands keys to its edit field.
+        completer_->setWidget(combo_);
+        QObject::connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
+                         [this](const QModelIndex& offered) { pick(offered); });
+        completer_->popup()->installEventFilter(this);
+        // This search sees the box's events before the offers do, as it did
+        // before they existed.
+        combo_->installEventFilter(this);
+        return completer_;
+    }
+
     // The offers come from the list control's current entries, which Apply
     // Filters may have replaced since the last search.
     void setPrefix(const QString& text) {
+        QCompleter* offers = completer();
         if (shown_ != list_.items()) {
             shown_ = list_.items();
             QStringList names;
@@ -79,7 +87,7 @@ private:
             for (const std::string& item : shown_) names << fromCp1252(item);
             names_->setStringList(names);
         }
-        completer_->setCompletionPrefix(text);
+        offers->setCompletionPrefix(text);
     }
 
     void offer(const QString& text) {
@@ -104,15 +112,16 @@ private:
 
     // The box shows the entry the list has selected, whose unit the window shows.
     void showSelected() {
-        completer_->popup()->hide();
+        if (completer_) completer_->popup()->hide();
         const QString name = fromCp1252(list_.text());
         if (edit_->text() != name) edit_->setText(name);
     }
 
+    QComboBox* combo_;
     QLineEdit* edit_;
     ComboBox& list_;
-    QStringListModel* names_;
-    QCompleter* completer_;
+    QStringListModel* names_ = nullptr;
+    QCompleter* completer_ = nullptr;
     std::vector<std::string> shown_;
 };
 

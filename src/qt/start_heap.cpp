@@ -19,8 +19,14 @@ constexpr std::size_t kLargePage = std::size_t{2} << 20;
 // (offscreen about 6 MiB, under X11 4.5 MiB), so both are used whole and the
 // peak does not grow.
 constexpr std::size_t kStartPages = 2 * kLargePage;
-// The C library's own thresholds, kept fixed from the start's end on.
-constexpr int kUsualThreshold = 128 * 1024;
+// From the start's end on. Setting a threshold at all stops the C library from
+// raising its mapping threshold as large blocks come and go, which it would do
+// up to 32 MiB. Left at its first 128 KiB, every copy of a large province's
+// text became a fresh mapping whose pages all fault on first touch: opening
+// the fullest province took twice the processor time. So both are fixed where
+// the library itself would take them.
+constexpr int kMappingThreshold = 32 << 20;
+constexpr int kTrimThreshold = 2 * kMappingThreshold;
 
 // Holds the heap from its top at the start to the first large page, so that
 // the start's blocks begin on it.
@@ -45,8 +51,8 @@ void growHeapForStart() {
 void endHeapForStart() {
     std::free(heldGap);
     heldGap = nullptr;
-    mallopt(M_MMAP_THRESHOLD, kUsualThreshold);
-    mallopt(M_TRIM_THRESHOLD, kUsualThreshold);
+    mallopt(M_MMAP_THRESHOLD, kMappingThreshold);
+    mallopt(M_TRIM_THRESHOLD, kTrimThreshold);
 }
 
 #else

@@ -170,6 +170,7 @@ TEST(WindowsLock, HeldByAnotherProcessUntilItEndsAndByThisOneUntilReleased) {
     PROCESS_INFORMATION child = startChild(ownExecutable(), "hold-lock|" + folder);
     for (int i = 0; i < 600 && !fs::exists(folder + "\\held"); ++i) Sleep(50);
     ASSERT_TRUE(fs::exists(folder + "\\held"));
+    EXPECT_TRUE(fs::is_regular_file(folder + "\\RK.lock"));  // the file every build of the editor locks
 
     InstallationLock mine, again;
     EXPECT_FALSE(mine.acquire(folder));
