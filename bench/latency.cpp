@@ -408,6 +408,13 @@ std::vector<Case> cases() {
                            return run;
                        },
                        true});
+        all.push_back({"type a character into Step 4, the largest province at its most bytes", kHostile,
+                       [opened](Window& w) {
+                           opened([](Window&) {})(w);
+                           QWidget* in = w.focusText(w.f.txtGanFileFinal);
+                           return [&w, in] { w.type(in, "a"); };
+                       },
+                       true});
         all.push_back({"Save As, the largest province at its most bytes", kHostile,
                        opened([](Window& v) {
                            v.platform.dialogAnswers.push_back(test::makeTempFolder() + "/saved.god");

@@ -1,5 +1,6 @@
 #include "qt/cp1252.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -37,6 +38,9 @@ std::string toCp1252(const QString& text) {
 }
 
 QString storable(const QString& text, int* pos) {
+    // Most texts hold only characters Windows-1252 stores: they stay as they are.
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return unicodeToCp1252(c.unicode()) != '?' || c == u'?'; }))
+        return text;
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -62,11 +66,13 @@ QString fromCp1252Lines(const std::string& bytes) {
 }
 
 std::string toCp1252Lines(const QString& text) {
-    std::string out;
-    out.reserve(static_cast<std::size_t>(text.size()) + static_cast<std::size_t>(text.count(u'\n')));
-    for (char c : toCp1252(text)) {
-        if (c == '\n') out += '\r';
-        out += c;
+    std::size_t lineEnds = 0;
+    for (QChar c : text) lineEnds += c == u'\n';
+    std::string out(static_cast<std::size_t>(text.size()) + lineEnds, '\0');
+    char* to = out.data();
+    for (QChar c : text) {
+        if (c == u'\n') *to++ = '\r';
+        *to++ = unicodeToCp1252(c.unicode());
     }
     return out;
 }

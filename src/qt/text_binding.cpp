@@ -6,6 +6,7 @@
 #include <QTextBlock>
 #include <algorithm>
 #include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -17,6 +18,20 @@
 namespace gs::qt {
 
 namespace {
+
+// Each CR LF, CR or LF ends a line, as the field itself takes them: one "\n".
+QString withLineFeeds(QString text) {
+    if (!text.contains(u'\r')) return text;
+    QChar* const start = text.data();
+    QChar* to = start;
+    for (const QChar *from = start, *end = start + text.size(); from != end; ++from) {
+        const QChar c = *from;  // `to` may stand on it
+        *to++ = c == u'\r' ? u'\n' : c;
+        if (c == u'\r' && from + 1 != end && from[1] == u'\n') ++from;
+    }
+    text.truncate(to - start);
+    return text;
+}
 
 // A multi-line text field; pasted and dropped text is made storable, and
 // offered to `takes` first: text it does not take is not inserted (too long
@@ -34,9 +49,7 @@ protected:
         if (shown) shown();
     }
     void insertFromMimeData(const QMimeData* source) override {
-        // Each CR LF, CR or LF ends a line, as the field itself takes them.
-        QString lines = storable(source->text());
-        lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+        const QString lines = withLineFeeds(storable(source->text()));
         if (takes && !takes(lines)) return;
         // Straight in at the caret: the toolkit's own way builds the text
         // twice, once as a fragment and once in the field.
@@ -71,6 +84,15 @@ void replaceText(QPlainTextEdit* field, const QString& text) {
     doc->setUndoRedoEnabled(true);
 }
 
+// The field's text with "\n" line ends. (toPlainText() would also turn each
+// no-break space into a plain one, and the next keystroke would store that.)
+QString plainText(const QPlainTextEdit* field) {
+    QString text = field->document()->toRawText();
+    for (QChar& c : text)
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) c = u'\n';
+    return text;
+}
+
 class TextBinding;
 // The fields waiting for the click that set their texts to end.
 int heldDepth = 0;
@@ -96,6 +118,9 @@ public:
                 const QSignalBlocker block(plain);
                 syncText();
             };
+            // Every change of the field's text passes here before any signal
+            // that reaches the model.
+            QObject::connect(plain->document(), &QTextDocument::contentsChange, [this] { storedText_.reset(); });
             QObject::connect(plain, &QPlainTextEdit::textChanged, [this] { userEdited(); });
             QObject::connect(plain, &QPlainTextEdit::cursorPositionChanged, [this] { userMovedCaret(); });
         }
@@ -129,12 +154,15 @@ protected:
 private:
     void syncText() {
         waiting_ = false;
+        // The model took the text the user's edit pushed: the field shows it
+        // already (a storable text converts back to the same characters).
+        if (pushed_ && box.text() == *pushed_) return;
         const QString want = box.multiLine ? fromCp1252Lines(box.text()) : fromCp1252(box.text());
         const bool textChanged = shown() != want;
         if (textChanged) line ? line->setText(want) : replaceText(plain, want);
         // A caret set from code moves the field's; what the user selected
         // stays while the model only follows it.
-        if (textChanged || (!pushing_ && box.selStart() != caret())) {
+        if (textChanged || (!pushed_ && box.selStart() != caret())) {
             const int pos = box.multiLine ? shownPosition(box.text(), box.selStart()) : box.selStart();
             if (line) {
                 line->setCursorPosition(pos);
@@ -146,21 +174,29 @@ private:
         }
     }
 
-    QString shown() const { return line ? line->text() : plain->toPlainText(); }
-    std::string stored() const { return box.multiLine ? toCp1252Lines(shown()) : toCp1252(shown()); }
+    QString shown() const { return line ? line->text() : plainText(plain); }
+    // What the field holds as the model stores it. A multi-line field keeps it
+    // until its text changes: one keystroke asks for it twice (its edit and
+    // its caret), and Step 4's text may be megabytes long.
+    std::string stored() const {
+        if (line) return toCp1252(shown());
+        if (!storedText_) storedText_ = toCp1252Lines(shown());
+        return *storedText_;
+    }
     // The field's caret as the model counts it: the start of the selection,
-    // in bytes of the stored text.
-    int caret() const {
+    // in bytes of the stored text (`text`, what the field holds).
+    int caret(const std::string& text) const {
         const int pos = line ? (line->hasSelectedText() ? line->selectionStart() : line->cursorPosition())
                              : plain->textCursor().selectionStart();
-        return box.multiLine ? bytePosition(stored(), pos) : pos;
+        return box.multiLine ? bytePosition(text, pos) : pos;
     }
+    int caret() const { return caret(stored()); }
 
     // The user's edit reaches the model as its Change, with the caret after it.
     void userEdited() {
         const std::string text = stored();
-        const int pos = caret();
-        push([&] {
+        const int pos = caret(text);
+        push(text, [&] {
             box.edit(text);
             if (box.text() == text) box.setSelStart(pos);
         });
@@ -175,7 +211,8 @@ private:
         // At most this many lines stay beside the pasted ones.
         const int kept = doc->blockCount() - (doc->findBlock(c.selectionEnd()).blockNumber() -
                                               doc->findBlock(c.selectionStart()).blockNumber());
-        if (longestLine(bytes) <= kMaxLineLength && static_cast<std::size_t>(kept) + lineCount(bytes) <= kMaxLines &&
+        const LineStats lines = lineStats(bytes);
+        if (lines.longest <= kMaxLineLength && static_cast<std::size_t>(kept) + lines.count <= kMaxLines &&
             box.text().size() + bytes.size() <= box.maxBytes)
             return true;
         // The model holds what the field shows: the paste goes in its place there.
@@ -185,23 +222,24 @@ private:
         return false;
     }
     void userMovedCaret() {
-        if (stored() != box.text()) return;  // the edit itself follows
-        push([&] { box.setSelStart(caret()); });
+        const std::string text = stored();
+        if (text != box.text()) return;  // the edit itself follows
+        push(text, [&] { box.setSelStart(caret(text)); });
     }
     // While the user's own state goes to the model, the field keeps its
-    // caret and selection.
+    // caret and selection; `text` is what the field holds meanwhile.
     template <class F>
-    void push(F f) {
-        const bool outer = pushing_;
-        pushing_ = true;
+    void push(const std::string& text, F f) {
+        const std::string* outer = std::exchange(pushed_, &text);
         f();
-        pushing_ = outer;
+        pushed_ = outer;
     }
 
     TextBox& box;
     QLineEdit* line;
     QPlainTextEdit* plain;
-    bool pushing_ = false;
+    mutable std::optional<std::string> storedText_;  // stored(), until the field's text changes
+    const std::string* pushed_ = nullptr;  // the field's text while the user's state goes to the model
     bool waiting_ = false;  // the field waits to be shown for the model's text
 };
 

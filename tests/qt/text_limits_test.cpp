@@ -52,6 +52,30 @@ TEST(TextLimits, APasteOverALimitIsRefusedBeforeTheFieldTakesIt) {
     }
 }
 
+// A key the model refuses leaves the field as the model holds it; one it
+// takes stays in the field with the caret after it.
+TEST(TextLimits, ATypedCharacterOverALineLimitIsTakenBackFromTheField) {
+    StartedWindow e;
+    e.reveal(e.f.txtGarrison);
+    auto* edit = e.as<QPlainTextEdit>(e.f.txtGarrison);
+    const std::string full = "#kept\r\n" + std::string(4000, 'x');
+    e.f.txtGarrison.setText(full);
+    edit->setFocus();
+    key(edit, Qt::Key_End, Qt::ControlModifier);
+    keys(edit, "y");
+    ASSERT_EQ(e.platform.messages.size(), 1u);
+    EXPECT_EQ(e.platform.messages[0].text, "A line in this box can hold at most 4000 characters, so the box keeps what it held.");
+    EXPECT_EQ(e.f.txtGarrison.text(), full);
+    EXPECT_EQ(edit->toPlainText(), "#kept\n" + QString(4000, 'x'));
+
+    key(edit, Qt::Key_Home, Qt::ControlModifier);
+    keys(edit, "z");
+    EXPECT_EQ(e.f.txtGarrison.text(), "z" + full);
+    EXPECT_EQ(edit->toPlainText(), "z#kept\n" + QString(4000, 'x'));
+    EXPECT_EQ(edit->textCursor().position(), 1);
+    EXPECT_EQ(e.f.txtGarrison.selStart(), 1);
+}
+
 TEST(TextLimits, APasteOverSelectedLinesCountsOnlyTheLinesThatStay) {
     StartedWindow e;
     e.reveal(e.f.txtGarrison);

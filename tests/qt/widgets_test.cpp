@@ -113,6 +113,11 @@ TEST_F(Views, TextBoxesTakeKeysAndKeepTheCaretInBytes) {
         f.txtGarrison.setText(bytes);
         EXPECT_EQ(text->document()->toRawText().replace(QChar::ParagraphSeparator, u'\n'), shown);
     }
+    // Typing keeps the no-break spaces the box holds.
+    f.txtGarrison.setText("\xA0" "a\r\n\xA0");
+    f.txtGarrison.setSelStart(4);
+    QTest::keyClicks(text, "b");
+    EXPECT_EQ(std::tuple(f.txtGarrison.text(), f.txtGarrison.selStart()), std::tuple("\xA0" "a\r\nb\xA0", 5));
 
     const std::string description = f.txtUnitDescription.text();  // shown, not typed into
     QTest::keyClicks(as<QPlainTextEdit>(f.txtUnitDescription), "x");
