@@ -66,13 +66,22 @@ QString fromCp1252Lines(const std::string& bytes) {
 }
 
 std::string toCp1252Lines(const QString& text) {
+    // "\n", or a paragraph or line separator (0x2029, 0x2028) of a document's raw text.
+    const auto lineEnd = [](char16_t u) { return (u == u'\n') | ((u | 1) == 0x2029); };
     std::size_t lineEnds = 0;
-    for (QChar c : text) lineEnds += c == u'\n';
+    for (QChar c : text) lineEnds += lineEnd(c.unicode());
     std::string out(static_cast<std::size_t>(text.size()) + lineEnds, '\0');
     char* to = out.data();
     for (QChar c : text) {
-        if (c == u'\n') *to++ = '\r';
-        *to++ = unicodeToCp1252(c.unicode());
+        const char16_t u = c.unicode();
+        if (u < 0x80 && u != u'\n') {
+            *to++ = static_cast<char>(u);
+        } else if (lineEnd(u)) {
+            *to++ = '\r';
+            *to++ = '\n';
+        } else {
+            *to++ = unicodeToCp1252(u);
+        }
     }
     return out;
 }

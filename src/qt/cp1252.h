@@ -18,7 +18,9 @@ std::string toCp1252(const QString& text);
 // one '?' in its place; *pos, a position in the text, moves with it.
 QString storable(const QString& text, int* pos = nullptr);
 
-// Multi-line boxes keep CR LF in the model and show "\n" line ends.
+// Multi-line boxes keep CR LF in the model and show "\n" line ends (a
+// document's raw text ends its lines with paragraph or line separators,
+// which go back as CR LF too).
 QString fromCp1252Lines(const std::string& bytes);
 std::string toCp1252Lines(const QString& text);
 

@@ -180,7 +180,7 @@ private:
     // its caret), and Step 4's text may be megabytes long.
     std::string stored() const {
         if (line) return toCp1252(shown());
-        if (!storedText_) storedText_ = toCp1252Lines(shown());
+        if (!storedText_) storedText_ = toCp1252Lines(plain->document()->toRawText());
         return *storedText_;
     }
     // The field's caret as the model counts it: the start of the selection,

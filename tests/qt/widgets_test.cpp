@@ -374,6 +374,7 @@ TEST(Cp1252, EveryByteComesBackUnchangedAndWindowsCharactersMap) {
     EXPECT_EQ(fromCp1252Lines(all), shown);
     EXPECT_EQ(fromCp1252Lines("\x80\r\n\x9F\r\r\n\n\rb\r\n\r\n"), QString::fromUtf8("\u20AC\n\u0178\r\n\n\rb\n\n"));
     EXPECT_EQ(toCp1252Lines(fromCp1252Lines("\x93" "a\r\n\r\nb\x94")), "\x93" "a\r\n\r\nb\x94");
+    EXPECT_EQ(toCp1252Lines(QString::fromUtf8("a\u2029b\u2028\u00A0\n")), "a\r\nb\r\n\xA0\r\n");  // a document's raw text
 }
 
 TEST(DialogFilters, PairsBecomeQtFilters) {
