@@ -118,7 +118,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static std::vector<Table::Record> rows(kFormat.lines + 1);
     for (auto& row : rows) row = Table::Record{.Name = gs::text(kUntouched)};
 
-    const gs::LoadStatus status = Table::parse(bytes, std::string(kPath), rows);
+    gs::TableBytes texts;
+    const gs::LoadStatus status = Table::parse(bytes, std::string(kPath), rows, texts);
     // Text that is not 8-bit, or a line break left in a cell, is refused before its row is read.
     if (status.cause.ends_with("8-bit text only") || status.cause.ends_with("holds a line break")) return 0;
     const std::vector<std::string_view> lines = splitLines(withoutByteOrderMark(bytes));

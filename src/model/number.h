@@ -25,7 +25,7 @@ struct NumberResult {
 // The usual spelling, a sign or none and one to nine digits, read straight
 // away (the data tables hold hundreds of thousands of such cells); false for
 // any other spelling.
-inline bool readPlainInteger(std::string_view text, std::int64_t& value) {
+[[gnu::always_inline]] inline bool readPlainInteger(std::string_view text, std::int64_t& value) {
     const char* p = text.data();
     const char* const end = p + text.size();
     const bool negative = p != end && *p == '-';

@@ -2,9 +2,9 @@
 // data files' columns; -666 / "-666" marks an empty cell and -999 / "-999" a
 // "*" cell (where the table replaces them).
 //
-// A text field is a view of the bytes its table was read from, which the
-// Editor keeps (TableBytes), or of a fixed text such as "-666": a table costs
-// its file's bytes and one view per text cell, and an empty cell builds nothing.
+// A text field is a view of bytes the Editor keeps for its table (TableBytes),
+// or of a fixed text such as "-666": a table costs the bytes of its text
+// cells and one view per text cell, and an empty cell builds nothing.
 #pragma once
 
 #include <array>
@@ -68,10 +68,11 @@ private:
     std::uint64_t bits_ = 0;
 };
 
-// The bytes one table's text cells view: the file as last read and, while
-// rows still view them, earlier reads (a read that fails half-way leaves the
-// rows after the failing line as they were). A list, so that adding the
-// bytes of a new read never moves the earlier ones that rows still view.
+// The bytes one table's text cells view: copies of the cells of the last
+// read that filled every row and, after a read that failed half-way, of that
+// read too (the rows before the failing line view its copies, those after
+// it earlier ones). A list, so that adding bytes never moves those that
+// rows still view.
 using TableBytes = std::list<std::string>;
 
 struct UnitRecord {

@@ -1,12 +1,8 @@
 #include "model/table_reader.h"
 
 
-#include <array>
-#include <bit>
+#include <algorithm>
 #include <cstdint>
-#include <cstring>
-#include <stdexcept>
-#include <type_traits>
 
 #include "model/columns.h"
 #include "model/number.h"
@@ -38,45 +34,6 @@ bool Lines::next(std::string_view& line) {
 }
 
 namespace {
-
-// The most fields a table needs.
-constexpr int kMostFields = 133;
-
-// Hands each of the first `wanted` cells of a line, split at its Tabs, to
-// `onCell(field, cell)`; returns how many cells the line has, at most
-// `wanted`. The Tabs are found eight bytes at a time: the unit table is
-// mostly empty cells, so a line is mostly Tabs.
-template <class OnCell>
-[[gnu::always_inline]] inline int forEachCell(std::string_view line, int wanted, OnCell&& onCell) {
-    const char* const bytes = line.data();
-    const std::size_t size = line.size();
-    int count = 0;
-    std::size_t start = 0;  // of the cell being read
-    std::size_t i = 0;
-    if constexpr (std::endian::native == std::endian::little) {
-        constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7F, kTabs = 0x0909090909090909;
-        for (; i + 8 <= size; i += 8) {
-            std::uint64_t word;
-            std::memcpy(&word, bytes + i, 8);
-            const std::uint64_t x = word ^ kTabs;  // a Tab byte is now 0
-            // The high bit of every byte that is 0, and of no other.
-            for (std::uint64_t tabs = ~(((x & kLow7) + kLow7) | x | kLow7); tabs != 0; tabs &= tabs - 1) {
-                const std::size_t tab = i + static_cast<std::size_t>(std::countr_zero(tabs) / 8);
-                onCell(count, std::string_view(bytes + start, tab - start));
-                start = tab + 1;
-                if (++count == wanted) return count;
-            }
-        }
-    }
-    for (; i < size; ++i) {
-        if (bytes[i] != '\t') continue;
-        onCell(count, std::string_view(bytes + start, i - start));
-        start = i + 1;
-        if (++count == wanted) return count;
-    }
-    onCell(count, std::string_view(bytes + start, size - start));
-    return count + 1;
-}
 
 // Why a line's first failing cell (no number of its range, a text too long)
 // failed, and which field it is.
@@ -118,18 +75,39 @@ inline Stands stands(std::string_view cell, CellRule rule) {
     return Stands::Itself;
 }
 
-[[gnu::always_inline]] inline gs::text textCell(std::string_view cell, CellRule rule, CellFailure& failure, int field) {
-    if (cell.size() > 1) [[likely]] {
-        if (cell.size() > static_cast<std::size_t>(kMaxLineLength)) [[unlikely]] {
-            blameLongText(cell, failure, field);
-            return kAbsentCell;
+// Copies of a read's text cells, in blocks added to its table's bytes. A
+// block never grows past the room it was made with, so the cells viewing it
+// stay where they are; a read's first copy starts a block of its own.
+// A block takes the read's bytes at most: a small table makes a small block.
+class TextCopies {
+public:
+    TextCopies(TableBytes& blocks, std::size_t bytes) : blocks_(blocks), blockBytes_(std::min(kBlockBytes, bytes)) {}
+    gs::text operator()(std::string_view cell) {
+        if (!block_ || block_->capacity() - block_->size() < cell.size()) {
+            block_ = &blocks_.emplace_back();
+            block_->reserve(std::max(blockBytes_, cell.size()));
         }
-        return gs::text(cell);
+        const std::size_t start = block_->size();
+        block_->append(cell);
+        return gs::text(std::string_view(block_->data() + start, cell.size()));
+    }
+
+private:
+    static constexpr std::size_t kBlockBytes = 16384;
+    TableBytes& blocks_;
+    const std::size_t blockBytes_;
+    std::string* block_ = nullptr;
+};
+
+inline gs::text textCell(std::string_view cell, CellRule rule, CellFailure& failure, int field, TextCopies& copies) {
+    if (cell.size() > static_cast<std::size_t>(kMaxLineLength)) [[unlikely]] {
+        blameLongText(cell, failure, field);
+        return kAbsentCell;
     }
     switch (stands(cell, rule)) {
     case Stands::Absent: return kAbsentCell;
     case Stands::Star: return kStarCell;
-    default: return gs::text(cell);
+    default: return copies(cell);
     }
 }
 
@@ -145,227 +123,156 @@ inline Stands stands(std::string_view cell, CellRule rule) {
     }
 }
 
+// Hands each of `fields` to `c`, in order.
+template <class Read, class... Field>
+[[gnu::always_inline]] inline void columns(Read& c, Field&... fields) {
+    (c(fields), ...);
+}
+
 // Each table's columns in order: `c(field)` for the field a column fills.
 template <class Read>
-void fill(UnitRecord& u, Read& c) {
-    c(u.Number);
-    for (auto f :
-         {&UnitRecord::Name, &UnitRecord::Unique, &UnitRecord::Mounted, &UnitRecord::Sacred, &UnitRecord::Female})
-        c(u.*f);
-    for (auto f :
-         {&UnitRecord::God,         &UnitRecord::Extra7,          &UnitRecord::Size,         &UnitRecord::HitPoints,
-          &UnitRecord::Morale,      &UnitRecord::MagicResistance, &UnitRecord::LeaderNormal, &UnitRecord::LeaderUndead,
-          &UnitRecord::LeaderMagic, &UnitRecord::SlotsHand,       &UnitRecord::SlotsHead,    &UnitRecord::SlotsBody,
-          &UnitRecord::SlotsFoot,   &UnitRecord::SlotsMisc,       &UnitRecord::PathFire,     &UnitRecord::PathAir,
-          &UnitRecord::PathWater,   &UnitRecord::PathEarth,       &UnitRecord::PathAstral,   &UnitRecord::PathDeath,
-          &UnitRecord::PathNature,  &UnitRecord::PathBlood,       &UnitRecord::PathHoly})
-        c(u.*f);
-    for (int j = 0; j < 4; ++j) {
-        c(u.RandMagicTag[j]);
-        c(u.RandMagicNum1[j]);
-        c(u.RandMagicNum2[j]);
-        c(u.RandMagicPaths[j]);
-    }
-    for (auto f : {&UnitRecord::Undead, &UnitRecord::Demon, &UnitRecord::MagicBeing, &UnitRecord::Animal,
-                   &UnitRecord::Spy, &UnitRecord::Assassin, &UnitRecord::Glamour})
-        c(u.*f);
-    c(u.Stealth);
-    for (auto f : {&UnitRecord::ResistLightning, &UnitRecord::ResistFire, &UnitRecord::ResistCold,
-                   &UnitRecord::ResistPoison, &UnitRecord::DarkVision, &UnitRecord::Regeneration, &UnitRecord::Forge,
-                   &UnitRecord::Heal, &UnitRecord::Alchemy, &UnitRecord::Luck, &UnitRecord::Insane})
-        c(u.*f);
-    c(u.Standard);
-    c(u.Extra65);
-    for (auto f : {&UnitRecord::Awe, &UnitRecord::Fear, &UnitRecord::Berserk, &UnitRecord::Chill, &UnitRecord::Heat,
-                   &UnitRecord::FireShield, &UnitRecord::BanefireShield, &UnitRecord::BloodVengeance,
-                   &UnitRecord::DiseaseCloud, &UnitRecord::PoisonCloud})
-        c(u.*f);
-    c(u.IceArmor);
-    for (auto f : {&UnitRecord::Pillage, &UnitRecord::Patrol, &UnitRecord::CastleDefence, &UnitRecord::Siege,
-                   &UnitRecord::Supply, &UnitRecord::Sage, &UnitRecord::BloodHunt, &UnitRecord::VoidSummoning})
-        c(u.*f);
-    for (auto f : {&UnitRecord::SurviveForest,     &UnitRecord::SurviveMountain, &UnitRecord::SurviveWaste,
-                   &UnitRecord::SurviveSwamp,      &UnitRecord::MoveAquatic,     &UnitRecord::MoveAmphibian,
-                   &UnitRecord::MovePoorAmphibian, &UnitRecord::MoveFlying,      &UnitRecord::MoveStormflyer,
-                   &UnitRecord::MoveSailing,       &UnitRecord::ColdBlooded,     &UnitRecord::Ethereal,
-                   &UnitRecord::TrueEthereal,      &UnitRecord::Trample,         &UnitRecord::Blind,
-                   &UnitRecord::Recuperation,      &UnitRecord::Immortal,        &UnitRecord::Mindless,
-                   &UnitRecord::Lifeless,          &UnitRecord::NoEat,           &UnitRecord::NoHeal,
-                   &UnitRecord::PoisonArmor,       &UnitRecord::Seduce,          &UnitRecord::Succubus,
-                   &UnitRecord::Petrify,           &UnitRecord::Eyeloss,         &UnitRecord::Inquisitor,
-                   &UnitRecord::WinterStrength,    &UnitRecord::SpringStrength,  &UnitRecord::SummerStrength,
-                   &UnitRecord::FallStrength,      &UnitRecord::Reanimator})
-        c(u.*f);
-    for (auto f :
-         {&UnitRecord::Summon, &UnitRecord::SummonExtra, &UnitRecord::AutoSummon, &UnitRecord::AutoSummonExtra,
-          &UnitRecord::BattleSummon, &UnitRecord::BattleSummonExtra, &UnitRecord::DomSummon,
-          &UnitRecord::DomSummonExtra, &UnitRecord::ShapeChange, &UnitRecord::FirstShape, &UnitRecord::SecondShape,
-          &UnitRecord::SecondTmpShape, &UnitRecord::LandShape, &UnitRecord::SeaShape})
-        c(u.*f);
-    c(u.UniqueName);
-    c(u.Special);
+[[gnu::always_inline]] inline void fill(UnitRecord& u, Read& c) {
+    columns(c, u.Number, u.Name, u.Unique, u.Mounted, u.Sacred, u.Female, u.God, u.Extra7, u.Size, u.HitPoints,
+            u.Morale, u.MagicResistance, u.LeaderNormal, u.LeaderUndead, u.LeaderMagic, u.SlotsHand, u.SlotsHead,
+            u.SlotsBody, u.SlotsFoot, u.SlotsMisc, u.PathFire, u.PathAir, u.PathWater, u.PathEarth, u.PathAstral,
+            u.PathDeath, u.PathNature, u.PathBlood, u.PathHoly);
+    for (int j = 0; j < 4; ++j) columns(c, u.RandMagicTag[j], u.RandMagicNum1[j], u.RandMagicNum2[j], u.RandMagicPaths[j]);
+    columns(c, u.Undead, u.Demon, u.MagicBeing, u.Animal, u.Spy, u.Assassin, u.Glamour, u.Stealth,
+            u.ResistLightning, u.ResistFire, u.ResistCold, u.ResistPoison, u.DarkVision, u.Regeneration, u.Forge,
+            u.Heal, u.Alchemy, u.Luck, u.Insane, u.Standard, u.Extra65, u.Awe, u.Fear, u.Berserk, u.Chill, u.Heat,
+            u.FireShield, u.BanefireShield, u.BloodVengeance, u.DiseaseCloud, u.PoisonCloud, u.IceArmor, u.Pillage,
+            u.Patrol, u.CastleDefence, u.Siege, u.Supply, u.Sage, u.BloodHunt, u.VoidSummoning);
+    columns(c, u.SurviveForest, u.SurviveMountain, u.SurviveWaste, u.SurviveSwamp, u.MoveAquatic, u.MoveAmphibian,
+            u.MovePoorAmphibian, u.MoveFlying, u.MoveStormflyer, u.MoveSailing, u.ColdBlooded, u.Ethereal,
+            u.TrueEthereal, u.Trample, u.Blind, u.Recuperation, u.Immortal, u.Mindless, u.Lifeless, u.NoEat,
+            u.NoHeal, u.PoisonArmor, u.Seduce, u.Succubus, u.Petrify, u.Eyeloss, u.Inquisitor, u.WinterStrength,
+            u.SpringStrength, u.SummerStrength, u.FallStrength, u.Reanimator);
+    columns(c, u.Summon, u.SummonExtra, u.AutoSummon, u.AutoSummonExtra, u.BattleSummon, u.BattleSummonExtra,
+            u.DomSummon, u.DomSummonExtra, u.ShapeChange, u.FirstShape, u.SecondShape, u.SecondTmpShape, u.LandShape,
+            u.SeaShape, u.UniqueName, u.Special);
 }
 
 template <class Read>
-void fill(ItemRecord& i, Read& c) {
-    c(i.Number);
-    c(i.Name);
-    c(i.Category);
-    c(i.ClassCode);
-    c(i.Path1);
-    c(i.Level1);
-    c(i.Path2);
-    c(i.Level2);
+[[gnu::always_inline]] inline void fill(ItemRecord& i, Read& c) {
+    columns(c, i.Number, i.Name, i.Category, i.ClassCode, i.Path1, i.Level1, i.Path2, i.Level2);
 }
 
 template <class Read>
-void fill(SiteRecord& s, Read& c) {
-    c(s.Number);
-    c(s.Name);
-    c(s.Extra2);
-    c(s.Frequency);
-    c(s.Mask32);
-    c(s.Level);
-    c(s.MagicType);
-    for (auto f :
-         {&SiteRecord::GemsFire, &SiteRecord::GemsAir, &SiteRecord::GemsWater, &SiteRecord::GemsEarth,
-          &SiteRecord::GemsAstral, &SiteRecord::GemsDeath, &SiteRecord::GemsNature, &SiteRecord::GemsBlood,
-          &SiteRecord::Gold, &SiteRecord::Resources, &SiteRecord::Supply, &SiteRecord::Unrest, &SiteRecord::Experience})
-        c(s.*f);
-    c(s.Laboratory);
-    c(s.Fort);
-    for (int j = 0; j < 4; ++j) {
-        c(s.RecUnitNumber[j]);
-        c(s.RecUnitName[j]);
-    }
+[[gnu::always_inline]] inline void fill(SiteRecord& s, Read& c) {
+    columns(c, s.Number, s.Name, s.Extra2, s.Frequency, s.Mask32, s.Level, s.MagicType, s.GemsFire, s.GemsAir,
+            s.GemsWater, s.GemsEarth, s.GemsAstral, s.GemsDeath, s.GemsNature, s.GemsBlood, s.Gold, s.Resources,
+            s.Supply, s.Unrest, s.Experience, s.Laboratory, s.Fort);
+    for (int j = 0; j < 4; ++j) columns(c, s.RecUnitNumber[j], s.RecUnitName[j]);
     c(s.SummonPath);
-    for (int j = 0; j < 3; ++j) {
-        c(s.SumUnitNumber[j]);
-        c(s.SumUnitName[j]);
-        c(s.SumUnitValue[j]);
-    }
-    for (auto f : {&SiteRecord::Scale1,        &SiteRecord::Scale2,          &SiteRecord::Conjuration,
-                   &SiteRecord::Alteration,    &SiteRecord::Evocation,       &SiteRecord::Construction,
-                   &SiteRecord::Enchantment,   &SiteRecord::Thaumaturgy,     &SiteRecord::BloodResearch,
-                   &SiteRecord::Heal,          &SiteRecord::Disease,         &SiteRecord::Curse,
-                   &SiteRecord::Horror,        &SiteRecord::HolyFire,        &SiteRecord::HolyPower,
-                   &SiteRecord::Scry,          &SiteRecord::Adventure,       &SiteRecord::TerrainPlains,
-                   &SiteRecord::TerrainForest, &SiteRecord::TerrainMountain, &SiteRecord::TerrainWaste,
-                   &SiteRecord::TerrainFarm,   &SiteRecord::TerrainSea,      &SiteRecord::TerrainCoast,
-                   &SiteRecord::TerrainSwamp,  &SiteRecord::TerrainDeepSea,  &SiteRecord::Extra66,
-                   &SiteRecord::Unique})
-        c(s.*f);
+    for (int j = 0; j < 3; ++j) columns(c, s.SumUnitNumber[j], s.SumUnitName[j], s.SumUnitValue[j]);
+    columns(c, s.Scale1, s.Scale2, s.Conjuration, s.Alteration, s.Evocation, s.Construction, s.Enchantment,
+            s.Thaumaturgy, s.BloodResearch, s.Heal, s.Disease, s.Curse, s.Horror, s.HolyFire, s.HolyPower, s.Scry,
+            s.Adventure, s.TerrainPlains, s.TerrainForest, s.TerrainMountain, s.TerrainWaste, s.TerrainFarm,
+            s.TerrainSea, s.TerrainCoast, s.TerrainSwamp, s.TerrainDeepSea, s.Extra66, s.Unique);
 }
 
 template <class Read>
-void fill(NationRecord& n, Read& c) {
-    c(n.Era);
-    c(n.Number);
-    c(n.Sea);
-    c(n.Name);
+[[gnu::always_inline]] inline void fill(NationRecord& n, Read& c) {
+    columns(c, n.Era, n.Number, n.Sea, n.Name);
 }
 
 template <class Read>
-void fill(PopTypeRecord& p, Read& c) {
-    c(p.Number);
-    c(p.Name);
+[[gnu::always_inline]] inline void fill(PopTypeRecord& p, Read& c) {
+    columns(c, p.Number, p.Name);
     for (int j = 0; j < 4; ++j) c(p.Units[j]);
     c(p.Extra6);
     for (int j = 0; j < 4; ++j) c(p.Commanders[j]);
 }
 
-// Where a record keeps each of its columns, by kind and place: what fill()
-// above reads, in the same order, noted once per table by filling a record
-// with a reader that notes each field's place.
-enum class Kind : std::uint8_t { Text, Int16, Int32 };
-struct Column {
-    Kind kind;
-    std::uint16_t offset;  // of the field in the record
-};
-// A table's columns, as many as its fill() reads.
-struct Columns {
-    std::array<Column, kMostFields> column{};
-    int count = 0;
+// Sets every field fill() hands it to what an empty cell stands for ("-666",
+// -666): a line's record starts as this blank one, so its empty cells (most
+// of the unit table's) cost only being passed by.
+struct Blank {
+    void operator()(gs::text& field) const { field = kAbsentCell; }
+    void operator()(std::int16_t& field) const { field = kAbsent; }
+    void operator()(std::int32_t& field) const { field = kAbsent; }
 };
 
-class ColumnNotes {
-public:
-    ColumnNotes(const void* record, Columns& columns) : record_(static_cast<const char*>(record)), columns_(columns) {}
-    void operator()(const gs::text& field) { note(Kind::Text, &field); }
-    void operator()(const std::int16_t& field) { note(Kind::Int16, &field); }
-    void operator()(const std::int32_t& field) { note(Kind::Int32, &field); }
-
-private:
-    void note(Kind kind, const void* field) {
-        columns_.column.at(static_cast<std::size_t>(columns_.count++)) = {
-            kind, static_cast<std::uint16_t>(static_cast<const char*>(field) - record_)};
-    }
-    const char* record_;
-    Columns& columns_;
-};
-
-template <class Record>
-const Columns& columnsOf() {
-    static_assert(std::is_standard_layout_v<Record> && std::is_trivially_copyable_v<Record>);
-    static const Columns columns = [] {
-        Columns noted;
-        Record record;
-        ColumnNotes notes(&record, noted);
-        fill(record, notes);
-        return noted;
-    }();
-    return columns;
-}
-
-// A record whose every field holds what an empty cell stands for ("-666",
-// -666), so that reading a line passes its empty cells by.
 template <class Record>
 const Record& blankOf() {
     static const Record blank = [] {
         Record record;
-        char* const fields = reinterpret_cast<char*>(&record);
-        const Columns& columns = columnsOf<Record>();
-        for (int k = 0; k < columns.count; ++k) {
-            char* const field = fields + columns.column[k].offset;
-            switch (columns.column[k].kind) {
-            case Kind::Text: *reinterpret_cast<gs::text*>(field) = kAbsentCell; break;
-            case Kind::Int16: *reinterpret_cast<std::int16_t*>(field) = kAbsent; break;
-            case Kind::Int32: *reinterpret_cast<std::int32_t*>(field) = kAbsent; break;
-            }
-        }
+        Blank set;
+        fill(record, set);
         return record;
     }();
     return blank;
 }
 
+// A line's cells, read in order into the fields fill() hands it. An empty
+// cell the table replaces, and a field past the line's end, keep what the
+// record held. (The table's format is a constant here, and every step is
+// inlined, so that the cursor stays in registers.)
+template <const TableFormat& format>
+class Cells {
+public:
+    Cells(std::string_view line, CellFailure& failure, TextCopies& copies)
+        : line_(line), failure_(failure), copies_(copies) {}
+
+    [[gnu::always_inline]] void operator()(gs::text& field) {
+        if (next()) field = textCell(cell_, format.cells, failure_, read_ - 1, copies_);
+    }
+    [[gnu::always_inline]] void operator()(std::int16_t& field) {
+        if (next())
+            field = static_cast<std::int16_t>(numberCell(cell_, INT16_MIN, INT16_MAX, format.cells, failure_, read_ - 1));
+    }
+    [[gnu::always_inline]] void operator()(std::int32_t& field) {
+        if (next())
+            field = static_cast<std::int32_t>(numberCell(cell_, INT32_MIN, INT32_MAX, format.cells, failure_, read_ - 1));
+    }
+    // The fields the line has, counted up to those read.
+    int count() const { return at_ > line_.size() ? present_ : read_; }
+
+private:
+    // Moves to the next cell; false when it is to be passed by.
+    [[gnu::always_inline]] bool next() {
+        const int field = read_++;
+        const std::size_t start = at_, size = line_.size();
+        if (start > size) return false;  // past the line's end
+        const char* const bytes = line_.data();
+        std::size_t end = start;
+        while (end != size && bytes[end] != '\t') ++end;
+        cell_ = std::string_view(bytes + start, end - start);
+        if (end == size) present_ = read_;
+        at_ = end + 1;
+        if (format.lastFieldAfterLastTab && field == format.fields - 1) cell_ = line_.substr(line_.rfind('\t') + 1);
+        return !cell_.empty() || format.cells == CellRule::None;
+    }
+
+    const std::string_view line_;
+    CellFailure& failure_;
+    TextCopies& copies_;
+    std::string_view cell_;
+    std::size_t at_ = 0;  // where the next cell starts; past the end once the last was read
+    int read_ = 0;        // cells read so far
+    int present_ = 0;     // the fields of a line that ended before those read
+};
+
+// The first needed field of a line that holds a line break, or -1.
+int fieldWithLineBreak(std::string_view line, const TableFormat& format) {
+    if (!holdsLineBreak(line)) return -1;
+    const int afterLastTab = format.lastFieldAfterLastTab ? format.fields - 1 : -1;
+    std::string_view rest = line;
+    for (int k = 0; k < format.fields; ++k) {
+        const std::size_t tab = rest.find('\t');
+        const std::string_view cell = k == afterLastTab ? line.substr(line.rfind('\t') + 1) : rest.substr(0, tab);
+        if (holdsLineBreak(cell)) return k;
+        if (tab == std::string_view::npos) break;
+        rest.remove_prefix(tab + 1);
+    }
+    return -1;
+}
+
 // Fills rows from the lines, each cell into its column's field.
-template <class Record>
-LoadStatus parseTable(std::string_view bytes, const std::string& path, const TableFormat& format,
-                      std::vector<Record>& rows) {
+template <const TableFormat& format, class Record>
+LoadStatus parseTable(std::string_view bytes, const std::string& path, std::vector<Record>& rows, TableBytes& texts) {
     if (LoadStatus start = textStart(bytes, path); !start) return start;
-    // Kept in locals: a store through a record's bytes could be any object's,
-    // so what the loop read from memory it would have to read again.
-    const int needed = format.fields;
-    const CellRule rule = format.cells;
-    const int afterLastTab = format.lastFieldAfterLastTab ? needed - 1 : -1;
-    const Column* const columns = columnsOf<Record>().column.data();
-    if (columnsOf<Record>().count != needed) throw std::logic_error("a table's fill() reads other columns than it needs");
-    const Record& blank = blankOf<Record>();
-    CellFailure failure;
-    const auto read = [&](char* fields, int k, std::string_view cell) __attribute__((always_inline)) {
-        char* const field = fields + columns[k].offset;
-        switch (columns[k].kind) {
-        case Kind::Text: *reinterpret_cast<gs::text*>(field) = textCell(cell, rule, failure, k); break;
-        case Kind::Int16:
-            *reinterpret_cast<std::int16_t*>(field) =
-                static_cast<std::int16_t>(numberCell(cell, INT16_MIN, INT16_MAX, rule, failure, k));
-            break;
-        case Kind::Int32:
-            *reinterpret_cast<std::int32_t*>(field) =
-                static_cast<std::int32_t>(numberCell(cell, INT32_MIN, INT32_MAX, rule, failure, k));
-            break;
-        }
-    };
+    TextCopies copies(texts, bytes.size());
     const auto lineFails = [&](int r, const std::string& why) {
         return LoadStatus::failure(path + ": line " + std::to_string(r + 1) + why);
     };
@@ -375,23 +282,15 @@ LoadStatus parseTable(std::string_view bytes, const std::string& path, const Tab
         if (!lines.next(line))
             return LoadStatus::failure(path + ": ends after " + std::to_string(r) + " of " +
                                        std::to_string(format.lines) + " lines");
-        Record record = blank;
-        char* const fields = reinterpret_cast<char*>(&record);
-        const int count = forEachCell(line, needed, [&](int k, std::string_view cell) __attribute__((always_inline)) {
-            if ((cell.empty() && rule != CellRule::None) || k == afterLastTab) return;
-            read(fields, k, cell);
-        });
-        if (count < needed)
-            return lineFails(r, " has " + std::to_string(count) + " fields, " + std::to_string(needed) + " needed");
-        const auto lastAfterTab = [&line] { return line.substr(line.rfind('\t') + 1); };
-        if (afterLastTab >= 0) read(fields, afterLastTab, lastAfterTab());
-        if (holdsLineBreak(line)) {
-            int broken = -1;
-            forEachCell(line, needed, [&](int k, std::string_view cell) {
-                if (broken < 0 && holdsLineBreak(k == afterLastTab ? lastAfterTab() : cell)) broken = k;
-            });
-            if (broken >= 0) return lineFails(r, ", field " + std::to_string(broken) + ": " + kHoldsLineBreak);
-        }
+        CellFailure failure;
+        Cells<format> cells(line, failure, copies);
+        Record record = blankOf<Record>();
+        fill(record, cells);
+        if (cells.count() < format.fields)
+            return lineFails(r, " has " + std::to_string(cells.count()) + " fields, " + std::to_string(format.fields) +
+                                    " needed");
+        if (const int field = fieldWithLineBreak(line, format); field >= 0)
+            return lineFails(r, ", field " + std::to_string(field) + ": " + kHoldsLineBreak);
         if (failure.failed()) return lineFails(r, ", field " + std::to_string(failure.field) + ": " + failure.why);
         rows[r] = record;
     }
@@ -400,20 +299,25 @@ LoadStatus parseTable(std::string_view bytes, const std::string& path, const Tab
 
 }  // namespace
 
-LoadStatus parseUnits(std::string_view bytes, const std::string& path, std::vector<UnitRecord>& rows) {
-    return parseTable(bytes, path, kUnitFormat, rows);
+LoadStatus parseUnits(std::string_view bytes, const std::string& path, std::vector<UnitRecord>& rows,
+                      TableBytes& texts) {
+    return parseTable<kUnitFormat>(bytes, path, rows, texts);
 }
-LoadStatus parseItems(std::string_view bytes, const std::string& path, std::vector<ItemRecord>& rows) {
-    return parseTable(bytes, path, kItemFormat, rows);
+LoadStatus parseItems(std::string_view bytes, const std::string& path, std::vector<ItemRecord>& rows,
+                      TableBytes& texts) {
+    return parseTable<kItemFormat>(bytes, path, rows, texts);
 }
-LoadStatus parseSites(std::string_view bytes, const std::string& path, std::vector<SiteRecord>& rows) {
-    return parseTable(bytes, path, kSiteFormat, rows);
+LoadStatus parseSites(std::string_view bytes, const std::string& path, std::vector<SiteRecord>& rows,
+                      TableBytes& texts) {
+    return parseTable<kSiteFormat>(bytes, path, rows, texts);
 }
-LoadStatus parseNations(std::string_view bytes, const std::string& path, std::vector<NationRecord>& rows) {
-    return parseTable(bytes, path, kNationFormat, rows);
+LoadStatus parseNations(std::string_view bytes, const std::string& path, std::vector<NationRecord>& rows,
+                      TableBytes& texts) {
+    return parseTable<kNationFormat>(bytes, path, rows, texts);
 }
-LoadStatus parsePopTypes(std::string_view bytes, const std::string& path, std::vector<PopTypeRecord>& rows) {
-    return parseTable(bytes, path, kPopTypeFormat, rows);
+LoadStatus parsePopTypes(std::string_view bytes, const std::string& path, std::vector<PopTypeRecord>& rows,
+                      TableBytes& texts) {
+    return parseTable<kPopTypeFormat>(bytes, path, rows, texts);
 }
 
 LoadStatus parseNameList(std::string_view bytes, const std::string& path, std::vector<std::string>& names) {
@@ -453,6 +357,5 @@ static_assert(col::site::Count == kSiteFormat.fields && col::site::Scale1 == 40 
 static_assert(col::nation::Count == kNationFormat.fields);
 static_assert(col::poptype::Count == kPopTypeFormat.fields);
 static_assert(kMaxLineLength <= text::kMaxTextLength);
-static_assert(kUnitFormat.fields <= kMostFields && kSiteFormat.fields <= kMostFields);
 
 }  // namespace gs

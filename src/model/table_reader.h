@@ -75,13 +75,20 @@ inline constexpr TableFormat kNationFormat{kNationRows - 1, 4, CellRule::AbsentA
 inline constexpr TableFormat kPopTypeFormat{kPopTypeRows - 1, 11, CellRule::None, true};
 
 // Each fills rows 0 .. format.lines - 1 of `rows` (which must have room)
-// from `bytes`, whose text cells then view `bytes`: they must outlive the
-// rows. `path` only names the file in a failure's cause.
-LoadStatus parseUnits(std::string_view bytes, const std::string& path, std::vector<UnitRecord>& rows);
-LoadStatus parseItems(std::string_view bytes, const std::string& path, std::vector<ItemRecord>& rows);
-LoadStatus parseSites(std::string_view bytes, const std::string& path, std::vector<SiteRecord>& rows);
-LoadStatus parseNations(std::string_view bytes, const std::string& path, std::vector<NationRecord>& rows);
-LoadStatus parsePopTypes(std::string_view bytes, const std::string& path, std::vector<PopTypeRecord>& rows);
+// from `bytes`. Their text cells then view copies of their bytes, added to
+// `texts` in blocks of this read's own (so `bytes` may go; a unit line is
+// mostly Tabs and empty cells, its texts a seventh of it). `path` only
+// names the file in a failure's cause.
+LoadStatus parseUnits(std::string_view bytes, const std::string& path, std::vector<UnitRecord>& rows,
+                      TableBytes& texts);
+LoadStatus parseItems(std::string_view bytes, const std::string& path, std::vector<ItemRecord>& rows,
+                      TableBytes& texts);
+LoadStatus parseSites(std::string_view bytes, const std::string& path, std::vector<SiteRecord>& rows,
+                      TableBytes& texts);
+LoadStatus parseNations(std::string_view bytes, const std::string& path, std::vector<NationRecord>& rows,
+                        TableBytes& texts);
+LoadStatus parsePopTypes(std::string_view bytes, const std::string& path, std::vector<PopTypeRecord>& rows,
+                         TableBytes& texts);
 
 // The most names the name-list index may offer: a longer drop-down list
 // would take the window more than a tenth of a second to open.

@@ -14,7 +14,7 @@ namespace {
 LoadStatus readFile(const std::string& path, std::string& bytes) { return readRegularFile(path, kTableReadLimit, bytes); }
 
 template <class Record>
-using Parse = LoadStatus (*)(std::string_view, const std::string&, std::vector<Record>&);
+using Parse = LoadStatus (*)(std::string_view, const std::string&, std::vector<Record>&, TableBytes&);
 
 // The five tables: where each lies in the program folder and how it parses.
 constexpr std::string_view kNationFile = "\\RKdata\\NationData.txt";
@@ -24,19 +24,17 @@ constexpr std::string_view kItemFile = "\\RKdata\\ItemData.txt";
 constexpr std::string_view kUnitFile = "\\RKdata\\UnitData.txt";
 
 // Reads a file of the program folder's RKdata into `rows`, whose text cells
-// view the bytes kept in `kept`. Once every row views the new bytes, the
-// earlier ones go.
+// view copies added to `kept`. Once every row views this read's copies, the
+// earlier ones go; after a failing read both stay.
 template <class Record>
 LoadStatus readTable(Editor& e, std::string_view relative, Parse<Record> parse, std::vector<Record>& rows,
                      TableBytes& kept) {
     const std::string path = appendPath(e.platform.programFolder(), relative);
-    std::string& bytes = kept.emplace_back();
-    if (LoadStatus status = readFile(path, bytes); !status) {
-        kept.pop_back();
-        return status;
-    }
-    LoadStatus status = parse(bytes, path, rows);
-    if (status) kept.erase(kept.begin(), std::prev(kept.end()));
+    std::string bytes;
+    if (LoadStatus status = readFile(path, bytes); !status) return status;
+    const std::size_t earlier = kept.size();
+    LoadStatus status = parse(bytes, path, rows, kept);
+    if (status) kept.erase(kept.begin(), std::next(kept.begin(), static_cast<std::ptrdiff_t>(earlier)));
     return status;
 }
 

@@ -22,12 +22,13 @@ protected:
     }
 
     // The table read as the loader reads it from a file: `rows`, then filler
-    // rows of empty cells; the records view these bytes, so they live as long as the fixture.
+    // rows of empty cells.
     void load(bool units, std::vector<Row> rows) {
         for (int r = int(rows.size()); r < (units ? kUnitRows : kSiteRows) - 1; ++r)
             rows.push_back((units ? unitRow : siteRow)(5000 + r, "filler"));
-        (units ? unitBytes : siteBytes) = tableText(rows);
-        EXPECT_TRUE(units ? parseUnits(unitBytes, "units", e.Units) : parseSites(siteBytes, "sites", e.Sites));
+        const std::string bytes = tableText(rows);
+        EXPECT_TRUE(units ? parseUnits(bytes, "units", e.Units, e.UnitBytes)
+                          : parseSites(bytes, "sites", e.Sites, e.SiteBytes));
     }
 
     // The rows of tests/data/finder_filters.txt for one table: each filter
@@ -71,7 +72,6 @@ protected:
         picker.setListIndex(int(std::ranges::find(picker.items(), name) - picker.items().begin()));
     }
 
-    std::string unitBytes, siteBytes;
     FakePlatform platform{makeInstallation()};
     App app{platform};
     Editor& e = app.editor;
