@@ -1,6 +1,7 @@
 #include "app/opening.h"
 
 #include <algorithm>
+#include <cctype>
 #include <optional>
 #include <string_view>
 
@@ -31,10 +32,15 @@ std::string shownText(std::string bytes) {
     return bytes;
 }
 
-// The name Step 4 shows for a file: its own name without ".god".
+// The name Step 4 shows for a file: its own name without ".god", in any case
+// ("X.GOD" from a Windows folder is the god file X, saved again as X.god).
 std::string godName(const std::string& path) {
     std::string name = textFromFileName(fileNameOf(path));
-    if (name.ends_with(".god")) name.resize(name.size() - 4);
+    constexpr std::string_view kExtension = ".god";
+    const auto lower = [](unsigned char c) { return static_cast<char>(std::tolower(c)); };
+    if (name.size() >= kExtension.size() &&
+        std::ranges::equal(name.substr(name.size() - kExtension.size()), kExtension, {}, lower))
+        name.resize(name.size() - kExtension.size());
     return name;
 }
 
