@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <utility>
 
 #include "model/os_files.h"
 
@@ -10,6 +11,8 @@ namespace gs {
 using namespace os;
 
 namespace {
+
+std::function<void(const std::string&)> sizeTakenHook;  // onSizeTakenForTests
 
 std::string limitText(std::size_t limit) {
     return limit % (1u << 20) == 0 ? std::to_string(limit >> 20) + " MiB" : std::to_string(limit) + " bytes";
@@ -48,6 +51,7 @@ LoadStatus readRegularFile(const std::string& path, std::size_t limit, std::stri
     if (!isRegular(st)) return fail("cannot be opened", "not a regular file");
     const std::string tooLarge = "too large (over " + limitText(limit) + ")";
     if (static_cast<unsigned long long>(st.st_size) > limit) return fail("cannot be read", tooLarge);
+    if (sizeTakenHook) sizeTakenHook(path);
 
     // The size may change while reading: never more than the limit.
     bytes.resize(static_cast<std::size_t>(st.st_size) + 1);
@@ -76,6 +80,8 @@ LoadStatus readRegularFile(const std::string& path, std::size_t limit, std::stri
     bytes.resize(got);
     return LoadStatus::success();
 }
+
+void onSizeTakenForTests(std::function<void(const std::string& path)> hook) { sizeTakenHook = std::move(hook); }
 
 bool isRegularFile(const std::string& path) {
     Stat st{};

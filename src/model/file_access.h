@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,6 +33,12 @@ std::string shownPath(std::string_view path);
 // "<path>: cannot be read: <reason>", <reason> being the system's, "not a
 // regular file" or "too large (over 64 MiB)".
 LoadStatus readRegularFile(const std::string& path, std::size_t limit, std::string& bytes);
+
+// For tests only; the editor never calls it. While set, readRegularFile calls
+// `hook` with the path after it has taken the file's size and before it reads
+// the bytes, so that a test can make the file grow in between, as a program
+// writing it at that moment would. Empty (nothing called) by default.
+void onSizeTakenForTests(std::function<void(const std::string& path)> hook);
 
 // True when `path` names a regular file (after links); never blocks.
 bool isRegularFile(const std::string& path);

@@ -10,9 +10,11 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "model/atomic_file.h"
+#include "model/file_access.h"
 #include "model/installation_lock.h"
 #include "support/session.h"
 
@@ -31,6 +33,17 @@ struct FileSizeLimit {
     ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved), std::signal(SIGXFSZ, handler); }
     rlimit saved{};
     void (*handler)(int);
+};
+
+// While it lives, the file at `path` grows by `bytes` whenever the editor has
+// taken its size and not yet read it, as if another program were writing it.
+struct Growing {
+    Growing(const std::string& path, std::size_t bytes) {
+        onSizeTakenForTests([=](const std::string& read) {
+            if (read == path) std::ofstream(path, std::ios::binary | std::ios::app) << std::string(bytes, 'x');
+        });
+    }
+    ~Growing() { onSizeTakenForTests(nullptr); }
 };
 
 struct Edge : Session {
@@ -85,6 +98,8 @@ struct Edge : Session {
         }
         else if (verb == "limited")  // the limit lasts to the end of the statement: while the command runs
             FileSizeLimit(std::stoull(a)), Session::run(line.substr(verb.size() + a.size() + 2));
+        else if (verb == "grows")  // as "limited": only while the command runs
+            Growing(pa, std::stoul(b)), Session::run(line.substr(verb.size() + a.size() + b.size() + 3));
         else if (verb == "freeze" || verb == "thaw") {
             if (std::system(("chattr -f " + std::string(verb == "freeze" ? "+i " : "-i ") + folder).c_str()))
                 [] { GTEST_SKIP() << "no immutable folder"; }();
