@@ -208,8 +208,10 @@ void ApplyItemFilter(Editor& e) {
     int count = 0;
     for (int i = 0; i < kItemRows - 1; ++i) {
         const ItemRecord& item = e.Items[i];
+        // A row no item file filled (its first load failed) has no name: a
+        // read row's empty name cell holds "-666". It is no item to offer.
         const bool kept =
-            (!byCategory || item.Category == category) && !(isChecked(f.chkINoArtifacts) && item.ClassCode == 8) &&
+            !item.Name.empty() && (!byCategory || item.Category == category) && !(isChecked(f.chkINoArtifacts) && item.ClassCode == 8) &&
             !(isChecked(f.chkIArtifacts) && item.ClassCode != 8) &&
             !(isChecked(f.chkINoSpecial) && item.ClassCode == 12) &&
             !(isChecked(f.chkISpecial) && item.ClassCode != 12) &&
