@@ -62,10 +62,14 @@ std::int16_t nationNumber(const Editor& e) {
 }
 
 // Appends to the garrison what the garrison box would take from the user;
-// anything more is refused whole and said.
+// anything more is refused whole and said. The lines start on a line of
+// their own: a last line without a line end (typed so, or the last line of
+// an opened file) is ended first, or Quillmap would read both as one.
 void appendText(Editor& e, const std::string& text) {
     TextBox& garrison = e.f.txtGarrison;
-    std::string after = garrison.text() + text;
+    const std::string& before = garrison.text();
+    const bool ended = before.empty() || before.back() == '\n' || before.back() == '\r';
+    std::string after = before + (ended ? "" : kCrLf) + text;
     if (const auto why = garrison.refusal(after)) return ReportGarrisonFull(e.platform, garrison, *why);
     garrison.setText(after);
 }
@@ -204,8 +208,10 @@ void ApplyItemFilter(Editor& e) {
     int count = 0;
     for (int i = 0; i < kItemRows - 1; ++i) {
         const ItemRecord& item = e.Items[i];
+        // A row no item file filled (its first load failed) has no name: a
+        // read row's empty name cell holds "-666". It is no item to offer.
         const bool kept =
-            (!byCategory || item.Category == category) && !(isChecked(f.chkINoArtifacts) && item.ClassCode == 8) &&
+            !item.Name.empty() && (!byCategory || item.Category == category) && !(isChecked(f.chkINoArtifacts) && item.ClassCode == 8) &&
             !(isChecked(f.chkIArtifacts) && item.ClassCode != 8) &&
             !(isChecked(f.chkINoSpecial) && item.ClassCode == 12) &&
             !(isChecked(f.chkISpecial) && item.ClassCode != 12) &&
