@@ -34,7 +34,7 @@ void connectFilterBoxes(Form1& f, std::span<const Filter<R>> filters) {
     }
 }
 
-// "Apply Filters": `found` gets "None" and the name of every row of
+// "Apply Filters": `found` gets "None" and the name of every filled row of
 // rows[0 .. count - 1] that passes all ticked filters, in table order;
 // index[0] = -1 and index[k] = the number of the k-th listed row.
 template <class R>
@@ -50,7 +50,9 @@ void applyFilters(Form1& f, std::span<const Filter<R>> filters, const std::vecto
     index[0] = -1;
     int listed = 0;
     for (int r = 0; r < count; ++r) {
-        bool passes = true;
+        // A row no data file filled (its load failed) has no name: a read
+        // row's empty name cell holds "-666". It is nothing to offer.
+        bool passes = !rows[r].Name.empty();
         for (const auto& test : tests)
             if (!test(rows[r])) {
                 passes = false;
