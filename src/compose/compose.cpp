@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/number.h"
+#include "model/table_reader.h"
 #include "window/shell.h"
 
 namespace gs {
@@ -62,10 +63,12 @@ std::int16_t nationNumber(const Editor& e) {
 }
 
 // Appends to the garrison what the garrison box would take from the user;
-// anything more is refused whole and said.
+// anything more is refused whole and said. The lines start on a line of
+// their own: a last line without a line end (typed so, or the last line of
+// an opened file) is ended first, or Quillmap would read both as one.
 void appendText(Editor& e, const std::string& text) {
     TextBox& garrison = e.f.txtGarrison;
-    std::string after = garrison.text() + text;
+    std::string after = garrison.text() + (lastLineEnded(garrison.text()) ? "" : kCrLf) + text;
     if (const auto why = garrison.refusal(after)) return ReportGarrisonFull(e.platform, garrison, *why);
     garrison.setText(after);
 }
@@ -205,7 +208,7 @@ void ApplyItemFilter(Editor& e) {
     for (int i = 0; i < kItemRows - 1; ++i) {
         const ItemRecord& item = e.Items[i];
         const bool kept =
-            (!byCategory || item.Category == category) && !(isChecked(f.chkINoArtifacts) && item.ClassCode == 8) &&
+            !unreadRow(item) && (!byCategory || item.Category == category) && !(isChecked(f.chkINoArtifacts) && item.ClassCode == 8) &&
             !(isChecked(f.chkIArtifacts) && item.ClassCode != 8) &&
             !(isChecked(f.chkINoSpecial) && item.ClassCode == 12) &&
             !(isChecked(f.chkISpecial) && item.ClassCode != 12) &&
