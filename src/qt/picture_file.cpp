@@ -3,8 +3,10 @@
 #include <QFile>
 #include <QImageReader>
 #include <csetjmp>
-#include <cstdio>  // jpeglib.h uses FILE without including it
+// clang-format off
+#include <cstdio>  // before jpeglib.h, which uses FILE without including it
 #include <jpeglib.h>
+// clang-format on
 
 namespace gs::qt {
 
