@@ -53,8 +53,7 @@ bool listsName(std::string_view list, const std::string& name) {
 // The bytes that append `name` to GodList.txt's `listed` bytes as a line of
 // its own, after a last line that has no line end.
 std::string lineOfItsOwn(std::string_view listed, const std::string& name) {
-    const bool ended = listed.empty() || listed.back() == '\n' || listed.back() == '\r';
-    return (ended ? "" : "\r\n") + name + "\r\n";
+    return (lastLineEnded(listed) ? "" : "\r\n") + name + "\r\n";
 }
 
 // The name typed into txtGanFileName becomes part of a path and a line of

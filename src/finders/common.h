@@ -10,6 +10,7 @@
 
 #include "model/editor.h"
 #include "model/number.h"
+#include "model/table_reader.h"
 
 namespace gs::finders {
 
@@ -50,9 +51,7 @@ void applyFilters(Form1& f, std::span<const Filter<R>> filters, const std::vecto
     index[0] = -1;
     int listed = 0;
     for (int r = 0; r < count; ++r) {
-        // A row no data file filled (its load failed) has no name: a read
-        // row's empty name cell holds "-666". It is nothing to offer.
-        bool passes = !rows[r].Name.empty();
+        bool passes = !unreadRow(rows[r]);
         for (const auto& test : tests)
             if (!test(rows[r])) {
                 passes = false;
