@@ -7,6 +7,7 @@
 #include "model/config.h"
 #include "model/file_access.h"
 #include "model/paths.h"
+#include "model/table_reader.h"
 
 namespace gs {
 
