@@ -17,7 +17,7 @@ namespace {
 constexpr const char* kNotSaved = "File not saved!";
 constexpr const char* kNotAdded = "File not Added to GodList!";
 constexpr const char* kUnsafeName =
-    "A file name may not contain / \\ : * ? \" < > |, \"..\", a line break or another control character.";
+    "A file name may not contain \"..\", any of / \\ : * ? \" < > |, a line break or another control character.";
 constexpr const char* kSaveFilter = "Quillmap GOD file (*.god)|*.god";
 
 void report(Editor& e, const char* message, const std::string& why) { e.platform.messageBox(message, message, why); }
