@@ -24,7 +24,7 @@ constexpr const char* kDraftNotWritten = "Your unsaved work cannot be kept in a 
 
 }  // namespace
 
-std::string WorkKeeper::draftPath() const { return appendPath(e_.platform.programFolder(), "\\RK.draft"); }
+std::string WorkKeeper::draftPath() const { return appendPath(e_.platform.programFolder(), kDraftFile); }
 
 void WorkKeeper::undoable(std::function<void()>& slot) {
     slot = [this, action = std::move(slot)] {
