@@ -62,10 +62,14 @@ std::int16_t nationNumber(const Editor& e) {
 }
 
 // Appends to the garrison what the garrison box would take from the user;
-// anything more is refused whole and said.
+// anything more is refused whole and said. The lines start on a line of
+// their own: a last line without a line end (typed so, or the last line of
+// an opened file) is ended first, or Quillmap would read both as one.
 void appendText(Editor& e, const std::string& text) {
     TextBox& garrison = e.f.txtGarrison;
-    std::string after = garrison.text() + text;
+    const std::string& before = garrison.text();
+    const bool ended = before.empty() || before.back() == '\n' || before.back() == '\r';
+    std::string after = before + (ended ? "" : kCrLf) + text;
     if (const auto why = garrison.refusal(after)) return ReportGarrisonFull(e.platform, garrison, *why);
     garrison.setText(after);
 }
