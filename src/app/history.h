@@ -11,11 +11,6 @@
 
 namespace gs {
 
-struct Step {
-    Work work;
-    Naming naming;
-};
-
 class History {
 public:
     // An action changed the work from `before`. What was undone before it

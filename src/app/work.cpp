@@ -1,5 +1,6 @@
 #include "app/work.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 #include <string>
@@ -87,6 +88,20 @@ std::optional<std::vector<BuilderList>> readBuilders(std::string_view bytes) {
     return lists;
 }
 
+std::string namingBytes(const Naming& n) {
+    return std::to_string(n.method) + " " + std::to_string(n.era) + " " + std::to_string(n.nation) + "\r\n" +
+           n.fileName;
+}
+
+std::optional<Naming> readNaming(std::string_view bytes) {
+    const std::size_t end = bytes.find("\r\n");
+    const std::optional<std::vector<int>> numbers =
+        end == std::string_view::npos ? std::nullopt : numbersOf(" " + std::string(bytes.substr(0, end)));
+    if (!numbers || numbers->size() != 3 || std::ranges::any_of(*numbers, [](int n) { return n < 0; }))
+        return std::nullopt;
+    return Naming{(*numbers)[0], (*numbers)[1], (*numbers)[2], std::string(bytes.substr(end + 2))};
+}
+
 }  // namespace
 
 Work workOf(const Editor& e) {
@@ -112,32 +127,38 @@ void showNaming(const Naming& n, Editor& e) {
     f.txtGanFileName.setText(n.fileName);
 }
 
-std::string draftBytes(const Work& w) {
+std::string draftBytes(const Step& s) {
+    const Work& w = s.work;
     std::string out(kDraftLine);
     putPart(out, render(w.file));
     putPart(out, w.finalText);
-    const std::string builders = builderBytes(w.builders);
-    if (!builders.empty() || !w.openedFile.empty()) putPart(out, builders);
-    if (!w.openedFile.empty()) putPart(out, w.openedFile);
+    putPart(out, builderBytes(w.builders));
+    putPart(out, w.openedFile);
+    putPart(out, namingBytes(s.naming));
     return out;
 }
 
-std::optional<Work> readDraft(std::string_view bytes, const Vocabulary& v) {
+std::optional<Draft> readDraft(std::string_view bytes, const Vocabulary& v) {
     if (!bytes.starts_with(kDraftLine)) return std::nullopt;
     bytes.remove_prefix(kDraftLine.size());
     const std::optional<std::string_view> file = takePart(bytes);
     const std::optional<std::string_view> finalText = file ? takePart(bytes) : std::nullopt;
     if (!finalText) return std::nullopt;
-    std::optional<std::vector<BuilderList>> builders = std::vector<BuilderList>{};
-    if (!bytes.empty()) {
-        const std::optional<std::string_view> part = takePart(bytes);
-        builders = part ? readBuilders(*part) : std::nullopt;
+    // The parts an older editor left out are as if empty.
+    const auto optionalPart = [&bytes]() { return bytes.empty() ? std::optional(std::string_view()) : takePart(bytes); };
+    const std::optional<std::string_view> builderPart = optionalPart();
+    std::optional<std::vector<BuilderList>> builders = builderPart ? readBuilders(*builderPart) : std::nullopt;
+    const std::optional<std::string_view> opened = optionalPart();
+    const bool named = !bytes.empty();
+    const std::optional<std::string_view> namingPart = optionalPart();
+    if (!builders || !opened || !namingPart || !bytes.empty()) return std::nullopt;
+    Draft d{{read(*file, v), std::string(*finalText), {}, std::move(*builders), std::string(*opened)}, {}, false};
+    for (int i = 0; i < static_cast<int>(d.work.file.sites.size()); ++i) d.work.siteTabs.push_back(i);
+    if (named) {
+        d.naming = readNaming(*namingPart);
+        d.namingUnreadable = !d.naming;
     }
-    const std::optional<std::string_view> opened = bytes.empty() ? std::optional(std::string_view()) : takePart(bytes);
-    if (!builders || !opened || !bytes.empty()) return std::nullopt;
-    Work w{read(*file, v), std::string(*finalText), {}, std::move(*builders), std::string(*opened)};
-    for (int i = 0; i < static_cast<int>(w.file.sites.size()); ++i) w.siteTabs.push_back(i);
-    return w;
+    return d;
 }
 
 }  // namespace gs

@@ -44,16 +44,33 @@ Naming namingOf(const Editor& e);
 // nations.
 void showNaming(const Naming& n, Editor& e);
 
+// The work with its naming: what undo gives back and a draft keeps.
+struct Step {
+    Work work;
+    Naming naming;
+    bool operator==(const Step&) const = default;
+};
+
 // A draft file's bytes: a first line naming it, then the parts, each after a
-// line with its length: the composition as its god file text, Step 4's text
-// and, when some hold entries, the builder lists. Each of those is a line
-// with the list's name, its number of entries and the state of its
-// controls, then its entries, each after a line with its length and ended
-// by CR LF. A draft without builder lists leaves them as they are. Work
-// opened from a god file ends with that file's path as a last part (then
-// the builder lists' part is there, if empty).
-std::string draftBytes(const Work& w);
-// The work a draft holds; nullopt when the bytes are no draft.
-std::optional<Work> readDraft(std::string_view bytes, const Vocabulary& v);
+// line with its length: the composition as its god file text, Step 4's text,
+// the builder lists, the path of the god file the work was opened from and
+// the naming. The builder lists' part holds the lists that hold entries:
+// each is a line with the list's name, its number of entries and the state
+// of its controls, then its entries, each after a line with its length and
+// ended by CR LF. The naming's part is a line with the method's, the era's
+// and the nation's positions in their lists, then Step 4's name.
+std::string draftBytes(const Step& s);
+
+// What a draft holds. Drafts of older editors end after the god file's path,
+// or before it, or before the builder lists: those left out stay as they are
+// and the naming is nullopt. So is a naming whose part does not read as one
+// (`namingUnreadable`): the work is restored all the same.
+struct Draft {
+    Work work;
+    std::optional<Naming> naming;
+    bool namingUnreadable = false;
+};
+// nullopt when the bytes are no draft.
+std::optional<Draft> readDraft(std::string_view bytes, const Vocabulary& v);
 
 }  // namespace gs

@@ -16,6 +16,9 @@ constexpr const char* kModifiedMark = "*";
 constexpr const char* kRestored =
     "Your work that was not saved when the editor last closed has been restored. It is kept until you save it "
     "or press 'Clear All'.";
+constexpr const char* kRestoredUnnamed =
+    "Your work that was not saved when the editor last closed has been restored, but not its file name, method, "
+    "era and nation: check them before you save.";
 constexpr const char* kDraftUnreadable = "A draft of earlier work was found but could not be read: ";
 constexpr const char* kDraftNotWritten = "Your unsaved work cannot be kept in a draft.";
 
@@ -48,18 +51,26 @@ void WorkKeeper::start() {
     std::string bytes;
     const LoadStatus found = readRegularFile(draftPath(), kTableReadLimit, bytes);
     if (found) {
-        if (std::optional<Work> draft = readDraft(bytes, vocabulary(e_))) {
-            showWork(*draft, e_);
-            assembled_ = render(draft->file);
+        if (std::optional<Draft> draft = readDraft(bytes, vocabulary(e_))) {
+            showWork(draft->work, e_);
+            assembled_ = render(draft->work.file);
             // Step 4's text is shown on its page, as after opening a file: entering
             // the page later would replace hand edits there by its rebuild.
-            if (!draft->finalText.empty()) {
-                assembled_ = draft->finalText;  // the page's rebuild below is no step to undo
+            if (!draft->work.finalText.empty()) {
+                assembled_ = draft->work.finalText;  // the page's rebuild below is no step to undo
                 e_.f.SSTab1.setTab(kStep4);
-                e_.f.txtGanFileFinal.setText(draft->finalText);
+                e_.f.txtGanFileFinal.setText(draft->work.finalText);
             }
-            drafted_ = workOf(e_);  // what the draft holds, as the window shows it
-            e_.f.txtHelp.setText(kRestored);
+            // After Step 4's rebuild, which names the file after Step 1. A naming
+            // this installation's lists cannot show is not shown in part.
+            bool named = !draft->namingUnreadable;
+            if (draft->naming) {
+                const Naming fresh = namingOf(e_);
+                showNaming(*draft->naming, e_);
+                if (namingOf(e_) != *draft->naming) showNaming(fresh, e_), named = false;
+            }
+            drafted_ = stepOf();  // what the draft holds, as the window shows it
+            e_.f.txtHelp.setText(named ? kRestored : kRestoredUnnamed);
         } else {
             e_.f.txtHelp.setText(kDraftUnreadable + shownPath(draftPath()));
         }
@@ -106,9 +117,9 @@ void WorkKeeper::showTitle(const Work& now) {
 }
 
 void WorkKeeper::keep() {
-    const Work now = workOf(e_);
-    showTitle(now);
-    if (now == settled_) {
+    const Step now = stepOf();
+    showTitle(now.work);
+    if (now.work == settled_) {
         if (drafted_) dropDraft();
         return;
     }

@@ -1,8 +1,9 @@
 // Keeping the player's work. The main window's title carries a mark while
 // the work differs from what was last saved, opened or cleared. Such work
-// is kept in a draft beside RK.cfg, written atomically on the clock's next
-// tick after a change and removed once the work is saved or cleared; the
-// next start finds it and shows it again. Actions that throw work away or
+// is kept, with the name and tags it is to be saved under, in a draft beside
+// RK.cfg, written atomically on the clock's next tick after a change and
+// removed once the work is saved or cleared; the next start finds it and
+// shows it again. Actions that throw work away or
 // reshape it can be undone and redone.
 #pragma once
 
@@ -57,7 +58,7 @@ private:
     Editor& e_;
     History history_;
     Work settled_;                  // as last saved, opened or cleared
-    std::optional<Work> drafted_;   // what the draft on disk holds, if there is one
+    std::optional<Step> drafted_;   // what the draft on disk holds, if there is one
     std::string assembled_;         // Step 4's text as its last rebuild left it
     bool started_ = false;
     bool draftFailed_ = false;      // reported once

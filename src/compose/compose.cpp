@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/number.h"
+#include "model/table_reader.h"
 #include "window/shell.h"
 
 namespace gs {
@@ -67,9 +68,7 @@ std::int16_t nationNumber(const Editor& e) {
 // an opened file) is ended first, or Quillmap would read both as one.
 void appendText(Editor& e, const std::string& text) {
     TextBox& garrison = e.f.txtGarrison;
-    const std::string& before = garrison.text();
-    const bool ended = before.empty() || before.back() == '\n' || before.back() == '\r';
-    std::string after = before + (ended ? "" : kCrLf) + text;
+    std::string after = garrison.text() + (lastLineEnded(garrison.text()) ? "" : kCrLf) + text;
     if (const auto why = garrison.refusal(after)) return ReportGarrisonFull(e.platform, garrison, *why);
     garrison.setText(after);
 }
@@ -209,7 +208,7 @@ void ApplyItemFilter(Editor& e) {
     for (int i = 0; i < kItemRows - 1; ++i) {
         const ItemRecord& item = e.Items[i];
         const bool kept =
-            (!byCategory || item.Category == category) && !(isChecked(f.chkINoArtifacts) && item.ClassCode == 8) &&
+            !unreadRow(item) && (!byCategory || item.Category == category) && !(isChecked(f.chkINoArtifacts) && item.ClassCode == 8) &&
             !(isChecked(f.chkIArtifacts) && item.ClassCode != 8) &&
             !(isChecked(f.chkINoSpecial) && item.ClassCode == 12) &&
             !(isChecked(f.chkISpecial) && item.ClassCode != 12) &&

@@ -1,5 +1,6 @@
 #include "document/saving.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "model/atomic_file.h"
@@ -38,19 +39,22 @@ std::string withGodExtension(const std::string& path) {
     return hasExtension ? path : path + ".god";
 }
 
-// True when GodList.txt's bytes hold `name` as a line of its own.
+// True when GodList.txt's bytes hold `name` as a line of its own. Other
+// programs and hand edits leave lines ended by CR LF, LF or a bare CR,
+// mixed in one file.
 bool listsName(std::string_view list, const std::string& name) {
-    Lines lines(list);
-    for (std::string_view line; lines.next(line);)
-        if (line == name) return true;
+    while (!list.empty()) {
+        const std::size_t end = std::min(list.find_first_of("\r\n"), list.size());
+        if (list.substr(0, end) == name) return true;
+        list.remove_prefix(std::min(list.size(), end + (list.substr(end, 2) == "\r\n" ? 2 : 1)));
+    }
     return false;
 }
 
 // The bytes that append `name` to GodList.txt's `listed` bytes as a line of
 // its own, after a last line that has no line end.
 std::string lineOfItsOwn(std::string_view listed, const std::string& name) {
-    const bool ended = listed.empty() || listed.back() == '\n' || listed.back() == '\r';
-    return (ended ? "" : "\r\n") + name + "\r\n";
+    return (lastLineEnded(listed) ? "" : "\r\n") + name + "\r\n";
 }
 
 // The name typed into txtGanFileName becomes part of a path and a line of

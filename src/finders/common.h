@@ -10,6 +10,7 @@
 
 #include "model/editor.h"
 #include "model/number.h"
+#include "model/table_reader.h"
 
 namespace gs::finders {
 
@@ -34,7 +35,7 @@ void connectFilterBoxes(Form1& f, std::span<const Filter<R>> filters) {
     }
 }
 
-// "Apply Filters": `found` gets "None" and the name of every row of
+// "Apply Filters": `found` gets "None" and the name of every filled row of
 // rows[0 .. count - 1] that passes all ticked filters, in table order;
 // index[0] = -1 and index[k] = the number of the k-th listed row.
 template <class R>
@@ -50,7 +51,7 @@ void applyFilters(Form1& f, std::span<const Filter<R>> filters, const std::vecto
     index[0] = -1;
     int listed = 0;
     for (int r = 0; r < count; ++r) {
-        bool passes = true;
+        bool passes = !unreadRow(rows[r]);
         for (const auto& test : tests)
             if (!test(rows[r])) {
                 passes = false;

@@ -44,6 +44,19 @@ private:
     char end_ = '\n';
 };
 
+// True when a text has no line or its last line is ended (CR LF, LF or CR):
+// what is appended after it then starts a line of its own.
+inline bool lastLineEnded(std::string_view text) {
+    return text.empty() || text.back() == '\n' || text.back() == '\r';
+}
+
+// A row of the unit, item or site table that no read has filled: a read
+// row's name is never empty (an empty name cell holds "-666").
+template <class Record>
+bool unreadRow(const Record& row) {
+    return row.Name.empty();
+}
+
 // The end of a cause for a text that holds a CR or LF: "holds a line break".
 // (Two searches for one byte each: they run many bytes at a time, where a
 // search for either of two bytes goes byte by byte.)

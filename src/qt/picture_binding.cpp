@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "qt/map_picture.h"
+#include "qt/picture_file.h"
 #include "qt/qt_platform.h"
 
 namespace gs::qt {
@@ -26,7 +27,7 @@ protected:
             }
         } else if (pic.picturePath() != path_) {
             path_ = pic.picturePath();
-            lbl->setPixmap(QPixmap(pathToQt(path_)));
+            lbl->setPixmap(QPixmap::fromImage(readPictureFile(pathToQt(path_))));
         }
     }
 

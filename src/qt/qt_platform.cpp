@@ -6,8 +6,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QGridLayout>
-#include <QImage>
-#include <QImageReader>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -15,6 +13,7 @@
 
 #include "model/file_access.h"
 #include "qt/cp1252.h"
+#include "qt/picture_file.h"
 
 namespace gs::qt {
 
@@ -119,14 +118,8 @@ void QtPlatform::openUrl(const std::string& address) { QDesktopServices::openUrl
 std::optional<PictureSize> QtPlatform::pictureSize(const std::string& path) {
     // Only a regular file is opened: a FIFO or device would hold the editor up.
     if (!isRegularFile(path)) return std::nullopt;
-    QSize size = QImageReader(pathToQt(path)).size();
-    if (size.isEmpty()) {
-        // Formats that only tell their size once read; a file that cannot be
-        // read gives a null image, whose size (0 x 0) is no picture.
-        const QImage image = QImageReader(pathToQt(path)).read();
-        if (image.isNull()) return std::nullopt;
-        size = image.size();
-    }
+    const QSize size = pictureFileSize(pathToQt(path));
+    if (size.isEmpty()) return std::nullopt;
     return PictureSize{size.width(), size.height()};
 }
 

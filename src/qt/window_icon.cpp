@@ -2,6 +2,7 @@
 
 #include <QIconEngine>
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
 
@@ -19,7 +20,13 @@ public:
         return QSize(side_, side_).scaled(size, Qt::KeepAspectRatio).boundedTo(QSize(side_, side_));
     }
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        if (picture_.isNull()) picture_ = QPixmap(path_);
+        if (picture_.isNull()) {
+            // A PNG read as one: left to guess, Qt would load every image
+            // plugin to ask whether it reads the file.
+            QImageReader reader(path_, "png");
+            reader.setAutoDetectImageFormat(false);
+            picture_ = QPixmap::fromImage(reader.read());
+        }
         const QSize shown = actualSize(size, mode, state);
         if (picture_.isNull() || shown == picture_.size()) return picture_;
         return picture_.scaled(shown, Qt::KeepAspectRatio, Qt::SmoothTransformation);

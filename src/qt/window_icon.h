@@ -8,7 +8,7 @@
 
 namespace gs::qt {
 
-// An icon of the square picture at `path` (a file or a resource), `side`
+// An icon of the square PNG picture at `path` (a file or a resource), `side`
 // pixels wide and high.
 QIcon iconReadWhenShown(const QString& path, int side);
 

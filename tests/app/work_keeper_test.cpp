@@ -81,11 +81,12 @@ TEST(Draft, RemembersTheGodFileItWasOpenedFrom) {
     for (const char* command : {"start", "write Provinces/Fenkeep.god #population 5", "answer {DIR}/Provinces/Fenkeep.god",
                                 "click cmdLoad", "tab SSTab1 1", "type txtPopulation 6", "tick"})
         first.run(command);
-    // The draft names the file last, after the builder lists' part, empty here.
+    // The draft names the file after the builder lists' part, empty here, and
+    // before the naming.
     const std::string path = inFolder(first.folder, "Provinces/Fenkeep.god");
     EXPECT_EQ(readFile(inFolder(first.folder, "RK.draft")),
               "Godsmith draft\r\n28\r\n#population 6\r\n#population 513\r\n#population 50\r\n" + std::to_string(path.size()) +
-                  "\r\n" + path);
+                  "\r\n" + path + "14\r\n0 0 0\r\nFenkeep");
     Session next(first.folder);
     next.run("start");
     // The folder a file dialog looks in first (cancelled).

@@ -246,6 +246,64 @@ TEST_F(Views, PicturesShowTheirFileOrTheBuiltInBitmap) {
     EXPECT_NE(sea, image.pixelColor(image.width() / 2, image.height() / 2));
 }
 
+// A sprite shows as Qt's own reader reads it, whatever the file holds: a
+// plain colour JPEG (which libjpeg reads without Qt's plugins), a progressive
+// and a grey one, one cut short (filled grey) and one whose header claims
+// more pixels than Qt reads (no picture, nothing allocated).
+TEST_F(Views, SpritesShowAsQtReadsThem) {
+    QTemporaryDir dir;
+    QImage picture(96, 64, QImage::Format_RGB32);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 96; ++x) picture.setPixel(x, y, qRgb(x * 2, y * 3, (x * y) & 255));
+    const auto save = [&](const char* name, const QImage& image, bool progressive) {
+        QImageWriter writer(dir.filePath(name), "jpeg");
+        writer.setProgressiveScanWrite(progressive);
+        EXPECT_TRUE(writer.write(image)) << name;
+    };
+    save("0001.jpg", picture, false);
+    save("0002.jpg", picture, true);
+    save("0003.jpg", picture.convertToFormat(QImage::Format_Grayscale8), false);
+    QFile plain(dir.filePath("0001.jpg"));
+    ASSERT_TRUE(plain.open(QIODevice::ReadOnly));
+    const QByteArray bytes = plain.readAll();
+    test::writeFile(dir.filePath("0004.jpg").toStdString(), bytes.left(bytes.size() / 2).toStdString());
+    QByteArray huge = bytes;
+    const qsizetype frame = huge.indexOf("\xFF\xC0");
+    ASSERT_GT(frame, 0);
+    huge.replace(frame + 5, 4, "\x75\x30\x75\x30");  // 30000 x 30000
+    test::writeFile(dir.filePath("0005.jpg").toStdString(), huge.toStdString());
+    QtPlatform platform;
+    for (const char* name : {"0001.jpg", "0002.jpg", "0003.jpg", "0004.jpg", "0005.jpg"}) {
+        const QString path = dir.filePath(name);
+        const auto size = platform.pictureSize(path.toStdString());
+        ASSERT_TRUE(size) << name;
+        EXPECT_EQ(QSize(size->width, size->height), QImageReader(path).size()) << name;
+        f.picUnit.setPicture(path.toStdString(), size->width, size->height);
+        EXPECT_EQ(as<QLabel>(f.picUnit)->pixmap().toImage(), QPixmap(path).toImage()) << name;
+    }
+    EXPECT_TRUE(as<QLabel>(f.picUnit)->pixmap().isNull());
+}
+
+// A scroll bar paints in bands, so no fill leaves the painting thread, with
+// the very pixels of the window's style wherever a band edge falls.
+TEST_F(Views, ScrollBarsPaintInBandsWithTheStylesPixels) {
+    QStyle* const banded = as<QPlainTextEdit>(f.txtUnitDescription)->verticalScrollBar()->style();
+    ASSERT_NE(banded, QApplication::style());
+    QScrollBar bar(Qt::Vertical);
+    bar.setRange(0, 100);
+    bar.setPageStep(30);
+    for (int height : {60, 64, 65, 177, 300})
+        for (int value : {0, 37, 100}) {
+            bar.resize(17, height);
+            bar.setValue(value);
+            bar.setSliderDown(value == 37);
+            bar.setStyle(banded);
+            const QImage inBands = bar.grab().toImage();
+            bar.setStyle(QApplication::style());
+            EXPECT_EQ(inBands, bar.grab().toImage()) << height << " " << value;
+        }
+}
+
 // The executable carries the built-in picture of each image control at scale
 // 1, pixel for pixel as drawn; at another scale the picture is drawn.
 TEST_F(Views, TheCarriedMapPicturesAreTheDrawnOnes) {

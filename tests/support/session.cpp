@@ -260,14 +260,20 @@ std::string Session::run(const std::string& command) {
 }
 
 std::string runScript(const std::string& script) {
-    Session s;
+    std::optional<Session> s(std::in_place);
     std::string transcript;
     std::istringstream in(script);
     for (std::string line; std::getline(in, line);) {
         if (line.rfind("  ", 0) == 0) continue;
         transcript += line + "\n";
+        if (line == "kill") {
+            const std::string folder = s->folder;
+            s.reset();
+            s.emplace(folder);
+            continue;
+        }
         try {
-            transcript += s.run(line);
+            transcript += s->run(line);
         } catch (const std::exception& e) {
             transcript += std::string("  FAILED: ") + e.what() + "\n";
         }

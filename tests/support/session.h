@@ -19,6 +19,9 @@
 //   tick                  time passes: the editor's clock ticks once
 //   undo / redo           Ctrl+Z / Ctrl+Y outside a text box
 //   reply yes / reply no  the answer of the next question (unanswered: yes)
+//   kill                  the program dies: nothing is closed or written; the
+//                         commands after it run a new program (to be started)
+//                         on the same installation
 // Every question, message box, opened address and file dialog shows up as output of
 // the command that raised it. The installation folder reads "{DIR}".
 // Texts are shown byte for byte: "\\", "\r", "\n", "\t" and "\xNN" (bytes
