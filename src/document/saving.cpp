@@ -1,6 +1,7 @@
 #include "document/saving.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 #include "model/atomic_file.h"
@@ -16,7 +17,7 @@ namespace {
 constexpr const char* kNotSaved = "File not saved!";
 constexpr const char* kNotAdded = "File not Added to GodList!";
 constexpr const char* kUnsafeName =
-    "A file name may not contain \"/\", \"\\\", \"..\", a line break or another control character.";
+    "A file name may not contain \"..\", any of / \\ : * ? \" < > |, a line break or another control character.";
 constexpr const char* kSaveFilter = "Quillmap GOD file (*.god)|*.god";
 
 void report(Editor& e, const char* message, const std::string& why) { e.platform.messageBox(message, message, why); }
@@ -29,6 +30,14 @@ bool mayReplace(Editor& e, const std::string& diskPath, const std::string& shown
         return true;
     report(e, kNotSaved, shownPath(shown) + ": kept as it was");
     return false;
+}
+
+// Save As never writes over the editor's own files: the god text would
+// become its configuration, or the draft that the save then removes.
+bool isEditorsOwnFile(Editor& e, const std::string& path) {
+    return std::ranges::any_of(std::array{kConfigFile, kDraftFile}, [&](std::string_view own) {
+        return sameFile(path, appendPath(e.platform.programFolder(), own));
+    });
 }
 
 // A path whose file name has no extension gets ".god", as the dialog's only
@@ -58,11 +67,16 @@ std::string lineOfItsOwn(std::string_view listed, const std::string& name) {
 }
 
 // The name typed into txtGanFileName becomes part of a path and a line of
-// GodList.txt: it may not leave GOD_BIN nor break that line.
+// GodList.txt: it may not leave GOD_BIN nor break that line, nor hold what
+// Windows, where Quillmap reads it, refuses in a file name. A "?" is also
+// what a file name shows for a character Windows-1252 cannot hold: such a
+// name is not the file's.
 bool isSafeGodName(const std::string& name) {
     if (name.find("..") != std::string::npos) return false;
     for (unsigned char c : name) {
-        if (c == '/' || c == '\\' || c < 0x20 || c == 0x7f) return false;
+        if (std::string_view("/\\:*?\"<>|").find(static_cast<char>(c)) != std::string_view::npos || c < 0x20 ||
+            c == 0x7f)
+            return false;
     }
     return true;
 }
@@ -87,6 +101,10 @@ bool cmdSaveAs_Click(Editor& e) {
     // The dialog asked before replacing the name it returned, not the one
     // that the extension makes.
     const std::string path = withGodExtension(*chosen);
+    if (isEditorsOwnFile(e, path)) {
+        report(e, kNotSaved, shownPath(path) + ": is the editor's own file");
+        return false;
+    }
     if (path != *chosen && !mayReplace(e, path, path)) return false;
     std::string notSaved;
     std::optional<std::string> configFault;
