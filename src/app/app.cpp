@@ -36,9 +36,7 @@ App::App(Platform& platform) : editor(form, splash, platform) {
                           &form.lstUnitList})
         keeper.undoable(list->DblClick);
     for (ListBox& list : form.lstFeatureList) keeper.undoable(list.DblClick);
-    form.cmdLoad.Click = [this] {
-        if (cmdLoad_Click(editor)) keeper.saved();
-    };
+    form.cmdLoad.Click = [this] { keeper.opening([this] { return cmdLoad_Click(editor); }); };
     keeper.undoable(form.cmdLoad.Click);
     keeper.watchStep4(form.SSTab1.Click);
     connectLimits(form, editor.platform);
@@ -46,9 +44,7 @@ App::App(Platform& platform) : editor(form, splash, platform) {
 }
 
 void App::open(const std::string& path) {
-    std::function<void()> opening = [this, &path] {
-        if (openGodFile(editor, path)) keeper.saved();
-    };
+    std::function<void()> opening = [this, &path] { keeper.opening([&] { return openGodFile(editor, path); }); };
     keeper.undoable(opening);
     opening();
 }

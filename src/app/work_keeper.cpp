@@ -24,7 +24,7 @@ constexpr const char* kDraftNotWritten = "Your unsaved work cannot be kept in a 
 
 }  // namespace
 
-std::string WorkKeeper::draftPath() const { return appendPath(e_.platform.programFolder(), "\\RK.draft"); }
+std::string WorkKeeper::draftPath() const { return appendPath(e_.platform.programFolder(), kDraftFile); }
 
 void WorkKeeper::undoable(std::function<void()>& slot) {
     slot = [this, action = std::move(slot)] {
@@ -90,6 +90,13 @@ void WorkKeeper::saved() {
     dropDraft();
 }
 
+void WorkKeeper::opening(const std::function<bool()>& open) {
+    if (started_) keep();
+    if (!open()) return;
+    settle();
+    keptAside_ = drafted_.has_value();
+}
+
 void WorkKeeper::cleared() {
     assembled_ = e_.f.txtGanFileFinal.text();
     saved();
@@ -120,13 +127,14 @@ void WorkKeeper::keep() {
     const Step now = stepOf();
     showTitle(now.work);
     if (now.work == settled_) {
-        if (drafted_) dropDraft();
+        if (drafted_ && !keptAside_) dropDraft();
         return;
     }
     if (drafted_ == now) return;
     std::string why;
     if (writeFileAtomically(draftPath(), draftBytes(now), &why)) {
         drafted_ = now;
+        keptAside_ = false;
     } else if (!draftFailed_) {
         draftFailed_ = true;
         e_.platform.messageBox(kDraftNotWritten, kProgramTitle, shownPath(draftPath()) + ": " + why);
@@ -134,7 +142,9 @@ void WorkKeeper::keep() {
 }
 
 void WorkKeeper::dropDraft() {
-    if (removeFile(draftPath(), nullptr)) drafted_.reset();
+    if (!removeFile(draftPath(), nullptr)) return;
+    drafted_.reset();
+    keptAside_ = false;
 }
 
 }  // namespace gs

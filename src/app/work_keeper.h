@@ -32,10 +32,14 @@ public:
     // The window closes: the draft is brought up to date first.
     void close();
     // The work as the window holds it now was written to a god file; or the
-    // window was cleared (or shows a file just opened): Step 4's text is
-    // then as the editor made it.
+    // window was cleared: Step 4's text is then as the editor made it.
     void saved();
     void cleared();
+    // Runs `open`, which says whether it opened a god file. Opening is no
+    // save: unsaved work that the file replaces stays in the draft (written
+    // first, the clock not waited for) until newer unsaved work, a save or
+    // "Clear All" takes its place, so that a crash cannot lose it.
+    void opening(const std::function<bool()>& open);
 
     // Ctrl+Z and Ctrl+Y outside a text box.
     void undo();
@@ -60,6 +64,7 @@ private:
     Work settled_;                  // as last saved, opened or cleared
     std::optional<Step> drafted_;   // what the draft on disk holds, if there is one
     std::string assembled_;         // Step 4's text as its last rebuild left it
+    bool keptAside_ = false;        // the draft holds work that an opened file replaced
     bool started_ = false;
     bool draftFailed_ = false;      // reported once
 };

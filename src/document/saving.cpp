@@ -1,6 +1,7 @@
 #include "document/saving.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 #include "model/atomic_file.h"
@@ -29,6 +30,14 @@ bool mayReplace(Editor& e, const std::string& diskPath, const std::string& shown
         return true;
     report(e, kNotSaved, shownPath(shown) + ": kept as it was");
     return false;
+}
+
+// Save As never writes over the editor's own files: the god text would
+// become its configuration, or the draft that the save then removes.
+bool isEditorsOwnFile(Editor& e, const std::string& path) {
+    return std::ranges::any_of(std::array{kConfigFile, kDraftFile}, [&](std::string_view own) {
+        return sameFile(path, appendPath(e.platform.programFolder(), own));
+    });
 }
 
 // A path whose file name has no extension gets ".god", as the dialog's only
@@ -87,6 +96,10 @@ bool cmdSaveAs_Click(Editor& e) {
     // The dialog asked before replacing the name it returned, not the one
     // that the extension makes.
     const std::string path = withGodExtension(*chosen);
+    if (isEditorsOwnFile(e, path)) {
+        report(e, kNotSaved, shownPath(path) + ": is the editor's own file");
+        return false;
+    }
     if (path != *chosen && !mayReplace(e, path, path)) return false;
     std::string notSaved;
     std::optional<std::string> configFault;

@@ -14,8 +14,6 @@ namespace gs {
 
 namespace {
 
-constexpr std::string_view kConfigFile = "\\RK.cfg";
-
 std::string configPath(Editor& e) { return appendPath(e.platform.programFolder(), kConfigFile); }
 
 // What one reading of RK.cfg gives; `lines` counts the lines taken before a

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cwctype>
 
 #include "model/os_files.h"
 
@@ -90,6 +91,23 @@ bool pathExists(const std::string& path) {
 const bool kPathsAreCp1252 = !kUtf8Names;
 
 std::filesystem::path fileSystemPath(const std::string& path) { return fsPath(path); }
+
+bool sameFile(const std::string& a, const std::string& b) {
+    std::error_code errorA, errorB;
+    const std::filesystem::path fileA = std::filesystem::weakly_canonical(fsPath(a), errorA);
+    const std::filesystem::path fileB = std::filesystem::weakly_canonical(fsPath(b), errorB);
+    if (errorA || errorB) return false;
+#ifdef _WIN32
+    const auto folded = [](const std::filesystem::path& p) {
+        std::wstring name = p.native();
+        for (wchar_t& c : name) c = static_cast<wchar_t>(std::towlower(c));
+        return name;
+    };
+    return folded(fileA) == folded(fileB);
+#else
+    return fileA == fileB;
+#endif
+}
 
 std::vector<std::string> programArguments(int argc, char** argv) { return arguments(argc, argv); }
 

@@ -37,6 +37,9 @@ LoadStatus readRegularFile(const std::string& path, std::size_t limit, std::stri
 bool isRegularFile(const std::string& path);
 // True when something (after links) is there under `path`.
 bool pathExists(const std::string& path);
+// True when `a` and `b` name the same file, there or not yet: links are
+// followed, and on Windows letter case is ignored, as its file names do.
+bool sameFile(const std::string& a, const std::string& b);
 
 // How the editor's paths name files: on Windows they are Windows-1252 text,
 // which the file layer gives the system as wide names; elsewhere they are

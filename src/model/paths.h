@@ -21,6 +21,11 @@ inline std::string appendPath(const std::string& folder, std::string_view relati
     return out;
 }
 
+// The editor's own files in its program folder: its configuration and the
+// draft of unsaved work.
+inline constexpr std::string_view kConfigFile = "\\RK.cfg";
+inline constexpr std::string_view kDraftFile = "\\RK.draft";
+
 // The characters that end a folder's name in a path.
 #ifdef _WIN32
 inline constexpr const char* kPathSeparators = "/\\";

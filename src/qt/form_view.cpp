@@ -9,6 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "qt/banded_scroll_bars.h"
 #include "qt/binding.h"
 #include "qt/button_binding.h"
 #include "qt/check_binding.h"
@@ -105,11 +106,14 @@ void FormView::Tree::bind(const std::vector<Binding*>& made) {
     for (Binding* b : made) b->model.setObserver([b] { b->sync(); });
     for (Binding* b : made) b->sync();
     orderTabs();
-    // Each new subtree gets the hand's habits from its root.
+    // Each new subtree gets the hand's habits and the scroll bars' bands from its root.
     for (Binding* b : made) {
         const Control* up = b->model.container();
         Binding* holder = up ? binding(*up) : nullptr;
-        if (!holder || std::find(made.begin(), made.end(), holder) == made.end()) addHandHabits(b->widget);
+        if (!holder || std::find(made.begin(), made.end(), holder) == made.end()) {
+            addHandHabits(b->widget);
+            paintScrollBarsInBands(b->widget);
+        }
     }
 }
 

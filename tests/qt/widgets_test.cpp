@@ -284,6 +284,26 @@ TEST_F(Views, SpritesShowAsQtReadsThem) {
     EXPECT_TRUE(as<QLabel>(f.picUnit)->pixmap().isNull());
 }
 
+// A scroll bar paints in bands, so no fill leaves the painting thread, with
+// the very pixels of the window's style wherever a band edge falls.
+TEST_F(Views, ScrollBarsPaintInBandsWithTheStylesPixels) {
+    QStyle* const banded = as<QPlainTextEdit>(f.txtUnitDescription)->verticalScrollBar()->style();
+    ASSERT_NE(banded, QApplication::style());
+    QScrollBar bar(Qt::Vertical);
+    bar.setRange(0, 100);
+    bar.setPageStep(30);
+    for (int height : {60, 64, 65, 177, 300})
+        for (int value : {0, 37, 100}) {
+            bar.resize(17, height);
+            bar.setValue(value);
+            bar.setSliderDown(value == 37);
+            bar.setStyle(banded);
+            const QImage inBands = bar.grab().toImage();
+            bar.setStyle(QApplication::style());
+            EXPECT_EQ(inBands, bar.grab().toImage()) << height << " " << value;
+        }
+}
+
 // The executable carries the built-in picture of each image control at scale
 // 1, pixel for pixel as drawn; at another scale the picture is drawn.
 TEST_F(Views, TheCarriedMapPicturesAreTheDrawnOnes) {
