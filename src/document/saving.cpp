@@ -17,7 +17,7 @@ namespace {
 constexpr const char* kNotSaved = "File not saved!";
 constexpr const char* kNotAdded = "File not Added to GodList!";
 constexpr const char* kUnsafeName =
-    "A file name may not contain \"/\", \"\\\", \"..\", a line break or another control character.";
+    "A file name may not contain \"..\", any of / \\ : * ? \" < > |, a line break or another control character.";
 constexpr const char* kSaveFilter = "Quillmap GOD file (*.god)|*.god";
 
 void report(Editor& e, const char* message, const std::string& why) { e.platform.messageBox(message, message, why); }
@@ -67,11 +67,16 @@ std::string lineOfItsOwn(std::string_view listed, const std::string& name) {
 }
 
 // The name typed into txtGanFileName becomes part of a path and a line of
-// GodList.txt: it may not leave GOD_BIN nor break that line.
+// GodList.txt: it may not leave GOD_BIN nor break that line, nor hold what
+// Windows, where Quillmap reads it, refuses in a file name. A "?" is also
+// what a file name shows for a character Windows-1252 cannot hold: such a
+// name is not the file's.
 bool isSafeGodName(const std::string& name) {
     if (name.find("..") != std::string::npos) return false;
     for (unsigned char c : name) {
-        if (c == '/' || c == '\\' || c < 0x20 || c == 0x7f) return false;
+        if (std::string_view("/\\:*?\"<>|").find(static_cast<char>(c)) != std::string_view::npos || c < 0x20 ||
+            c == 0x7f)
+            return false;
     }
     return true;
 }
