@@ -281,6 +281,7 @@ void cmdAddToMagicList_Click(Editor& e) {
             f.lstMagicList.take("-- no magic");
             return;
         }
+        CInt(f.txtMagicLevel.text());  // the path's level: a line without one would carry no level
         if (!f.lstMagicList.take(f.cboMagic.text() + " " + f.txtMagicLevel.text())) return;
         f.cmdAddMagic.setEnabled(true);
     });
