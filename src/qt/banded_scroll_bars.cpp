@@ -20,9 +20,13 @@ BandedScrollBars::BandedScrollBars(QObject* owner) : QProxyStyle(QApplication::s
 void BandedScrollBars::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
                                           const QWidget* widget) const {
     const QRect all = option->rect;
-    // Only a plain painter: the bands below are drawn at one pixel a pixel.
+    // Only a plain painter (the bands below are drawn at one pixel a pixel
+    // and laid on whole) and a bar drawn opaquely (a transient one lets what
+    // lies beneath show).
     const bool plain = painter->deviceTransform().type() <= QTransform::TxTranslate &&
-                       painter->device()->devicePixelRatio() == 1;
+                       painter->device()->devicePixelRatio() == 1 && painter->opacity() == 1 &&
+                       painter->compositionMode() == QPainter::CompositionMode_SourceOver &&
+                       !proxy()->styleHint(SH_ScrollBar_Transient, option, widget);
     if (control != CC_ScrollBar || all.height() <= kBand || !plain) {
         QProxyStyle::drawComplexControl(control, option, painter, widget);
         return;
@@ -38,7 +42,8 @@ void BandedScrollBars::drawComplexControl(ComplexControl control, const QStyleOp
         bandPainter.translate(-all.left(), -top);
         QProxyStyle::drawComplexControl(control, option, &bandPainter, widget);
         bandPainter.end();
-        painter->drawImage(QPoint(all.left(), top), band, QRect(0, 0, all.width(), std::min(kBand, all.bottom() + 1 - top)));
+        const int rows = std::min(kBand, all.bottom() + 1 - top);
+        painter->drawImage(QPoint(all.left(), top), band, QRect(0, 0, all.width(), rows));
     }
 }
 

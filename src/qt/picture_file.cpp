@@ -3,8 +3,10 @@
 #include <QFile>
 #include <QImageReader>
 #include <csetjmp>
-#include <cstdio>  // jpeglib.h uses FILE without including it
+// clang-format off
+#include <cstdio>  // before jpeglib.h, which uses FILE without including it
 #include <jpeglib.h>
+// clang-format on
 
 namespace gs::qt {
 
@@ -57,11 +59,17 @@ bool readPlainJpeg(const uchar* bytes, qint64 length, QSize& size, QImage* image
     return plain;
 }
 
+// A sprite is a few kilobytes; a larger file is left to Qt's readers, which
+// read it piece by piece.
+constexpr qint64 kMostBytesRead = qint64{16} << 20;
+
 bool readPlainJpegFile(const QString& path, QSize& size, QImage* image) {
+    // Read, not mapped: a mapped file that another program cuts short while
+    // it is read would end the editor (SIGBUS).
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() <= 0) return false;
-    const uchar* bytes = file.map(0, file.size());
-    return bytes && readPlainJpeg(bytes, file.size(), size, image);
+    if (!file.open(QIODevice::ReadOnly) || file.size() <= 0 || file.size() > kMostBytesRead) return false;
+    const QByteArray bytes = file.readAll();
+    return readPlainJpeg(reinterpret_cast<const uchar*>(bytes.constData()), bytes.size(), size, image);
 }
 
 }  // namespace

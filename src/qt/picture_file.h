@@ -1,9 +1,9 @@
 // Picture files as the picture boxes show them. A unit sprite is a plain
-// colour JPEG: libjpeg reads it from the mapped file, giving Qt's own pixels,
+// colour JPEG: libjpeg reads it from the file's bytes, giving Qt's own pixels,
 // without Qt's image plugins, whose loading cost more than the decoding at
-// start-up. Every other file (other formats, grey or CMYK JPEGs, pictures
-// above Qt's allocation limit, files libjpeg fails on) goes through Qt's
-// readers.
+// start-up. Every other file (other formats, grey or CMYK JPEGs, files over
+// 16 MiB, pictures above Qt's allocation limit, files libjpeg fails on) goes
+// through Qt's readers.
 #pragma once
 
 #include <QImage>
