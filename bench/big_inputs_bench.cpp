@@ -37,9 +37,8 @@ template <std::string (*Make)(std::size_t)>
 void unitTable(benchmark::State& state) {
     const std::string bytes = Make(static_cast<std::size_t>(state.range(0)));
     std::vector<gs::UnitRecord> rows(gs::kUnitRows);
-    gs::TableBytes texts;
     for (auto _ : state) {
-        texts.clear();  // the rows are not read
+        gs::TableBytes texts;  // the rows are not read
         benchmark::DoNotOptimize(gs::parseUnits(bytes, "UnitData.txt", rows, texts));
     }
     state.SetBytesProcessed(state.iterations() * state.range(0));
@@ -50,9 +49,8 @@ template <std::string (*Make)(std::size_t)>
 void siteTable(benchmark::State& state) {
     const std::string bytes = Make(static_cast<std::size_t>(state.range(0)));
     std::vector<gs::SiteRecord> rows(gs::kSiteRows);
-    gs::TableBytes texts;
     for (auto _ : state) {
-        texts.clear();  // the rows are not read
+        gs::TableBytes texts;  // the rows are not read
         benchmark::DoNotOptimize(gs::parseSites(bytes, "SiteData.txt", rows, texts));
     }
     state.SetBytesProcessed(state.iterations() * state.range(0));
@@ -63,9 +61,8 @@ template <std::string (*Make)(std::size_t)>
 void popTypeTable(benchmark::State& state) {
     const std::string bytes = Make(static_cast<std::size_t>(state.range(0)));
     std::vector<gs::PopTypeRecord> rows(gs::kPopTypeRows);
-    gs::TableBytes texts;
     for (auto _ : state) {
-        texts.clear();  // the rows are not read
+        gs::TableBytes texts;  // the rows are not read
         benchmark::DoNotOptimize(gs::parsePopTypes(bytes, "PopData.txt", rows, texts));
     }
     state.SetBytesProcessed(state.iterations() * state.range(0));

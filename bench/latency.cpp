@@ -517,9 +517,9 @@ std::vector<Case> cases() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // The heap as the editor has it after its start.
-    gs::qt::growHeapForStart();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The heap as the editor has it after its start.
+    gs::qt::growHeapForStart(argc, argv);
     // The offscreen platform says at every popup that it cannot raise a
     // window or grab the keyboard; that is no news to the reader.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {

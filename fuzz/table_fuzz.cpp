@@ -116,7 +116,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace gs::fuzz;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     static std::vector<Table::Record> rows(kFormat.lines + 1);
-    for (auto& row : rows) row = Table::Record{.Name = gs::text(kUntouched)};
+    static gs::TableBytes untouchedBytes;
+    static const gs::text untouched = untouchedBytes.copy(kUntouched);
+    for (auto& row : rows) row = Table::Record{.Name = untouched};
 
     gs::TableBytes texts;
     const gs::LoadStatus status = Table::parse(bytes, std::string(kPath), rows, texts);

@@ -146,6 +146,10 @@ void addUnitEntry(const UnitBuilder& b) {
         return;
     }
     if (b.name.caption().empty()) return;  // the number names no unit
+    // The count is the line's first number. An empty count would leave the
+    // unit number in its place, a lettered one a line Quillmap cannot read:
+    // both are reported as any value that is not a number.
+    if (b.count) CInt(b.count->text());
     if (b.list.take((b.count ? b.count->text() + " " : std::string()) + number + " --" + b.name.caption()))
         b.submit.setEnabled(true);
 }
@@ -277,6 +281,7 @@ void cmdAddToMagicList_Click(Editor& e) {
             f.lstMagicList.take("-- no magic");
             return;
         }
+        CInt(f.txtMagicLevel.text());  // the path's level: a line without one would carry no level
         if (!f.lstMagicList.take(f.cboMagic.text() + " " + f.txtMagicLevel.text())) return;
         f.cmdAddMagic.setEnabled(true);
     });

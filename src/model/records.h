@@ -2,17 +2,16 @@
 // data files' columns; -666 / "-666" marks an empty cell and -999 / "-999" a
 // "*" cell (where the table replaces them).
 //
-// A text field is a view of bytes the Editor keeps for its table (TableBytes),
-// or of a fixed text such as "-666": a table costs the bytes of its text
-// cells and one view per text cell, and an empty cell builds nothing.
+// A text field is a cell of bytes the Editor keeps for its table (TableBytes),
+// or one of the fixed texts "", "-666" and "-999": a table costs the bytes of
+// its text cells and 4 bytes a text cell, and an empty cell builds nothing.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <list>
-#include <stdexcept>
 #include <string>
-#include <string_view>
+
+#include "model/text_cells.h"
 
 namespace gs {
 
@@ -28,52 +27,6 @@ inline constexpr std::int16_t kStar = -999;    // "*" cell
 inline constexpr const char* kAbsentText = "-666";
 
 using i16 = std::int16_t;
-
-// A text cell. It is made from a fixed text or, explicitly, from a view of
-// bytes that outlive it; never implicitly from a std::string, whose bytes
-// may go before the cell does. It reads as a std::string_view; where a
-// std::string is wanted, it gives a copy.
-//
-// A cell takes 8 bytes, half a view's (the unit table holds some 130,000):
-// the address of its first byte, and its length in the top 16 bits, which
-// an address leaves unused. A cell holds at most kMaxTextLength bytes.
-class text {
-public:
-    static constexpr std::size_t kMaxTextLength = 0xFFFF;
-
-    constexpr text() = default;
-    text(const char* fixed) : text(std::string_view(fixed)) {}
-    // Throws std::length_error for a view longer than kMaxTextLength.
-    explicit text(std::string_view kept) : bits_(reinterpret_cast<std::uintptr_t>(kept.data())) {
-        if (kept.size() > kMaxTextLength) throw std::length_error("a text cell of more than 65535 bytes");
-        bits_ |= std::uint64_t{kept.size()} << kAddressWidth;
-    }
-
-    operator std::string_view() const {
-        return {reinterpret_cast<const char*>(bits_ & kAddress), static_cast<std::size_t>(bits_ >> kAddressWidth)};
-    }
-    operator std::string() const { return std::string(std::string_view(*this)); }
-    std::string_view view() const { return *this; }
-    const char* data() const { return view().data(); }
-    std::size_t size() const { return view().size(); }
-    bool empty() const { return size() == 0; }
-
-    friend bool operator==(const text& a, const text& b) { return a.view() == b.view(); }
-    friend bool operator==(const text& a, std::string_view b) { return a.view() == b; }
-    friend bool operator==(const text& a, const char* b) { return a.view() == b; }
-
-private:
-    static constexpr int kAddressWidth = 48;
-    static constexpr std::uint64_t kAddress = (std::uint64_t{1} << kAddressWidth) - 1;
-    std::uint64_t bits_ = 0;
-};
-
-// The bytes one table's text cells view: copies of the cells of the last
-// read that filled every row and, after a read that failed half-way, of that
-// read too (the rows before the failing line view its copies, those after
-// it earlier ones). A list, so that adding bytes never moves those that
-// rows still view.
-using TableBytes = std::list<std::string>;
 
 struct UnitRecord {
     i16 Number = 0;                                                                 // 0

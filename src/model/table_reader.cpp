@@ -61,9 +61,9 @@ void blameLongText(std::string_view cell, CellFailure& failure, int field) {
                              std::to_string(kMaxLineLength));
 }
 
-// The texts an absent and a "*" cell stand for, made once.
-const gs::text kAbsentCell{std::string_view(kAbsentText)};
-const gs::text kStarCell{std::string_view("-999")};
+// The texts an absent and a "*" cell stand for.
+constexpr gs::text kAbsentCell = text::absent();
+constexpr gs::text kStarCell = text::star();
 
 // What a cell stands for under the table's rule: itself, an absent value
 // ("-666") or a star ("-999"). Only "", " " and "*" can stand for more.
@@ -75,31 +75,7 @@ inline Stands stands(std::string_view cell, CellRule rule) {
     return Stands::Itself;
 }
 
-// Copies of a read's text cells, in blocks added to its table's bytes. A
-// block never grows past the room it was made with, so the cells viewing it
-// stay where they are; a read's first copy starts a block of its own.
-// A block takes the read's bytes at most: a small table makes a small block.
-class TextCopies {
-public:
-    TextCopies(TableBytes& blocks, std::size_t bytes) : blocks_(blocks), blockBytes_(std::min(kBlockBytes, bytes)) {}
-    gs::text operator()(std::string_view cell) {
-        if (!block_ || block_->capacity() - block_->size() < cell.size()) {
-            block_ = &blocks_.emplace_back();
-            block_->reserve(std::max(blockBytes_, cell.size()));
-        }
-        const std::size_t start = block_->size();
-        block_->append(cell);
-        return gs::text(std::string_view(block_->data() + start, cell.size()));
-    }
-
-private:
-    static constexpr std::size_t kBlockBytes = 16384;
-    TableBytes& blocks_;
-    const std::size_t blockBytes_;
-    std::string* block_ = nullptr;
-};
-
-inline gs::text textCell(std::string_view cell, CellRule rule, CellFailure& failure, int field, TextCopies& copies) {
+inline gs::text textCell(std::string_view cell, CellRule rule, CellFailure& failure, int field, TableBytes& copies) {
     if (cell.size() > static_cast<std::size_t>(kMaxLineLength)) [[unlikely]] {
         blameLongText(cell, failure, field);
         return kAbsentCell;
@@ -107,7 +83,7 @@ inline gs::text textCell(std::string_view cell, CellRule rule, CellFailure& fail
     switch (stands(cell, rule)) {
     case Stands::Absent: return kAbsentCell;
     case Stands::Star: return kStarCell;
-    default: return copies(cell);
+    default: return copies.copy(cell);
     }
 }
 
@@ -211,7 +187,7 @@ const Record& blankOf() {
 template <const TableFormat& format>
 class Cells {
 public:
-    Cells(std::string_view line, CellFailure& failure, TextCopies& copies)
+    Cells(std::string_view line, CellFailure& failure, TableBytes& copies)
         : line_(line), failure_(failure), copies_(copies) {}
 
     [[gnu::always_inline]] void operator()(gs::text& field) {
@@ -246,7 +222,7 @@ private:
 
     const std::string_view line_;
     CellFailure& failure_;
-    TextCopies& copies_;
+    TableBytes& copies_;
     std::string_view cell_;
     std::size_t at_ = 0;  // where the next cell starts; past the end once the last was read
     int read_ = 0;        // cells read so far
@@ -272,7 +248,7 @@ int fieldWithLineBreak(std::string_view line, const TableFormat& format) {
 template <const TableFormat& format, class Record>
 LoadStatus parseTable(std::string_view bytes, const std::string& path, std::vector<Record>& rows, TableBytes& texts) {
     if (LoadStatus start = textStart(bytes, path); !start) return start;
-    TextCopies copies(texts, bytes.size());
+    texts.startRead(bytes.size());
     const auto lineFails = [&](int r, const std::string& why) {
         return LoadStatus::failure(path + ": line " + std::to_string(r + 1) + why);
     };
@@ -283,7 +259,7 @@ LoadStatus parseTable(std::string_view bytes, const std::string& path, std::vect
             return LoadStatus::failure(path + ": ends after " + std::to_string(r) + " of " +
                                        std::to_string(format.lines) + " lines");
         CellFailure failure;
-        Cells<format> cells(line, failure, copies);
+        Cells<format> cells(line, failure, texts);
         Record record = blankOf<Record>();
         fill(record, cells);
         if (cells.count() < format.fields)

@@ -1,7 +1,5 @@
 #include "model/tables.h"
 
-#include <iterator>
-
 #include "model/file_access.h"
 #include "model/paths.h"
 #include "model/table_reader.h"
@@ -32,9 +30,8 @@ LoadStatus readTable(Editor& e, std::string_view relative, Parse<Record> parse, 
     const std::string path = appendPath(e.platform.programFolder(), relative);
     std::string bytes;
     if (LoadStatus status = readFile(path, bytes); !status) return status;
-    const std::size_t earlier = kept.size();
     LoadStatus status = parse(bytes, path, rows, kept);
-    if (status) kept.erase(kept.begin(), std::next(kept.begin(), static_cast<std::ptrdiff_t>(earlier)));
+    if (status) kept.dropEarlierReads();
     return status;
 }
 

@@ -18,7 +18,7 @@
 #include "qt/window_scale.h"
 
 int main(int argc, char** argv) {
-    gs::qt::growHeapForStart();
+    gs::qt::growHeapForStart(argc, argv);
     // On Windows read from the wide command line: argv holds the system's code page.
     const std::vector<std::string> arguments = gs::programArguments(argc, argv);
     if (const auto answered = gs::qt::answerCommandLine(arguments)) return *answered;

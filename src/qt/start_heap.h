@@ -9,7 +9,8 @@
 
 namespace gs::qt {
 
-void growHeapForStart();
+// `argc` and `argv` as main has them: a -platform argument among them is read.
+void growHeapForStart(int argc, char** argv);
 void endHeapForStart();
 
 }  // namespace gs::qt

@@ -112,10 +112,10 @@ TEST_F(Finders, DescriptionsCutLongCells) {
     const std::string big(text::kMaxTextLength, 'w'), shown = std::string(1000, 'w') + "...";
     const std::string edge(1000, 'e');  // a cell of exactly the kept length stays whole
     e.Units[0].Number = 8;
-    e.Units[0].Name = e.Units[0].Special = text(big);
-    e.Units[0].UniqueName = text(edge);
+    e.Units[0].Name = e.Units[0].Special = e.UnitBytes.copy(big);
+    e.Units[0].UniqueName = e.UnitBytes.copy(edge);
     e.Sites[0].Number = 9;
-    e.Sites[0].Name = e.Sites[0].MagicType = text(big);
+    e.Sites[0].Name = e.Sites[0].MagicType = e.SiteBytes.copy(big);
     f.cmdUApplyFilters.click();
     pick(f.cboUnitFound, big);
     EXPECT_EQ(f.txtUnitDescription.text(),

@@ -226,6 +226,17 @@ TEST(TableReload, RowsAfterAFailingLineKeepTheirTexts) {
     check(kPopTypeFile, loadPopTypes, &Editor::PopTypes, defaultPopTypeRows, 1);
 }
 
+// Every Clear All reads the tables again, and each read's texts take the
+// place of the last one's. Thousands of reads later every table's texts are
+// still its own, and a read still finds room for its texts.
+TEST_F(Tables, ReadingAgainAndAgainKeepsEachTableItsTexts) {
+    install(kNationFile, tableText(defaultNationRows()));
+    ASSERT_TRUE(loadUnits(e()));
+    for (int k = 0; k < 5000; ++k) ASSERT_TRUE(loadNations(e())) << k;
+    EXPECT_EQ(std::tuple(e().Units[0].Name, e().Units[kUnitRows - 2].Name, e().Nations[kNationRows - 2].Name),
+              std::tuple("\xC6ther Drake", "Filler Unit 1982", defaultNationRows().back()[3]));
+}
+
 // A name-list index offering `count` names.
 std::string names(int count) {
     std::string s;
