@@ -2,6 +2,7 @@
 
 
 #include <algorithm>
+#include <bitset>
 #include <cstdint>
 
 #include "model/columns.h"
@@ -246,9 +247,7 @@ int fieldWithLineBreak(std::string_view line, const TableFormat& format) {
 
 // Fills rows from the lines, each cell into its column's field.
 template <const TableFormat& format, class Record>
-LoadStatus parseTable(std::string_view bytes, const std::string& path, std::vector<Record>& rows, TableBytes& texts) {
-    if (LoadStatus start = textStart(bytes, path); !start) return start;
-    texts.startRead(bytes.size());
+LoadStatus fillRows(std::string_view bytes, const std::string& path, std::vector<Record>& rows, TableBytes& texts) {
     const auto lineFails = [&](int r, const std::string& why) {
         return LoadStatus::failure(path + ": line " + std::to_string(r + 1) + why);
     };
@@ -271,6 +270,27 @@ LoadStatus parseTable(std::string_view bytes, const std::string& path, std::vect
         rows[r] = record;
     }
     return LoadStatus::success();
+}
+
+// The numbers of the blocks that fields fill() hands it read.
+struct BlocksRead {
+    std::bitset<cells::kBlocks> numbers;
+    void operator()(const gs::text& field) { numbers.set(field.block()); }
+    void operator()(std::int16_t) const {}
+    void operator()(std::int32_t) const {}
+};
+
+template <const TableFormat& format, class Record>
+LoadStatus parseTable(std::string_view bytes, const std::string& path, std::vector<Record>& rows, TableBytes& texts) {
+    if (LoadStatus start = textStart(bytes, path); !start) return start;
+    texts.startRead(bytes.size());
+    const LoadStatus status = fillRows<format>(bytes, path, rows, texts);
+    if (!status) {
+        BlocksRead read;
+        for (Record& row : rows) fill(row, read);
+        texts.keepOnly(read.numbers);
+    }
+    return status;
 }
 
 }  // namespace

@@ -66,8 +66,10 @@ constexpr std::size_t kBlockBytes = 16384;
 TableBytes::TableBytes() : blockBytes_(kBlockBytes) {}
 TableBytes::~TableBytes() = default;
 
+// A large file takes larger blocks (up to what a cell's place reaches), so
+// that even the largest tables the reader takes need a few hundred numbers.
 void TableBytes::startRead(std::size_t bytes) {
-    blockBytes_ = std::min(kBlockBytes, bytes);
+    blockBytes_ = std::min({std::max(kBlockBytes, bytes / 256), bytes, cells::kMaxBlockBytes});
     start_ = at_ = end_ = nullptr;
     readStart_ = blocks_.size();
 }
@@ -83,6 +85,12 @@ void TableBytes::startBlock(std::size_t cell) {
 
 void TableBytes::dropEarlierReads() {
     blocks_.erase(blocks_.begin(), std::next(blocks_.begin(), static_cast<std::ptrdiff_t>(readStart_)));
+    readStart_ = 0;
+}
+
+void TableBytes::keepOnly(const std::bitset<cells::kBlocks>& read) {
+    std::erase_if(blocks_, [&read](const Block& block) { return !read.test(block.number); });
+    start_ = at_ = end_ = nullptr;
     readStart_ = 0;
 }
 

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <algorithm>
+#include <bitset>
 #include <cstddef>
 #include <cstdint>
 #include <list>
@@ -58,6 +59,8 @@ public:
     const char* data() const { return view().data(); }
     std::size_t size() const { return view().size(); }
     bool empty() const { return size() == 0; }
+    // The number of the block that holds the cell.
+    std::uint32_t block() const { return place_ >> cells::kPlaceBits; }
 
     friend bool operator==(const text& a, const text& b) { return a.view() == b.view(); }
     friend bool operator==(const text& a, std::string_view b) { return a.view() == b; }
@@ -82,8 +85,9 @@ public:
     TableBytes& operator=(const TableBytes&) = delete;
 
     // Starts a read of `bytes` bytes: its first copy starts a block of its
-    // own, and its blocks take 16 KB at most, and no more than the read's
-    // bytes (a small table makes a small block).
+    // own, and its blocks take 16 KB, or a 256th of the read's bytes when that
+    // is more, and never more than the read's bytes (a small table makes a
+    // small block).
     void startRead(std::size_t bytes);
     // A cell of `cell`'s bytes. Throws std::length_error for more than
     // text::kMaxTextLength bytes, and when the program has no block left.
@@ -97,8 +101,12 @@ public:
         at_ += needed;
         return text(place);
     }
-    // The blocks of the reads before the last one go.
+    // After a read that filled every row: the blocks of the reads before it go.
     void dropEarlierReads();
+    // After a read that failed half-way: the blocks whose number `read` does
+    // not hold go (no row reads them any more), and the read ends. Without
+    // this, each failing read of a table left its blocks to the next good one.
+    void keepOnly(const std::bitset<cells::kBlocks>& read);
 
 private:
     class Block;
