@@ -49,7 +49,8 @@ TEST(Reset, ReturnsEveryControlToTheStartAndRereadsTheFiles) {
          {"click chkUMisc", "index cboUMisc 21", "click chkSTerrain", "click chkIArtifacts", "click chkISpecial", "click chkClearMagic", "click chkKillFeatures",
           "click chkKnown(2)", "type txtLandName Somewhere", "click cmdAddToNameList", "type txtUnitID 10", "type txtCommanderID 11", "click cmdAddToCommanderList",
           "click cmdAddToUnitList", "click cmdAddUnits", "click chkPretender", "tab SSTab1 2", "tab SSTab2 5",
-          "tab SSTab3 3", "type txtAuthor Someone Unsaved", "index cboUnitFound 2", "pick cboEra Late"})
+          "tab SSTab3 3", "type txtAuthor Someone Unsaved", "index cboUnitFound 2", "pick cboEra Late",
+          "type txtCommanderName Someone Named"})
         s.run(command);
     s.captions.clear();
     s.run("click cmdClearAll");
