@@ -1,7 +1,7 @@
 // The table readers: which cells are replaced (empty, one blank, a star),
 // halves rounded to even, lines past the count never read, a failing row
-// that keeps the rows before it, reading a changed table again, and the
-// longest cell and the most names they take.
+// that keeps the rows before it, the longest cell, and reading a changed
+// table again. The longest and most names: scripts/name_list_limits.txt.
 #include "model/tables.h"
 
 #include <gtest/gtest.h>
@@ -34,13 +34,14 @@ TEST_F(Tables, UnitCellsFollowTheReplacementRules) {
     rows[0][u::Size] = "2.5";         // halves round to even
     rows[0][u::MagicResistance] = "3.5";
     rows[0][u::Extra7] = "-32768.5";  // rounds to the even -32768, which fits
+    rows[0][u::Special] = std::string(4000, 'x');  // the longest text a cell holds
     install(kUnitFile, tableText(rows));
 
     ASSERT_TRUE(loadUnits(e()));
     const UnitRecord& r = e().Units[0];
     EXPECT_EQ(std::tuple(r.Mounted, r.HitPoints, r.Morale, r.Sacred, r.Female, r.Unique, r.Size, r.MagicResistance,
-                         r.Extra7, r.Name),
-              std::tuple("-666", -666, -999, "-999", "  ", " Unique ", 2, 4, -32768, "\xC6ther Drake"));
+                         r.Extra7, r.Name, r.Special),
+              std::tuple("-666", -666, -999, "-999", "  ", " Unique ", 2, 4, -32768, "\xC6ther Drake", rows[0][u::Special]));
     EXPECT_EQ(e().Units[kUnitRows - 1].Name, "");  // the last row stays empty
 }
 
@@ -63,6 +64,7 @@ TEST_F(Tables, UnitFailuresKeepEarlierRowsButNotTheFailingOne) {
         {u::HitPoints, "  ", "line 57, field 9: \"  \" is not a number"},  // only a single blank is empty
         {u::SeaShape, "32767.5", "line 57, field 130: \"32767.5\" is out of range"},
         {u::Number, "5\r", "line 57, field 0: holds a line break"},  // the first cell too
+        {u::Special, std::string(4001, 'x'), "line 57, field 132: a text of 4001 bytes, longer than 4000"},
     };
     for (const auto& [column, cell, cause] : cases) {
         SCOPED_TRACE(cause);
@@ -242,46 +244,6 @@ TEST_F(Tables, ReadingAgainAndAgainKeepsEachTableItsTexts) {
     EXPECT_EQ(std::tuple(e().Units[0].Name, e().Units[kUnitRows - 2].Name, e().Nations[0].Name,
                          e().Nations[kNationRows - 2].Name),
               std::tuple("\xC6ther Drake", "Filler Unit 1982", "Renamed", defaultNationRows().back()[3]));
-}
-
-// A name-list index offering `count` names.
-std::string names(int count) {
-    std::string s;
-    for (int i = 0; i < count; ++i) s += "Isle" + std::to_string(i) + "_DATA2\r\n";
-    return s;
-}
-
-TEST(LineLimit, ReadersRefuseATextCellOrANameOverTheLimitOrNamesPastTheMostAndSayWhere) {
-    const std::string longest(4000, 'x');
-    struct Case {
-        const char* file;
-        std::string content, said;
-    };
-    std::vector<Row> units = defaultUnitRows(), longerUnits = units;
-    units[0][1] = longest;
-    longerUnits[0][132] = longest + "y";
-    const Case cases[] = {
-        {kUnitFile, tableText(units), ""},
-        {kNameListFile, longest + "_DATA2\r\n", ""},
-        {kUnitFile, tableText(longerUnits),
-         "  message \"Godsmith\": RKdata not found!\n"
-         "    detail: {DIR}/RKdata/UnitData.txt: line 1, field 132: a text of 4001 bytes, longer than 4000\n"},
-        {kNameListFile, "Ys_DATA2\r\n" + longest + "y_DATA2\r\n",
-         "  message \"Godsmith\": NameList.txt not found!\n"
-         "    detail: {DIR}/Quillmap/LIST_CRATE/NameList.txt: line 2 holds a name of 4001 bytes, longer than 4000\n"},
-        {kNameListFile, "Other\r\n" + names(10000), ""},
-        {kNameListFile, "Other\r\n" + names(10001),
-         "  message \"Godsmith\": NameList.txt not found!\n"
-         "    detail: {DIR}/Quillmap/LIST_CRATE/NameList.txt: line 10002 holds name 10001, more than the 10000 a list "
-         "offers\n"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.said);
-        InstallationOptions options;
-        options.files[c.file] = c.content;
-        Session s(options);
-        EXPECT_EQ(s.run("start"), c.said);
-    }
 }
 
 }  // namespace
