@@ -1,4 +1,5 @@
-// The one text-to-number conversion and the number-to-text forms.
+// The one text-to-number conversion (the number-to-text forms show in the
+// layouts and transcripts).
 #include "model/number.h"
 
 #include <gtest/gtest.h>
@@ -30,11 +31,6 @@ TEST(Number, ReadsDecimalsRoundingHalvesToEvenAndFailsOnNonNumbersAndOverflow) {
         EXPECT_EQ(failure.text(), "x1");
         EXPECT_EQ(failure.error(), NumberError::NotANumber);
     }
-}
-
-TEST(Number, WritesPlainAndSignPlaceForms) {
-    EXPECT_EQ(plainNumber(0) + "|" + plainNumber(12) + "|" + plainNumber(-3), "0|12|-3");
-    EXPECT_EQ(signedNumber(0) + "|" + signedNumber(12) + "|" + signedNumber(-3), " 0| 12|-3");
 }
 
 }  // namespace
