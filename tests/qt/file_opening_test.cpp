@@ -84,19 +84,16 @@ TEST(FileOpening, TheBoxesOfOtherPagesTakeTheOpenedFileWhenTheirPageIsShown) {
     ASSERT_EQ(s.f.SSTab1.tab(), 3);
     EXPECT_EQ(s.as<QPlainTextEdit>(s.f.txtGanFileFinal)->toPlainText().toStdString(),
               "--Description: \n--old\n\n#population 70\n#commander 12\n");
-    // Out of sight, the description and the garrison are not laid out yet.
+    // Out of sight, the description is not laid out yet; shown, it holds its
+    // text, and what is typed into it afterwards.
     auto* description = s.as<QPlainTextEdit>(s.f.txtGanFileDesc);
-    auto* garrison = s.as<QPlainTextEdit>(s.f.txtGarrison);
     EXPECT_EQ(description->toPlainText(), "");
     s.clickTab(s.f.SSTab1, 0);
     EXPECT_EQ(description->toPlainText(), "old");
-    s.clickTab(s.f.SSTab1, 2);
-    EXPECT_EQ(garrison->toPlainText(), "#commander 12\n");
-    // Typed into afterwards, each holds its own text and the typed.
-    garrison->setFocus();
-    key(garrison, Qt::Key_End, Qt::ControlModifier);
-    keys(garrison, "#units 1 10");
-    EXPECT_EQ(s.f.txtGarrison.text(), "#commander 12\r\n#units 1 10");
+    description->setFocus();
+    key(description, Qt::Key_End, Qt::ControlModifier);
+    keys(description, " fen");
+    EXPECT_EQ(s.f.txtGanFileDesc.text(), "old fen");
 }
 
 TEST(FileOpening, TheCommandLinesOneFileIsMadeAbsolute) {

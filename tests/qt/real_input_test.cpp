@@ -77,10 +77,7 @@ TEST(RealInput, TextFieldsSelectAndReplaceLikeEveryDesktopField) {
         {"undo", [](Field& t) { t.ctrl(Qt::Key_A), t.type("700"), t.ctrl(Qt::Key_Z); }, "1701 Ys", ""},
         {"undo, Ctrl+Y", [](Field& t) { t.ctrl(Qt::Key_A), t.type("700"), t.ctrl(Qt::Key_Z), t.ctrl(Qt::Key_Y); }, "700",
          ""},
-        {"undo, Ctrl+Shift+Z",
-         [](Field& t) { t.ctrl(Qt::Key_A), t.type("700"), t.ctrl(Qt::Key_Z), t.key(Qt::Key_Z, kCtrlShift); }, "700",
-         ""},
-    };
+    };  // Ctrl+Shift+Z and the window's undo keys in a field: undo_keys_test.cpp
     StartedWindow e;
     for (int kind : {Line, Multi, Finder})
         for (const auto& c : cases) {
@@ -117,8 +114,6 @@ TEST(RealInput, CharactersTheFileCannotStoreBecomeQuestionMarksInPlace) {
         }
 }
 
-// A double-click on the empty part of an empty list reaches the list: there
-// is nothing to remove, and the list's reset rule runs.
 // A text set while its field is out of sight shows, with its caret, once
 // the field's page is shown, and typing goes on from there.
 TEST(RealInput, AFieldOutOfSightShowsTheTextSetMeanwhileWhenItsPageIsShown) {
@@ -136,6 +131,8 @@ TEST(RealInput, AFieldOutOfSightShowsTheTextSetMeanwhileWhenItsPageIsShown) {
     EXPECT_EQ(e.f.txtGarrison.text(), "#commander 12\r\nx#name \"Ys\"\r\n");
 }
 
+// A double-click on the empty part of an empty list reaches the list: there
+// is nothing to remove, and the list's reset rule runs.
 TEST(RealInput, ADoubleClickBelowTheRowsReachesTheList) {
     StartedWindow e;
     Form1& f = e.f;

@@ -9,7 +9,6 @@
 #include "qt/map_picture.h"
 #include "qt/qt_platform.h"
 #include "qt/started_window.h"
-#include "qt/twips.h"
 
 namespace gs::qt {
 
@@ -33,10 +32,7 @@ TEST_F(Views, EveryControlHasItsWidgetByNameAtItsPlace) {
         QWidget* w = main.widget(*c);  // built when asked for
         ASSERT_EQ(w == nullptr, c->kind() == Kind::FileDialog) << c->fullName();
         if (!w) continue;
-        EXPECT_EQ(w, built(*c)) << c->fullName();
-        const Geometry& g = c->geometry();
-        EXPECT_EQ(w->geometry(), QRect(toPixels(g.left), toPixels(g.top), toPixels(g.width), toPixels(g.height)))
-            << c->fullName();
+        EXPECT_EQ(w, built(*c)) << c->fullName();  // its place: window_scale_test.cpp
         EXPECT_EQ(w->parentWidget(), c->container() == &f ? form : main.widget(*c->container())) << c->fullName();
     }
     EXPECT_EQ(form->children().last(), main.widget(f.fraHelp));  // the help panel lies above everything
@@ -88,8 +84,6 @@ TEST_F(Views, TextBoxesTakeKeysAndKeepTheCaretInBytes) {
 
     reveal(f.txtGarrison);
     auto* text = as<QPlainTextEdit>(f.txtGarrison);
-    EXPECT_EQ(std::tuple(text->verticalScrollBarPolicy(), text->tabChangesFocus()),
-              std::tuple(Qt::ScrollBarAlwaysOn, true));
     f.txtGarrison.setText("#commander 1822\r\n#additem \"Sceptre\"\r\n");
     EXPECT_EQ(text->toPlainText(), "#commander 1822\n#additem \"Sceptre\"\n");
     f.txtGarrison.setSelStart(17);  // after the first CR LF: the widget's character 16
@@ -126,7 +120,6 @@ TEST_F(Views, TextBoxesTakeKeysAndKeepTheCaretInBytes) {
 
 TEST_F(Views, ListsShowTheirEntriesAndPassOnPicksClicksAndDoubleClicks) {
     auto* combo = as<QComboBox>(f.cboEra);
-    EXPECT_EQ(std::tuple(combo->isEditable(), as<QComboBox>(f.cboUnitFound)->isEditable()), std::tuple(false, true));
     std::vector<int> clicks;
     f.cboEra.Click = [&] { clicks.push_back(f.cboEra.listIndex()); };
     f.cboEra.addItems({"Early", "Middle", "Late"});
@@ -361,8 +354,7 @@ TEST_F(Views, StartUpShowsTheMainWindowAndCloseEndsIt) {
     StartedWindow s;
     s.main.onClose = [&] { s.app.close(); };
     QWidget* window = s.main.window();
-    EXPECT_EQ(std::tuple(window->isVisible(), s.splash.window()->isVisible(), window->minimumSize()),
-              std::tuple(true, false, QSize(700, 566)));
+    EXPECT_EQ(std::tuple(window->isVisible(), s.splash.window()->isVisible()), std::tuple(true, false));
     window->close();
     EXPECT_EQ(std::tuple(window->isVisible(), s.f.visible()), std::tuple(false, false));
     main.window()->show(), main.window()->close();  // nobody handles closing: the window stays
