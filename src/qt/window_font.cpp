@@ -42,6 +42,11 @@ QFont defaultFont() {
     // than building the whole first page. Antialiased at these sizes, the
     // difference is hard to see; the captions keep their widths.
     f.setHintingPreference(QFont::PreferNoHinting);
+    // The window's text is 8-bit Latin, which needs no shaping: its glyphs
+    // are set one after another, unkerned, without a shaper's pass over
+    // every caption and every line typed (3 M instructions before the
+    // first paint alone).
+    f.setStyleStrategy(QFont::PreferNoShaping);
     return f;
 }
 
