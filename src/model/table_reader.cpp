@@ -238,6 +238,10 @@ Chunk chunkAt(std::string_view line, std::size_t at) {
 // that it stays in registers.)
 template <const TableFormat& format>
 class Cells {
+    // An empty cell is passed by before the last-field rule could look past it.
+    static_assert(!format.lastFieldAfterLastTab || format.cells == CellRule::None,
+                  "a last field read after the last Tab is read even where its own cell is empty");
+
 public:
     Cells(std::string_view line, CellFailure& failure, TableBytes& copies)
         : line_(line), failure_(failure), copies_(copies) {}
