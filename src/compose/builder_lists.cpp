@@ -4,6 +4,8 @@
 #include <type_traits>
 #include <utility>
 
+#include "compose/compose.h"
+
 namespace gs {
 
 namespace {
@@ -57,6 +59,9 @@ void showBuilderLists(const std::vector<BuilderList>& lists, Editor& e) {
         list.clear();
         list.addItems(shown->entries);
         showControls(switched, picker, shown->controls);
+        // The state kept with the Magic list is as the "Clear Magic" box then
+        // was; the box is no part of the work, so its rule holds over it now.
+        if (&list == &e.f.lstMagicList) chkClearMagic_Click(e);
     });
 }
 

@@ -21,8 +21,9 @@ struct BuilderList {
 
 std::vector<BuilderList> builderLists(const Editor& e);
 // Shows the lists whose entries differ from the window's, with the state of
-// their controls; the others stay as they are (selection included), and so
-// does a list that `lists` does not name.
+// their controls (the Magic Submit as the "Clear Magic" box now rules it);
+// the others stay as they are (selection included), and so does a list that
+// `lists` does not name.
 void showBuilderLists(const std::vector<BuilderList>& lists, Editor& e);
 
 }  // namespace gs

@@ -54,7 +54,9 @@ LoadStatus readRegularFile(const std::string& path, std::size_t limit, std::stri
     if (static_cast<unsigned long long>(st.st_size) > limit) return fail("cannot be read", tooLarge);
     if (sizeTakenHook) sizeTakenHook(path);
 
-    // The size may change while reading: never more than the limit.
+    // The size may change while reading: never more than the limit. The
+    // buffer holds at most limit + 1 bytes and is refused once they are all
+    // read, so the loop ends with no more than the limit read.
     bytes.resize(static_cast<std::size_t>(st.st_size) + 1);
     std::size_t got = 0;
     for (;;) {
@@ -73,10 +75,6 @@ LoadStatus readRegularFile(const std::string& path, std::size_t limit, std::stri
         }
         if (n == 0) break;
         got += static_cast<std::size_t>(n);
-    }
-    if (got > limit) {
-        bytes.clear();
-        return fail("cannot be read", tooLarge);
     }
     bytes.resize(got);
     return LoadStatus::success();

@@ -2,8 +2,13 @@
 
 
 #include <algorithm>
+#include <bit>
 #include <bitset>
 #include <cstdint>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 #include "model/columns.h"
 #include "model/number.h"
@@ -181,53 +186,120 @@ const Record& blankOf() {
     return blank;
 }
 
+// One bit a byte for the Tabs among the 64 bytes at `bytes`, the first byte's
+// lowest. A unit line is mostly Tabs: they are found 16 bytes at a time.
+inline std::uint64_t tabsIn(const char* bytes) {
+    std::uint64_t tabs = 0;
+#ifdef __SSE2__
+    const __m128i tab = _mm_set1_epi8('\t');
+    for (int i = 0; i < 64; i += 16) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + i));
+        tabs |= std::uint64_t{static_cast<std::uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, tab)))} << i;
+    }
+#else
+    for (int i = 0; i < 64; ++i) tabs |= std::uint64_t{bytes[i] == '\t'} << i;
+#endif
+    return tabs;
+}
+
+// 64 bytes of a line, from `at`, as a bit for each Tab (the lowest for the
+// first byte). The line's end counts as one more Tab.
+struct Chunk {
+    static constexpr std::size_t kBytes = 64;
+    std::size_t at;
+    std::uint64_t tabs;
+};
+
+// The chunk at `at` (at most the line's size); the one that holds the
+// line's end is read from a copy, with a Tab for the end and nothing after.
+Chunk chunkAt(std::string_view line, std::size_t at) {
+    const std::size_t left = line.size() - at;
+    if (left >= Chunk::kBytes) return {at, tabsIn(line.data() + at)};
+    char last[Chunk::kBytes] = {};
+    std::copy(line.begin() + static_cast<std::ptrdiff_t>(at), line.end(), last);
+    last[left] = '\t';
+    return {at, tabsIn(last)};
+}
+
+// The first chunk from `at` on that holds a Tab; the one that holds the
+// line's end always does.
+[[gnu::noinline]] Chunk chunkWithTab(std::string_view line, std::size_t at) {
+    Chunk chunk = chunkAt(line, at);
+    while (chunk.tabs == 0) chunk = chunkAt(line, chunk.at + Chunk::kBytes);
+    return chunk;
+}
+
 // A line's cells, read in order into the fields fill() hands it. An empty
 // cell the table replaces, and a field past the line's end, keep what the
-// record held. (The table's format is a constant here, and every step is
-// inlined, so that the cursor stays in registers.)
+// record held. The cursor holds the Tabs of the bytes ahead of it, up to 64,
+// as bits: a cell ends at the first, and an empty cell, one that starts at
+// a Tab, costs a bit test and a shift. (The table's format is a constant
+// here, every step is inlined and the cursor's address is never taken, so
+// that it stays in registers.)
 template <const TableFormat& format>
 class Cells {
+    // An empty cell is passed by before the last-field rule could look past it.
+    static_assert(!format.lastFieldAfterLastTab || format.cells == CellRule::None,
+                  "a last field read after the last Tab is read even where its own cell is empty");
+
 public:
     Cells(std::string_view line, CellFailure& failure, TableBytes& copies)
         : line_(line), failure_(failure), copies_(copies) {}
 
     [[gnu::always_inline]] void operator()(gs::text& field) {
-        if (next()) field = textCell(cell_, format.cells, failure_, read_ - 1, copies_);
+        if (std::string_view cell; next(cell)) field = textCell(cell, format.cells, failure_, read_ - 1, copies_);
     }
     [[gnu::always_inline]] void operator()(std::int16_t& field) {
-        if (next())
-            field = static_cast<std::int16_t>(numberCell(cell_, INT16_MIN, INT16_MAX, format.cells, failure_, read_ - 1));
+        if (std::string_view cell; next(cell))
+            field = static_cast<std::int16_t>(numberCell(cell, INT16_MIN, INT16_MAX, format.cells, failure_, read_ - 1));
     }
     [[gnu::always_inline]] void operator()(std::int32_t& field) {
-        if (next())
-            field = static_cast<std::int32_t>(numberCell(cell_, INT32_MIN, INT32_MAX, format.cells, failure_, read_ - 1));
+        if (std::string_view cell; next(cell))
+            field = static_cast<std::int32_t>(numberCell(cell, INT32_MIN, INT32_MAX, format.cells, failure_, read_ - 1));
     }
     // The fields the line has, counted up to those read.
-    int count() const { return at_ > line_.size() ? present_ : read_; }
+    int count() const {
+        return at_ == kPastEnd ? static_cast<int>(std::count(line_.begin(), line_.end(), '\t')) + 1 : read_;
+    }
 
 private:
+    static constexpr std::size_t kPastEnd = SIZE_MAX;
+
     // Moves to the next cell; false when it is to be passed by.
-    [[gnu::always_inline]] bool next() {
+    [[gnu::always_inline]] bool next(std::string_view& cell) {
         const int field = read_++;
-        const std::size_t start = at_, size = line_.size();
-        if (start > size) return false;  // past the line's end
-        const char* const bytes = line_.data();
-        std::size_t end = start;
-        while (end != size && bytes[end] != '\t') ++end;
-        cell_ = std::string_view(bytes + start, end - start);
-        if (end == size) present_ = read_;
-        at_ = end + 1;
-        if (format.lastFieldAfterLastTab && field == format.fields - 1) cell_ = line_.substr(line_.rfind('\t') + 1);
-        return !cell_.empty() || format.cells == CellRule::None;
+        if (ahead_ & 1 && format.cells != CellRule::None) {  // an empty cell
+            ahead_ >>= 1;
+            ++at_;
+            return false;
+        }
+        if (ahead_ != 0) [[likely]]
+            return cellUpTo(at_, ahead_, field, cell);
+        if (at_ > line_.size()) {  // the line ended before this field
+            at_ = kPastEnd;
+            return false;
+        }
+        const Chunk chunk = chunkWithTab(line_, at_);  // no Tab was known ahead: read on
+        return cellUpTo(chunk.at, chunk.tabs, field, cell);
+    }
+
+    // Takes the cell from at_ up to the first of `tabs`, a bit for each byte
+    // from `from` on, as `field`'s.
+    [[gnu::always_inline]] bool cellUpTo(std::size_t from, std::uint64_t tabs, int field, std::string_view& cell) {
+        const auto tab = static_cast<std::size_t>(std::countr_zero(tabs));
+        cell = std::string_view(line_.data() + at_, from + tab - at_);
+        at_ = from + tab + 1;
+        ahead_ = tabs >> tab >> 1;
+        if (format.lastFieldAfterLastTab && field == format.fields - 1) cell = line_.substr(line_.rfind('\t') + 1);
+        return !cell.empty() || format.cells == CellRule::None;
     }
 
     const std::string_view line_;
     CellFailure& failure_;
     TableBytes& copies_;
-    std::string_view cell_;
-    std::size_t at_ = 0;  // where the next cell starts; past the end once the last was read
-    int read_ = 0;        // cells read so far
-    int present_ = 0;     // the fields of a line that ended before those read
+    std::size_t at_ = 0;       // where the next cell starts; past the line's end once the last was read
+    std::uint64_t ahead_ = 0;  // a bit for each Tab among the bytes read from at_ on
+    int read_ = 0;             // cells read so far
 };
 
 // The first needed field of a line that holds a line break, or -1.
@@ -245,12 +317,21 @@ int fieldWithLineBreak(std::string_view line, const TableFormat& format) {
     return -1;
 }
 
-// Fills rows from the lines, each cell into its column's field.
+// Why a line of `fields` fields read fails, or "": too few fields, a line
+// break in a needed field, or its first failing cell, in this order.
+std::string lineFault(const TableFormat& format, int fields, std::string_view line, const CellFailure& failure) {
+    if (fields < format.fields)
+        return " has " + std::to_string(fields) + " fields, " + std::to_string(format.fields) + " needed";
+    if (const int field = fieldWithLineBreak(line, format); field >= 0)
+        return ", field " + std::to_string(field) + ": " + kHoldsLineBreak;
+    if (failure.failed()) return ", field " + std::to_string(failure.field) + ": " + failure.why;
+    return {};
+}
+
+// Fills rows from the lines, each cell into its column's field. A line is
+// read into its row, which gets back what it held when the line fails.
 template <const TableFormat& format, class Record>
 LoadStatus fillRows(std::string_view bytes, const std::string& path, std::vector<Record>& rows, TableBytes& texts) {
-    const auto lineFails = [&](int r, const std::string& why) {
-        return LoadStatus::failure(path + ": line " + std::to_string(r + 1) + why);
-    };
     Lines lines(bytes);
     for (int r = 0; r < format.lines; ++r) {
         std::string_view line;
@@ -259,15 +340,13 @@ LoadStatus fillRows(std::string_view bytes, const std::string& path, std::vector
                                        std::to_string(format.lines) + " lines");
         CellFailure failure;
         Cells<format> cells(line, failure, texts);
-        Record record = blankOf<Record>();
-        fill(record, cells);
-        if (cells.count() < format.fields)
-            return lineFails(r, " has " + std::to_string(cells.count()) + " fields, " + std::to_string(format.fields) +
-                                    " needed");
-        if (const int field = fieldWithLineBreak(line, format); field >= 0)
-            return lineFails(r, ", field " + std::to_string(field) + ": " + kHoldsLineBreak);
-        if (failure.failed()) return lineFails(r, ", field " + std::to_string(failure.field) + ": " + failure.why);
-        rows[r] = record;
+        const Record held = rows[r];
+        rows[r] = blankOf<Record>();
+        fill(rows[r], cells);
+        if (const std::string why = lineFault(format, cells.count(), line, failure); !why.empty()) [[unlikely]] {
+            rows[r] = held;
+            return LoadStatus::failure(path + ": line " + std::to_string(r + 1) + why);
+        }
     }
     return LoadStatus::success();
 }
