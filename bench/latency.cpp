@@ -125,6 +125,7 @@ void run(const Case& c) {
             window.reset();
             window = std::make_unique<Window>(c.options);
             act = c.prepare(*window);
+            while (qt::anyTextFilling()) QCoreApplication::processEvents();
         }
         QElapsedTimer t;
         t.start();
