@@ -1,8 +1,6 @@
 #include "qt/text_binding.h"
 
 #include <QLineEdit>
-#include <QMimeData>
-#include <QPlainTextEdit>
 #include <QTextBlock>
 #include <algorithm>
 #include <functional>
@@ -14,84 +12,11 @@
 #include "qt/cp1252.h"
 #include "qt/focus_marks.h"
 #include "qt/storable_input.h"
+#include "qt/text_area.h"
 
 namespace gs::qt {
 
 namespace {
-
-// Each CR LF, CR or LF ends a line, as the field itself takes them: one "\n".
-QString withLineFeeds(QString text) {
-    if (!text.contains(u'\r')) return text;
-    QChar* const start = text.data();
-    QChar* to = start;
-    for (const QChar *from = start, *end = start + text.size(); from != end; ++from) {
-        const QChar c = *from;  // `to` may stand on it
-        *to++ = c == u'\r' ? u'\n' : c;
-        if (c == u'\r' && from + 1 != end && from[1] == u'\n') ++from;
-    }
-    text.truncate(to - start);
-    return text;
-}
-
-// A multi-line text field; pasted and dropped text is made storable, and
-// offered to `takes` first: text it does not take is not inserted (too long
-// a line or too many lines to lay out in time). `shown` runs each time the
-// field is shown.
-class TextArea : public QPlainTextEdit {
-public:
-    using QPlainTextEdit::QPlainTextEdit;
-    std::function<bool(const QString&)> takes;
-    std::function<void()> shown;
-
-protected:
-    void showEvent(QShowEvent* e) override {
-        QPlainTextEdit::showEvent(e);
-        if (shown) shown();
-    }
-    void insertFromMimeData(const QMimeData* source) override {
-        const QString lines = withLineFeeds(storable(source->text()));
-        if (takes && !takes(lines)) return;
-        // Straight in at the caret: the toolkit's own way builds the text
-        // twice, once as a fragment and once in the field.
-        QTextCursor c = textCursor();
-        c.insertText(lines);
-        setTextCursor(c);
-        ensureCursorVisible();
-    }
-};
-
-// Text set from code takes the field's place. Only the part that differs is
-// replaced: what stays keeps its layout (opening a file shows the assembled
-// text, then the file's own, which mostly differ in the last line end). It
-// goes in through a cursor, about a quarter faster than setPlainText, which
-// formats the whole text once more after taking it in. It is no step of the
-// field's own undo history, which starts afresh with it.
-void replaceText(QPlainTextEdit* field, const QString& text) {
-    QTextDocument* doc = field->document();
-    const QString now = doc->toRawText();  // blocks end in a paragraph separator
-    const auto same = [](QChar shown, QChar wanted) {
-        return shown == wanted || (shown == QChar::ParagraphSeparator && wanted == u'\n');
-    };
-    const qsizetype most = std::min(now.size(), text.size());
-    qsizetype head = 0, tail = 0;
-    while (head < most && same(now[head], text[head])) ++head;
-    while (tail < most - head && same(now[now.size() - 1 - tail], text[text.size() - 1 - tail])) ++tail;
-    doc->setUndoRedoEnabled(false);  // also empties the history
-    QTextCursor part(doc);
-    part.setPosition(int(head));
-    part.setPosition(int(now.size() - tail), QTextCursor::KeepAnchor);
-    part.insertText(text.mid(head, text.size() - head - tail));
-    doc->setUndoRedoEnabled(true);
-}
-
-// The field's text with "\n" line ends. (toPlainText() would also turn each
-// no-break space into a plain one, and the next keystroke would store that.)
-QString plainText(const QPlainTextEdit* field) {
-    QString text = field->document()->toRawText();
-    for (QChar& c : text)
-        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) c = u'\n';
-    return text;
-}
 
 class TextBinding;
 // The fields waiting for the click that set their texts to end.
@@ -101,7 +26,7 @@ std::vector<TextBinding*> held;
 class TextBinding : public Binding {
 public:
     TextBinding(BindingHost& host, TextBox& box, QWidget* w)
-        : Binding(host, box, w), box(box), line(qobject_cast<QLineEdit*>(w)), plain(qobject_cast<QPlainTextEdit*>(w)) {
+        : Binding(host, box, w), box(box), line(qobject_cast<QLineEdit*>(w)), plain(dynamic_cast<TextArea*>(w)) {
         keepStorable(w);
         if (line) {
             // One character over the limit reaches the model, which refuses it.
@@ -112,8 +37,8 @@ public:
         } else {
             plain->setVerticalScrollBarPolicy(box.vScroll ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
             plain->setTabChangesFocus(true);
-            static_cast<TextArea*>(plain)->takes = [this](const QString& pasted) { return takesPaste(pasted); };
-            static_cast<TextArea*>(plain)->shown = [this] {
+            plain->takes = [this](const QString& pasted) { return takesPaste(pasted); };
+            plain->shown = [this] {
                 if (!waiting_) return;
                 const QSignalBlocker block(plain);
                 syncText();
@@ -159,35 +84,29 @@ private:
         if (pushed_ && box.text() == *pushed_) return;
         const QString want = box.multiLine ? fromCp1252Lines(box.text()) : fromCp1252(box.text());
         const bool textChanged = shown() != want;
-        if (textChanged) line ? line->setText(want) : replaceText(plain, want);
+        if (textChanged) line ? line->setText(want) : plain->replace(want);
         // A caret set from code moves the field's; what the user selected
         // stays while the model only follows it.
         if (textChanged || (!pushed_ && box.selStart() != caret())) {
             const int pos = box.multiLine ? shownPosition(box.text(), box.selStart()) : box.selStart();
-            if (line) {
-                line->setCursorPosition(pos);
-            } else {
-                QTextCursor c = plain->textCursor();
-                c.setPosition(std::min<int>(pos, plain->document()->characterCount() - 1));
-                plain->setTextCursor(c);
-            }
+            line ? line->setCursorPosition(pos) : plain->placeCaret(pos);
         }
     }
 
-    QString shown() const { return line ? line->text() : plainText(plain); }
+    QString shown() const { return line ? line->text() : plain->text(); }
     // What the field holds as the model stores it. A multi-line field keeps it
     // until its text changes: one keystroke asks for it twice (its edit and
     // its caret), and Step 4's text may be megabytes long.
     std::string stored() const {
         if (line) return toCp1252(shown());
-        if (!storedText_) storedText_ = toCp1252Lines(plain->document()->toRawText());
+        if (!storedText_) storedText_ = toCp1252Lines(plain->rawText());
         return *storedText_;
     }
     // The field's caret as the model counts it: the start of the selection,
     // in bytes of the stored text (`text`, what the field holds).
     int caret(const std::string& text) const {
         const int pos = line ? (line->hasSelectedText() ? line->selectionStart() : line->cursorPosition())
-                             : plain->textCursor().selectionStart();
+                             : plain->caretPosition();
         return box.multiLine ? bytePosition(text, pos) : pos;
     }
     int caret() const { return caret(stored()); }
@@ -237,7 +156,7 @@ private:
 
     TextBox& box;
     QLineEdit* line;
-    QPlainTextEdit* plain;
+    TextArea* plain;
     mutable std::optional<std::string> storedText_;  // stored(), until the field's text changes
     const std::string* pushed_ = nullptr;  // the field's text while the user's state goes to the model
     bool waiting_ = false;  // the field waits to be shown for the model's text

@@ -9,6 +9,7 @@
 
 #include "app/app.h"
 #include "qt/form_view.h"
+#include "qt/text_area.h"
 #include "support/fake_platform.h"
 #include "support/installation.h"
 
@@ -68,6 +69,10 @@ struct StartedWindow {
                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QSpontaneKeyEvent::setSpontaneous(&e);
         QApplication::instance()->notify(target, &e);
+    }
+    // Lets the multi-line fields take in the rest of the long texts set from code.
+    static void letTextsFill() {
+        while (anyTextFilling()) QCoreApplication::processEvents();
     }
     // Every text box's text, in window order.
     std::vector<std::string> texts() const {

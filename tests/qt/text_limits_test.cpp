@@ -38,6 +38,7 @@ TEST(TextLimits, APasteOverALimitIsRefusedBeforeTheFieldTakesIt) {
         key(edit, Qt::Key_End, Qt::ControlModifier);
         QGuiApplication::clipboard()->setText(c.pasted);
         key(edit, Qt::Key_V, Qt::ControlModifier);
+        e.letTextsFill();
         if (!c.said) {
             EXPECT_TRUE(e.platform.messages.empty());
             EXPECT_EQ(edit->document()->blockCount(), 20001);
@@ -87,10 +88,43 @@ TEST(TextLimits, APasteOverSelectedLinesCountsOnlyTheLinesThatStay) {
     key(edit, Qt::Key_A, Qt::ControlModifier);
     QGuiApplication::clipboard()->setText(lines(20000, "#b"));
     key(edit, Qt::Key_V, Qt::ControlModifier);
+    e.letTextsFill();
     EXPECT_TRUE(e.platform.messages.empty());
     EXPECT_EQ(e.f.txtGarrison.text().substr(0, 8), "#b\r\n#b\r\n");
     EXPECT_EQ(e.f.txtGarrison.text().size(), 20000u * 4);
     EXPECT_EQ(edit->toPlainText(), lines(20000, "#b"));
+}
+
+// A long text set from code comes into the field in parts, between the
+// user's events; a key the user presses meanwhile meets the whole text.
+TEST(TextLimits, ALongTextSetFromCodeIsWholeForTheUsersFirstKey) {
+    StartedWindow e;
+    e.reveal(e.f.txtGarrison);
+    auto* edit = e.as<QPlainTextEdit>(e.f.txtGarrison);
+    const std::string text = lines(19000, "#c", "\r\n").toStdString();
+    edit->setFocus();
+
+    // The caret set with the text goes where it was set once the text is in.
+    e.f.txtGarrison.setText(text);
+    e.f.txtGarrison.setSelStart(int(text.size()) - 4);
+    EXPECT_TRUE(anyTextFilling());
+    EXPECT_LT(edit->document()->blockCount(), 19001);
+    keys(edit, "z");
+    EXPECT_FALSE(anyTextFilling());
+    EXPECT_EQ(e.f.txtGarrison.text(), text.substr(0, text.size() - 4) + "z#c\r\n");
+    EXPECT_EQ(edit->toPlainText(), QString::fromStdString(e.f.txtGarrison.text()).replace("\r\n", "\n"));
+    EXPECT_EQ(edit->textCursor().position(), 3 * 18999 + 1);
+
+    // Filled from the event loop, the field keeps its view at the caret.
+    e.f.txtGarrison.setText("#kept\r\n");
+    e.f.txtGarrison.setText("#kept\r\n" + text);
+    e.f.txtGarrison.setSelStart(0);
+    EXPECT_TRUE(anyTextFilling());
+    e.letTextsFill();
+    EXPECT_EQ(edit->document()->blockCount(), 19002);
+    EXPECT_EQ(edit->textCursor().position(), 0);
+    EXPECT_EQ(edit->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(e.f.txtGarrison.text(), "#kept\r\n" + text);
 }
 
 }  // namespace
