@@ -20,8 +20,9 @@ constexpr int kMaxLines = 20000;
 // boxes hold 160 MB, and every copy of such a text (undo, the draft, Step 4)
 // froze the window for seconds. At this size a province with both boxes
 // full, every list full and Step 4's 50000 lines still opens, enters Step 4
-// and saves within a tenth of a second (at twice this size opening it took
-// longer); it still leaves about 26 bytes to each of the 20000 lines.
+// and saves within a tenth of a second (Step 4 shows its first lines at once
+// and takes in the rest between the user's events); it still leaves about 26
+// bytes to each of the 20000 lines.
 constexpr std::size_t kMaxBoxBytes = std::size_t{1} << 19;
 
 // The most lines a god file may have to be opened. Step 4 puts the
