@@ -8,6 +8,7 @@
 #include "qt/command_line.h"
 #include "qt/exit_when_shown.h"
 #include "qt/file_opening.h"
+#include "qt/font_setup.h"
 #include "qt/form_view.h"
 #include "qt/open_application.h"
 #include "qt/qt_platform.h"
@@ -23,7 +24,9 @@ int main(int argc, char** argv) {
     const std::vector<std::string> arguments = gs::programArguments(argc, argv);
     if (const auto answered = gs::qt::answerCommandLine(arguments)) return *answered;
     const std::optional<std::string> file = gs::qt::fileToOpen(arguments);  // before the working folder moves
+    gs::qt::FontSetupAhead fonts;
     const std::unique_ptr<QApplication> application = gs::qt::openApplication(argc, argv);
+    fonts.wait();
     gs::qt::describeApplication(*application);
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setFont(gs::qt::defaultFont());  // dialogs and tool tips too
