@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QCompleter>
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QListView>
@@ -78,11 +79,26 @@ private:
     }
 };
 
+// An editable box gets its edit field from here rather than from
+// setEditable, which would build the drop-down list at once (the base style
+// opens lists over the box) and a completion that writes the first entry
+// starting with the typed text into the box (the entry search offers
+// entries instead). The box makes that completion only for a field that
+// has none: the field holds a shared empty one until the box has taken it.
+void makeEditable(QComboBox* combo) {
+    static QCompleter* const none = new QCompleter(qApp);
+    auto* field = new QLineEdit(combo);
+    field->setPalette(combo->palette());
+    field->setCompleter(none);
+    combo->setLineEdit(field);
+    field->setCompleter(nullptr);
+}
+
 class ComboBinding : public Binding {
 public:
     ComboBinding(BindingHost& host, ComboBox& list, QComboBox* combo)
         : Binding(host, list, combo), list(list), combo(combo) {
-        if (list.kind() == Kind::ComboEdit) combo->setEditable(true);
+        if (list.kind() == Kind::ComboEdit) makeEditable(combo);
         combo->setInsertPolicy(QComboBox::NoInsert);
         if (combo->isEditable()) {
             combo->setValidator(storableValidator(combo));

@@ -17,9 +17,6 @@ namespace {
 class EntrySearch : public QObject {
 public:
     EntrySearch(QComboBox* combo, ComboBox& list) : QObject(combo), combo_(combo), edit_(combo->lineEdit()), list_(list) {
-        // The drop-down's own completion would write the first name that
-        // starts with the typed text into the box.
-        combo->setCompleter(nullptr);
         QObject::connect(edit_, &QLineEdit::textEdited, this, [this](const QString& text) { offer(text); });
         // Enter reaches the offers' list while it is open, the box otherwise.
         combo->installEventFilter(this);

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QStyleOption>
 
+#include "qt/kept_indicators.h"
+
 namespace gs::qt {
 
 FocusMarks::FocusMarks(QObject* owner) : QProxyStyle(QApplication::style()->name()) { setParent(owner); }
@@ -21,6 +23,11 @@ void FocusMarks::drawPrimitive(PrimitiveElement element, const QStyleOption* opt
         painter->restore();
         return;
     }
+    const auto* box = qstyleoption_cast<const QStyleOptionButton*>(option);
+    const auto drawBase = [&](const QStyleOptionButton& o, QPainter& p) {
+        QProxyStyle::drawPrimitive(element, &o, &p, widget);
+    };
+    if (element == PE_IndicatorCheckBox && box && drawKeptIndicator(*box, *painter, drawBase)) return;
     QProxyStyle::drawPrimitive(element, option, painter, widget);
     const bool field = element == PE_FrameLineEdit ||
                        (element == PE_Frame && qobject_cast<const QAbstractScrollArea*>(widget));

@@ -2,7 +2,8 @@
 // a dotted rectangle inside a button's face, a check box's caption or a tab
 // (it shows on any face colour, the green "?" buttons included), and a frame
 // in the highlight colour round a text box or a list, whose caret or current
-// entry alone says nothing when it is read-only or empty.
+// entry alone says nothing when it is read-only or empty. A check box's
+// indicator comes from those kept (qt/kept_indicators.h).
 #pragma once
 
 #include <QProxyStyle>

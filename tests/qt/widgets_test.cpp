@@ -297,6 +297,25 @@ TEST_F(Views, ScrollBarsPaintInBandsWithTheStylesPixels) {
         }
 }
 
+// A check box's indicator is drawn once for each look and kept, with the
+// very pixels of the window's style in every state.
+TEST_F(Views, CheckBoxIndicatorsAreKeptWithTheStylesPixels) {
+    QStyle* const keeping = widget(f.chkKillFeatures)->style();
+    ASSERT_NE(keeping, QApplication::style());
+    QCheckBox box(u"Kill Features"_s);
+    box.setTristate(true);
+    for (int round = 0; round < 2; ++round)  // drawn, then kept
+        for (bool enabled : {true, false})
+            for (Qt::CheckState state : {Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked}) {
+                box.setEnabled(enabled);
+                box.setCheckState(state);
+                box.setStyle(keeping);
+                const QImage kept = box.grab().toImage();
+                box.setStyle(QApplication::style());
+                EXPECT_EQ(kept, box.grab().toImage()) << round << enabled << state;
+            }
+}
+
 // The executable carries the built-in picture of each image control at scale
 // 1, pixel for pixel as drawn; at another scale the picture is drawn.
 TEST_F(Views, TheCarriedMapPicturesAreTheDrawnOnes) {
