@@ -125,6 +125,13 @@ TEST(TextLimits, ALongTextSetFromCodeIsWholeForTheUsersFirstKey) {
     EXPECT_EQ(edit->textCursor().position(), 0);
     EXPECT_EQ(edit->verticalScrollBar()->value(), 0);
     EXPECT_EQ(e.f.txtGarrison.text(), "#kept\r\n" + text);
+
+    // A text set while the last one still comes in takes its place.
+    e.f.txtGarrison.setText(text);
+    QCoreApplication::processEvents();
+    e.f.txtGarrison.setText(text + "#new\r\n");
+    e.letTextsFill();
+    EXPECT_EQ(edit->toPlainText(), QString::fromStdString(text + "#new\n").replace("\r\n", "\n"));
 }
 
 }  // namespace
