@@ -47,6 +47,12 @@ bool asksForWholeText(const QEvent* e) {
     }
 }
 
+// Of those, the ones that put the caret where the pointer is.
+bool placesCaret(const QEvent* e) {
+    return e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick ||
+           e->type() == QEvent::DragEnter || e->type() == QEvent::Drop;
+}
+
 }  // namespace
 
 TextArea::TextArea(QWidget* parent) : QPlainTextEdit(parent) {
@@ -162,6 +168,9 @@ bool TextArea::event(QEvent* e) {
 }
 
 bool TextArea::viewportEvent(QEvent* e) {
+    // A caret still waiting for its part would move the lines in sight
+    // (to show it) under the pointer: the pointer's place counts.
+    if (placesCaret(e)) caret_ = -1;
     if (asksForWholeText(e)) finish();
     return QPlainTextEdit::viewportEvent(e);
 }

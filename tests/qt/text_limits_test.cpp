@@ -132,6 +132,13 @@ TEST(TextLimits, ALongTextSetFromCodeIsWholeForTheUsersFirstKey) {
     e.f.txtGarrison.setText(text + "#new\r\n");
     e.letTextsFill();
     EXPECT_EQ(edit->toPlainText(), QString::fromStdString(text + "#new\n").replace("\r\n", "\n"));
+
+    // A click meets the whole text too: the caret goes where it clicked.
+    e.f.txtGarrison.setText("#first\r\n" + text);
+    e.f.txtGarrison.setSelStart(int(text.size()));
+    QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, {2, 2});
+    keys(edit, "y");
+    EXPECT_EQ(e.f.txtGarrison.text(), "y#first\r\n" + text);
 }
 
 }  // namespace
