@@ -47,12 +47,6 @@ bool asksForWholeText(const QEvent* e) {
     }
 }
 
-// Of those, the ones that put the caret where the pointer is.
-bool placesCaret(const QEvent* e) {
-    return e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick ||
-           e->type() == QEvent::DragEnter || e->type() == QEvent::Drop;
-}
-
 }  // namespace
 
 TextArea::TextArea(QWidget* parent) : QPlainTextEdit(parent) {
@@ -82,14 +76,13 @@ void TextArea::replace(const QString& text) {
     target_ = text;
     next_ = head;
     end_ = text.size() - tail;
-    caret_ = -1;
     doc->setUndoRedoEnabled(false);  // also empties the history
     QTextCursor part(doc);
     part.setPosition(int(head));
     part.setPosition(int(now.size() - tail), QTextCursor::KeepAnchor);
     part.removeSelectedText();
     doc->setUndoRedoEnabled(true);
-    insertPart(kPartLines);
+    insertUpTo(partEnd(next_, kPartLines));
     fillingAreas += int(filling()) - int(wasFilling);
     if (filling())
         timer_.start();
@@ -97,12 +90,16 @@ void TextArea::replace(const QString& text) {
         filled();
 }
 
-void TextArea::insertPart(int lines) {
-    qsizetype stop = lines < 0 ? end_ : next_;
+qsizetype TextArea::partEnd(qsizetype from, int lines) const {
+    qsizetype stop = from;
     for (int n = 0; n < lines && stop < end_; ++n) {
         const qsizetype lineEnd = target_.indexOf(u'\n', stop);
         stop = lineEnd < 0 || lineEnd >= end_ ? end_ : lineEnd + 1;
     }
+    return stop;
+}
+
+void TextArea::insertUpTo(qsizetype stop) {
     // Straight in through a cursor: about a quarter faster than
     // setPlainText, which formats the whole text once more after taking it in.
     QTextDocument* doc = document();
@@ -116,7 +113,7 @@ void TextArea::insertPart(int lines) {
 
 void TextArea::fillNext() {
     const QSignalBlocker block(this);
-    insertPart(kPartLines);
+    insertUpTo(partEnd(next_, kPartLines));
     if (filling()) return timer_.start();
     --fillingAreas;
     filled();
@@ -126,7 +123,7 @@ void TextArea::finish() {
     if (!filling()) return;
     timer_.stop();
     const QSignalBlocker block(this);
-    insertPart(-1);
+    insertUpTo(end_);
     --fillingAreas;
     filled();
 }
@@ -134,18 +131,22 @@ void TextArea::finish() {
 void TextArea::filled() {
     target_.clear();
     next_ = end_ = 0;
-    if (caret_ >= 0) placeCaret(std::exchange(caret_, -1));
 }
 
 void TextArea::placeCaret(int pos) {
-    // A caret at or after the part still to come would move as it comes in.
-    if (filling() && pos >= next_) {
-        caret_ = pos;
-        return;
+    // The caret's own lines come in first, so that the field shows them as
+    // it would have shown the whole text. A caret after the part still to
+    // come stands where it will be pushed to as that part comes in.
+    if (filling() && pos >= next_ && pos < end_) {
+        insertUpTo(partEnd(pos, kPartLines));
+        if (!filling()) {
+            --fillingAreas;
+            filled();
+        }
     }
-    caret_ = -1;
+    const int shift = filling() && pos >= end_ ? int(end_ - next_) : 0;
     QTextCursor c = textCursor();
-    c.setPosition(std::min<int>(pos, document()->characterCount() - 1));
+    c.setPosition(std::min<int>(pos - shift, document()->characterCount() - 1));
     setTextCursor(c);
 }
 
@@ -160,7 +161,10 @@ QString TextArea::text() const {
 
 QString TextArea::rawText() const { return filling() ? target_ : document()->toRawText(); }
 
-int TextArea::caretPosition() const { return caret_ >= 0 ? caret_ : textCursor().selectionStart(); }
+int TextArea::caretPosition() const {
+    const int at = textCursor().selectionStart();
+    return filling() && at >= next_ ? at + int(end_ - next_) : at;
+}
 
 bool TextArea::event(QEvent* e) {
     if (asksForWholeText(e)) finish();
@@ -168,9 +172,6 @@ bool TextArea::event(QEvent* e) {
 }
 
 bool TextArea::viewportEvent(QEvent* e) {
-    // A caret still waiting for its part would move the lines in sight
-    // (to show it) under the pointer: the pointer's place counts.
-    if (placesCaret(e)) caret_ = -1;
     if (asksForWholeText(e)) finish();
     return QPlainTextEdit::viewportEvent(e);
 }

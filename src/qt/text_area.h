@@ -33,15 +33,14 @@ public:
     // part that differs is replaced: what stays keeps its layout. It is no
     // step of the field's own undo history, which starts afresh with it.
     void replace(const QString& text);
-    // Puts the caret at `pos` of the field's text; while the field fills,
-    // it goes there once the rest is in.
+    // Puts the caret at `pos` of the field's text (as it is once filled).
     void placeCaret(int pos);
 
     // The field's text as it is once filled, with "\n" line ends, and as the
     // document holds it (its blocks end in a paragraph separator).
     QString text() const;
     QString rawText() const;
-    // Where the caret is, or goes once the field is filled.
+    // Where the caret is in the field's text (as it is once filled).
     int caretPosition() const;
 
     bool filling() const { return next_ < end_; }
@@ -55,8 +54,10 @@ protected:
     void insertFromMimeData(const QMimeData* source) override;
 
 private:
-    // Inserts the text from `next_` on: `lines` lines of it, or all if negative.
-    void insertPart(int lines);
+    // Where `lines` lines of the text from `from` on end (at most end_).
+    qsizetype partEnd(qsizetype from, int lines) const;
+    // Inserts the text from next_ up to `stop`.
+    void insertUpTo(qsizetype stop);
     void fillNext();
     // Ends the filling once the last part is in.
     void filled();
@@ -66,7 +67,6 @@ private:
     // and target_[end_, size), the part between is still to come.
     QString target_;
     qsizetype next_ = 0, end_ = 0;
-    int caret_ = -1;  // where the caret goes once filled
 };
 
 // Whether any multi-line field is still filling.

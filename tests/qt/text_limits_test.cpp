@@ -96,24 +96,27 @@ TEST(TextLimits, APasteOverSelectedLinesCountsOnlyTheLinesThatStay) {
 }
 
 // A long text set from code comes into the field in parts, between the
-// user's events; a key the user presses meanwhile meets the whole text.
+// user's events; a key or a click the user gives meanwhile meets the whole
+// text, and the caret set with the text is in sight at once.
 TEST(TextLimits, ALongTextSetFromCodeIsWholeForTheUsersFirstKey) {
     StartedWindow e;
     e.reveal(e.f.txtGarrison);
     auto* edit = e.as<QPlainTextEdit>(e.f.txtGarrison);
     const std::string text = lines(19000, "#c", "\r\n").toStdString();
+    const auto shown = [](const std::string& model) { return QString::fromStdString(model).replace("\r\n", "\n"); };
     edit->setFocus();
 
-    // The caret set with the text goes where it was set once the text is in.
+    // The caret's lines come in first; a key takes in the rest.
     e.f.txtGarrison.setText(text);
-    e.f.txtGarrison.setSelStart(int(text.size()) - 4);
+    e.f.txtGarrison.setSelStart(4 * 5000);
     EXPECT_TRUE(anyTextFilling());
     EXPECT_LT(edit->document()->blockCount(), 19001);
+    EXPECT_TRUE(edit->viewport()->rect().contains(edit->cursorRect().center()));
     keys(edit, "z");
     EXPECT_FALSE(anyTextFilling());
-    EXPECT_EQ(e.f.txtGarrison.text(), text.substr(0, text.size() - 4) + "z#c\r\n");
-    EXPECT_EQ(edit->toPlainText(), QString::fromStdString(e.f.txtGarrison.text()).replace("\r\n", "\n"));
-    EXPECT_EQ(edit->textCursor().position(), 3 * 18999 + 1);
+    EXPECT_EQ(e.f.txtGarrison.text(), text.substr(0, 4 * 5000) + "z" + text.substr(4 * 5000));
+    EXPECT_EQ(edit->toPlainText(), shown(e.f.txtGarrison.text()));
+    EXPECT_EQ(edit->textCursor().position(), 3 * 5000 + 1);
 
     // Filled from the event loop, the field keeps its view at the caret.
     e.f.txtGarrison.setText("#kept\r\n");
@@ -126,16 +129,26 @@ TEST(TextLimits, ALongTextSetFromCodeIsWholeForTheUsersFirstKey) {
     EXPECT_EQ(edit->verticalScrollBar()->value(), 0);
     EXPECT_EQ(e.f.txtGarrison.text(), "#kept\r\n" + text);
 
+    // A caret after the part still to come ends after it.
+    e.f.txtGarrison.setText("#kept\r\n!tail\r\n");
+    e.f.txtGarrison.setText("#kept\r\n" + text + "!tail\r\n");
+    e.f.txtGarrison.setSelStart(int(e.f.txtGarrison.text().size()) - 7);
+    EXPECT_TRUE(anyTextFilling());
+    e.letTextsFill();
+    keys(edit, "w");
+    EXPECT_EQ(e.f.txtGarrison.text(), "#kept\r\n" + text + "w!tail\r\n");
+
     // A text set while the last one still comes in takes its place.
     e.f.txtGarrison.setText(text);
     QCoreApplication::processEvents();
     e.f.txtGarrison.setText(text + "#new\r\n");
     e.letTextsFill();
-    EXPECT_EQ(edit->toPlainText(), QString::fromStdString(text + "#new\n").replace("\r\n", "\n"));
+    EXPECT_EQ(edit->toPlainText(), shown(text + "#new\r\n"));
 
-    // A click meets the whole text too: the caret goes where it clicked.
+    // A click meets the whole text too.
+    e.f.txtGarrison.setSelStart(0);
     e.f.txtGarrison.setText("#first\r\n" + text);
-    e.f.txtGarrison.setSelStart(int(text.size()));
+    EXPECT_TRUE(anyTextFilling());
     QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, {2, 2});
     keys(edit, "y");
     EXPECT_EQ(e.f.txtGarrison.text(), "y#first\r\n" + text);
