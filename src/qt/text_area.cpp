@@ -6,7 +6,6 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
-#include <utility>
 
 #include "qt/cp1252.h"
 
@@ -56,7 +55,7 @@ TextArea::TextArea(QWidget* parent) : QPlainTextEdit(parent) {
 }
 
 TextArea::~TextArea() {
-    if (filling()) --fillingAreas;
+    if (counted_) --fillingAreas;
 }
 
 void TextArea::replace(const QString& text) {
@@ -71,8 +70,6 @@ void TextArea::replace(const QString& text) {
     while (tail < most - head && same(now[now.size() - 1 - tail], text[text.size() - 1 - tail])) ++tail;
 
     // What is in stays; a filling that had not ended goes on from it.
-    const bool wasFilling = filling();
-    timer_.stop();
     target_ = text;
     next_ = head;
     end_ = text.size() - tail;
@@ -83,11 +80,6 @@ void TextArea::replace(const QString& text) {
     part.removeSelectedText();
     doc->setUndoRedoEnabled(true);
     insertUpTo(partEnd(next_, kPartLines));
-    fillingAreas += int(filling()) - int(wasFilling);
-    if (filling())
-        timer_.start();
-    else
-        filled();
 }
 
 qsizetype TextArea::partEnd(qsizetype from, int lines) const {
@@ -109,41 +101,29 @@ void TextArea::insertUpTo(qsizetype stop) {
     c.insertText(target_.sliced(next_, stop - next_));
     doc->setUndoRedoEnabled(true);
     next_ = stop;
+    if (filling() != counted_) fillingAreas += (counted_ = filling()) ? 1 : -1;
+    if (filling()) return timer_.start();
+    timer_.stop();
+    target_.clear();
+    next_ = end_ = 0;
 }
 
 void TextArea::fillNext() {
     const QSignalBlocker block(this);
     insertUpTo(partEnd(next_, kPartLines));
-    if (filling()) return timer_.start();
-    --fillingAreas;
-    filled();
 }
 
 void TextArea::finish() {
     if (!filling()) return;
-    timer_.stop();
     const QSignalBlocker block(this);
     insertUpTo(end_);
-    --fillingAreas;
-    filled();
-}
-
-void TextArea::filled() {
-    target_.clear();
-    next_ = end_ = 0;
 }
 
 void TextArea::placeCaret(int pos) {
     // The caret's own lines come in first, so that the field shows them as
     // it would have shown the whole text. A caret after the part still to
     // come stands where it will be pushed to as that part comes in.
-    if (filling() && pos >= next_ && pos < end_) {
-        insertUpTo(partEnd(pos, kPartLines));
-        if (!filling()) {
-            --fillingAreas;
-            filled();
-        }
-    }
+    if (filling() && pos >= next_ && pos < end_) insertUpTo(partEnd(pos, kPartLines));
     const int shift = filling() && pos >= end_ ? int(end_ - next_) : 0;
     QTextCursor c = textCursor();
     c.setPosition(std::min<int>(pos - shift, document()->characterCount() - 1));

@@ -56,17 +56,17 @@ protected:
 private:
     // Where `lines` lines of the text from `from` on end (at most end_).
     qsizetype partEnd(qsizetype from, int lines) const;
-    // Inserts the text from next_ up to `stop`.
+    // Inserts the text from next_ up to `stop`; the next part follows from
+    // the event loop, or the filling ends.
     void insertUpTo(qsizetype stop);
     void fillNext();
-    // Ends the filling once the last part is in.
-    void filled();
 
     QTimer timer_;
     // While filling: the whole text; the document holds target_[0, next_)
     // and target_[end_, size), the part between is still to come.
     QString target_;
     qsizetype next_ = 0, end_ = 0;
+    bool counted_ = false;  // among the fields anyTextFilling() counts
 };
 
 // Whether any multi-line field is still filling.
