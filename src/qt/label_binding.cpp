@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QMouseEvent>
+#include <QShowEvent>
 
 #include "qt/cp1252.h"
 #include "window/forms.h"
@@ -19,8 +20,13 @@ class ClickLabel : public QLabel {
 public:
     using QLabel::QLabel;
     std::function<void()> clicked;
+    std::function<void()> shown;
 
 protected:
+    void showEvent(QShowEvent* e) override {
+        QLabel::showEvent(e);
+        if (shown) shown();
+    }
     void mouseReleaseEvent(QMouseEvent* e) override {
         if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && clicked) clicked();
     }
@@ -32,6 +38,12 @@ public:
         lbl->setWordWrap(true);
         lbl->setTextFormat(Qt::PlainText);
         lbl->clicked = [&label] { label.click(); };
+        // The splash's first showing paints the caption it opens with, as a
+        // caption painted at once would be.
+        if (onSplash)
+            lbl->shown = [this] {
+                if (progressPainted_ == std::chrono::steady_clock::time_point()) progressPainted_ = progressClock();
+            };
     }
 
 protected:
@@ -52,9 +64,12 @@ protected:
             // holds the event loop: each is painted now, unless the last one
             // painted so is less than a frame old (no eye would see this one;
             // it shows with the next caption painted, or when the loop runs).
-            // Timed from those paints, not the window's: the splash shown
-            // again for a reset first paints the last run's caption, which
-            // its first new one replaces at once. Any other caption is
+            // Timed from those paints and from the splash's first showing,
+            // whose "Initializing..." would otherwise cost a paint of its own
+            // a moment after the window's (a million instructions of the
+            // start). Not from a later showing: the splash shown again for a
+            // reset first paints the last run's caption, which its first new
+            // one replaces at once. Any other caption is
             // painted with the rest of the window when the action is over;
             // painting each at once made a page's first showing paint label
             // by label.
