@@ -380,6 +380,19 @@ TEST_F(Views, StartUpShowsTheMainWindowAndCloseEndsIt) {
     EXPECT_TRUE(main.window()->isVisible());
 }
 
+// The splash's first showing waits for the window system to put it on
+// screen, so that it paints before the start-up holds the event loop; one the
+// window system never shows holds the start only a moment.
+TEST(StartUpOffScreen, ASplashNeverOnScreenDoesNotHoldTheStart) {
+    test::FakePlatform platform(test::makeInstallation());
+    App app{platform};
+    FormView splash{app.splash};
+    FormView main{app.form};
+    splash.window()->setAttribute(Qt::WA_DontShowOnScreen);
+    ASSERT_TRUE(app.start());
+    EXPECT_EQ(std::tuple(main.window()->isVisible(), splash.window()->isVisible()), std::tuple(true, false));
+}
+
 // Start-up holds the event loop while the captions change: each is painted
 // at once, unless the last one painted so, or the splash's first showing, has
 // not been on screen for a frame.
