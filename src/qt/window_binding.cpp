@@ -1,10 +1,11 @@
 #include "qt/window_binding.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QTimer>
+#include <QThread>
 #include <QWidget>
 #include <QWindow>
 
@@ -19,34 +20,24 @@ namespace {
 // The longest wait for the window system to put the splash on screen.
 constexpr int kMostWaitMs = 100;
 
-// Ends `wait` once `window` is on screen, before the window paints itself.
-class ExposeWatch : public QObject {
-public:
-    ExposeWatch(QWindow* window, QEventLoop& wait) : window_(window), wait_(wait) { window->installEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Expose && window_->isExposed()) wait_.quit();
-        return false;
+// Start-up and a reset hold the event loop while the splash shows their
+// progress, so a window is shown and painted at once here. A window manager
+// puts a new window on screen a moment after it is shown, and only then can
+// it paint: without waiting for that the splash stayed an empty box. With
+// `waitOnScreen` the wait lasts until then, a tenth of a second at most (a
+// window kept off screen is not waited for longer). Only the window system's
+// events and posted ones are handled meanwhile: no key, click or timer, so
+// nothing of the editor's runs in the middle of a start-up or a reset.
+void showNow(QWidget* widget, bool waitOnScreen) {
+    constexpr auto kWindowEventsOnly = QEventLoop::ExcludeUserInputEvents | QEventLoop::X11ExcludeTimers;
+    widget->show();
+    QCoreApplication::processEvents(kWindowEventsOnly);
+    const QWindow* window = widget->windowHandle();
+    const QDeadlineTimer deadline(kMostWaitMs);
+    while (waitOnScreen && window && !window->isExposed() && !deadline.hasExpired()) {
+        QThread::usleep(250);
+        QCoreApplication::processEvents(kWindowEventsOnly);
     }
-
-private:
-    QWindow* window_;
-    QEventLoop& wait_;
-};
-
-// A window manager puts a new window on screen a moment after it is shown,
-// and only then may it paint: without waiting for that, the splash stayed
-// an empty box while the start-up held the event loop. Waits for it, up to
-// kMostWaitMs (a window kept off screen is not waited for any longer), and
-// lets it paint. Keys and clicks wait for the event loop.
-void waitUntilOnScreen(QWidget* widget) {
-    QWindow* window = widget->windowHandle();
-    if (!window || window->isExposed()) return;
-    QEventLoop wait;
-    const ExposeWatch watch(window, wait);
-    QTimer::singleShot(kMostWaitMs, &wait, &QEventLoop::quit);
-    wait.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 class WindowBinding : public Binding {
@@ -55,20 +46,12 @@ public:
 
     void syncVisible() override {
         if (window.visible() && !widget->isVisible()) {
-            const bool first = !placed_;
             if (!placed_) {
                 const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
                 widget->move(screen.center() - widget->rect().center());
                 placed_ = true;
             }
-            widget->show();
-            // Start-up runs without returning to the event loop: let the
-            // window appear now so that its progress captions are seen.
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            // The splash's first showing opens the start-up, before any
-            // timer of the editor's runs; later ones (a reset) are not
-            // waited for, so that nothing runs in the middle of the reset.
-            if (first && dynamic_cast<const Form2*>(&window)) waitUntilOnScreen(widget);
+            showNow(widget, dynamic_cast<const Form2*>(&window) != nullptr);
         } else if (!window.visible() && widget->isVisible()) {
             widget->hide();
         }

@@ -380,17 +380,25 @@ TEST_F(Views, StartUpShowsTheMainWindowAndCloseEndsIt) {
     EXPECT_TRUE(main.window()->isVisible());
 }
 
-// The splash's first showing waits for the window system to put it on
-// screen, so that it paints before the start-up holds the event loop; one the
-// window system never shows holds the start only a moment.
-TEST(StartUpOffScreen, ASplashNeverOnScreenDoesNotHoldTheStart) {
+// A splash shown for the start-up or a reset waits for the window system to
+// put it on screen, so that it paints before the event loop is held; one the
+// window system never shows holds them only a moment. Meanwhile no timer
+// runs: nothing of the editor's may run in the middle of a reset.
+TEST(StartUpOffScreen, ASplashNeverOnScreenHoldsTheStartAMomentAndRunsNoTimer) {
     test::FakePlatform platform(test::makeInstallation());
     App app{platform};
     FormView splash{app.splash};
     FormView main{app.form};
     splash.window()->setAttribute(Qt::WA_DontShowOnScreen);
+    int ticks = 0;
+    QTimer::singleShot(1, [&] { ++ticks; });
     ASSERT_TRUE(app.start());
-    EXPECT_EQ(std::tuple(main.window()->isVisible(), splash.window()->isVisible()), std::tuple(true, false));
+    EXPECT_EQ(std::tuple(main.window()->isVisible(), splash.window()->isVisible(), ticks), std::tuple(true, false, 0));
+    QTimer::singleShot(1, [&] { ++ticks; });
+    app.form.cmdClearAll.click();
+    EXPECT_EQ(std::tuple(main.window()->isVisible(), splash.window()->isVisible(), ticks), std::tuple(true, false, 0));
+    QTest::qWait(5);  // the event loop runs them
+    EXPECT_EQ(ticks, 2);
 }
 
 // Start-up holds the event loop while the captions change: each is painted
