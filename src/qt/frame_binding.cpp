@@ -20,9 +20,10 @@ void outline(QPainter& p, const QRect& r, const QColor& colour) {
     p.fillRect(x + w, y + 1, 1, h - 1, colour);
 }
 
+// A frame hides what lies under it, as the help frame over the unit finder must.
 class FrameBox : public QGroupBox {
 public:
-    using QGroupBox::QGroupBox;
+    explicit FrameBox(QWidget* parent) : QGroupBox(parent) { setAutoFillBackground(true); }
 
 protected:
     void paintEvent(QPaintEvent*) override {

@@ -154,5 +154,20 @@ TEST(Layout, BorderedLabelsShowAllFourBorders) {
     }
 }
 
+// A frame hides the controls it lies over: the help frame, where a restored
+// draft shows it, over the unit finder's list.
+TEST(Layout, AFrameHidesWhatLiesUnderIt) {
+    StartedWindow e;
+    e.f.fraHelp.setVisible(true);
+    QWidget* frame = e.widget(e.f.fraHelp);
+    QWidget* list = e.widget(e.f.txtUnitDescription);
+    // Inside the frame, right of its text box, over the list.
+    const QRect text = e.widget(e.f.txtHelp)->geometry();
+    const QPoint at = frame->mapTo(e.main.window(), QPoint(text.right() + 8, text.center().y()));
+    ASSERT_TRUE(list->geometry().contains(list->parentWidget()->mapFrom(e.main.window(), at)));
+    const QImage look = e.main.window()->grab().toImage();
+    EXPECT_EQ(look.pixel(at), frame->palette().color(QPalette::Window).rgb());
+}
+
 }  // namespace
 }  // namespace gs::qt
