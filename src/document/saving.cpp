@@ -32,8 +32,9 @@ bool mayReplace(Editor& e, const std::string& diskPath, const std::string& shown
     return false;
 }
 
-// Save As never writes over the editor's own files: the god text would
-// become its configuration, or the draft that the save then removes.
+// No save writes over the editor's own files, also where a link in the
+// Quillmap folder leads to them: the god text would become its
+// configuration, or the draft that the save then removes.
 bool isEditorsOwnFile(Editor& e, const std::string& path) {
     return std::ranges::any_of(std::array{kConfigFile, kDraftFile}, [&](std::string_view own) {
         return sameFile(path, appendPath(e.platform.programFolder(), own));
@@ -135,6 +136,10 @@ bool cmdSaveAndAdd_Click(Editor& e) {
     const std::string folder = appendPath(e.QuillmapFolder, "\\GOD_BIN\\");
     const std::string path = folder + name + ".god";
     const std::string diskPath = folder + fileNameFromText(name) + ".god";
+    if (isEditorsOwnFile(e, diskPath)) {
+        report(e, kNotSaved, shownPath(path) + ": is the editor's own file");
+        return false;
+    }
     if (!mayReplace(e, diskPath, path)) return false;
     const std::string list = appendPath(e.QuillmapFolder, "\\LIST_CRATE\\GodList.txt");
     std::string notSaved, notAdded;
@@ -146,6 +151,8 @@ bool cmdSaveAndAdd_Click(Editor& e) {
         LoadStatus read = LoadStatus::success();
         if (!writeFileAtomically(diskPath, godFileBytes(e.f.txtGanFileFinal.text()), &why))
             notSaved = shownPath(path) + ": " + why;
+        else if (isEditorsOwnFile(e, list))
+            notAdded = shownPath(list) + ": is the editor's own file";
         else if (pathExists(list) && !(read = readRegularFile(list, kTableReadLimit, listed)))
             notAdded = read.cause;
         // The name goes on a line of its own whatever the list ends with,
