@@ -4,6 +4,8 @@
 #include <optional>
 #include <unordered_map>
 
+#include "model/table_reader.h"
+
 namespace gs {
 
 namespace {
@@ -30,7 +32,8 @@ void fill(ListBox& list, const std::vector<std::string>& entries) {
 class SiteNumbers {
 public:
     explicit SiteNumbers(const Editor& e) {
-        for (const SiteRecord& site : e.Sites) numbers_[siteEntry(site)] = site.Number;
+        for (const SiteRecord& site : e.Sites)
+            if (!unreadRow(site)) numbers_[siteEntry(site)] = site.Number;
     }
     std::int16_t of(const std::string& entry) const {
         const auto it = numbers_.find(entry);

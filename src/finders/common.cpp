@@ -1,16 +1,21 @@
 #include "finders/common.h"
 
+#include "model/table_reader.h"
 #include "window/shell.h"
 
 namespace gs::finders {
 
 namespace {
 
+// The last row numbered n that a read filled: the spare row after the
+// table's lines, and rows a failed read left, hold no unit or site (their
+// number 0 is nobody's). -1 is what "None" carries and names no row.
 template <class Table>
 int lastRow(const Table& rows, int n) {
     int found = -1;
+    if (n == -1) return found;
     for (int r = 0; r < static_cast<int>(rows.size()); ++r)
-        if (rows[r].Number == n) found = r;
+        if (rows[r].Number == n && !unreadRow(rows[r])) found = r;
     return found;
 }
 
