@@ -115,7 +115,7 @@ bool cmdSaveAs_Click(Editor& e) {
         if (!writeFileAtomically(path, godFileBytes(e.f.txtGanFileFinal.text()), &why))
             notSaved = shownPath(path) + ": " + why;
         else
-            configFault = advanceConfig(e);
+            configFault = advanceConfigAfterSave(e);
     }
     if (!notSaved.empty()) {
         report(e, kNotSaved, notSaved);
@@ -160,7 +160,7 @@ bool cmdSaveAndAdd_Click(Editor& e) {
         else if (known = listsName(listed, name); !known && !appendFileAtomically(list, lineOfItsOwn(listed, name), &why))
             notAdded = shownPath(list) + ": " + why;
         else
-            configFault = advanceConfig(e);
+            configFault = advanceConfigAfterSave(e);
     }
     if (!notSaved.empty()) {
         report(e, kNotSaved, notSaved);

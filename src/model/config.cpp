@@ -95,48 +95,49 @@ LoadStatus parseConfig(std::string_view bytes, const std::string& path, Editor& 
 }
 
 std::optional<std::string> advanceConfig(Editor& e) {
-    // A failed write still uses the index up for this run, so that the next
-    // file gets a new name and never replaces the one just saved.
-    const auto fail = [&e](const std::string& why) -> std::optional<std::string> {
-        if (e.AuthorIndex != INT16_MAX) e.f.txtAuthorIndex.setText(plainNumber(e.AuthorIndex + 1));
-        return why;
-    };
-    if (!e.ConfigReadWhole) return fail("RK.cfg was not read whole, so it is kept as it is.");
-
     // Another program may have changed the file since it was read: what it
     // holds now is kept (its item lists, a higher index), never written back
-    // over with the editor's older copy. A file removed meanwhile is made
-    // again from the editor's values.
+    // over with the editor's older copy. A file missing at start-up, or
+    // removed meanwhile, is made from the editor's values; one that was there
+    // but not read whole is kept, or its other lines would be lost.
     const std::string path = configPath(e);
     const bool present = pathExists(path);
+    if (present && !e.ConfigReadWhole) return "RK.cfg was not read whole, so it is kept as it is.";
     std::string now;
     if (present)
-        if (LoadStatus s = readRegularFile(path, kConfigReadLimit, now); !s) return fail(s.cause);
+        if (LoadStatus s = readRegularFile(path, kConfigReadLimit, now); !s) return s.cause;
     std::int16_t from = e.AuthorIndex;
     std::string items = e.QuillmapItems;
     if (present && now != e.ConfigBytes) {
         ConfigValues v;
-        if (LoadStatus s = parseValues(now, path, v); !s) return fail(s.cause);
+        if (LoadStatus s = parseValues(now, path, v); !s) return s.cause;
         items = v.items;
         from = std::max(from, v.index);
     }
     if (from == INT16_MAX)
-        return fail("The author index " + plainNumber(from) + " cannot be advanced any further.");
+        return "The author index " + plainNumber(from) + " cannot be advanced any further.";
     const std::string advanced = plainNumber(from + 1);
     std::string bytes = e.QuillmapFolder + "\r\n" + e.AuthorName + "\r\n" + advanced + "\r\n";
     for (const std::string& list : itemLists(items)) bytes += list + "\r\n";
     if (bytes.size() > kConfigReadLimit)
-        return fail("RK.cfg would grow to " + std::to_string(bytes.size()) +
-                    " bytes, over the 1 MiB that the editor reads, so it is kept as it is.");
+        return "RK.cfg would grow to " + std::to_string(bytes.size()) +
+               " bytes, over the 1 MiB that the editor reads, so it is kept as it is.";
 
     // The new file replaces the old one only once it is completely written,
     // so a failure never costs the user the stored folder, name or index.
     std::string why;
-    if (!writeFileAtomically(path, bytes, &why)) return fail(shownPath(path) + ": " + why);
+    if (!writeFileAtomically(path, bytes, &why)) return shownPath(path) + ": " + why;
     e.ConfigBytes = std::move(bytes);
+    e.ConfigReadWhole = true;
     e.QuillmapItems = std::move(items);
     e.f.txtAuthorIndex.setText(advanced);
     return std::nullopt;
+}
+
+std::optional<std::string> advanceConfigAfterSave(Editor& e) {
+    std::optional<std::string> why = advanceConfig(e);
+    if (why && e.AuthorIndex != INT16_MAX) e.f.txtAuthorIndex.setText(plainNumber(e.AuthorIndex + 1));
+    return why;
 }
 
 void reportConfigFailure(Editor& e, const std::string& why) {

@@ -20,9 +20,13 @@ LoadStatus parseConfig(std::string_view bytes, const std::string& path, Editor& 
 // QuillmapItems, in order.
 std::vector<std::string> quillmapItemLists(const Editor& e);
 // Rewrites RK.cfg with the author index advanced by one and shows the new
-// index in txtAuthorIndex. On failure the file is kept, the index is still
-// used up for this run (so the next name is new), and the cause returned.
+// index in txtAuthorIndex. On failure the file and the index are kept and
+// the cause returned.
 std::optional<std::string> advanceConfig(Editor& e);
+// advanceConfig after a file was saved: a failure still uses the index up
+// for this run, so that the next file gets a new name and never replaces
+// the one just saved.
+std::optional<std::string> advanceConfigAfterSave(Editor& e);
 // The message box of a failed advanceConfig.
 void reportConfigFailure(Editor& e, const std::string& why);
 // advanceConfig, reporting its failure.
