@@ -66,8 +66,10 @@ bool initializeNationsAndFixedLists(Editor& e) {
     UpdateEraCode(e);
     f.cboNation.setListIndex(0);
 
+    // The method's Click has just made the file-name preview and the Sea box
+    // agree; clearing the box here would leave a reset's preview, whose
+    // author and index texts come back unchanged, ending in "SEA_" beside it.
     fill(f.cboMethod, lists::Method);
-    f.chkSea.setValue(CheckBox::Unchecked);
     f.txtLandName.setText("");
     f.txtPopulation.setText("");
 

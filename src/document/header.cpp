@@ -88,8 +88,9 @@ void UpdateFileNamePreview(Editor& e) {
     }
     if (const char* code = eraCode(f.cboEra.listIndex())) name += std::string(code) + "_";
 
-    // The nation's row decides the sea tag: the first row with its number,
-    // as every look-up by number in the editor.
+    // The nation's row decides the sea tag and the box alike: the first row
+    // with its number (two rows of one number would otherwise tag a name
+    // twice, or tag it with the box clear).
     bool sea = false;
     if (hasNation) {
         for (int i = 0; i < kNationRowsRead; ++i) {
