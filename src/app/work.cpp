@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "document/form_io.h"
+#include "model/table_reader.h"
 
 namespace gs {
 
@@ -80,7 +81,9 @@ std::optional<std::vector<BuilderList>> readBuilders(std::string_view bytes) {
         b.controls.assign(numbers->begin() + 1, numbers->end());
         for (int i = 0; i < numbers->front(); ++i) {
             const std::optional<std::string_view> entry = takePart(bytes);
-            if (!entry || !bytes.starts_with("\r\n")) return std::nullopt;
+            // An entry is one line: one holding a line break would put lines of
+            // its own into the garrison.
+            if (!entry || !bytes.starts_with("\r\n") || holdsLineBreak(*entry)) return std::nullopt;
             b.entries.emplace_back(*entry);
             bytes.remove_prefix(2);
         }
