@@ -153,8 +153,11 @@ void LocateQuillmap(Editor& e) {
         e.f.CommonDialog1.prepare("Locate Quillmap.exe", "", e.platform.programFolder(),
                                   "Quillmap exe file (Quillmap.exe)|Quillmap.exe|All files (*.*)|*.*"));
 
+    // The folder that holds the chosen file, when that file is named exactly
+    // Quillmap.exe: neither a folder of that name higher up the path nor
+    // "Quillmap.exe.bak" is Quillmap.
     const std::string marker = appendPath("", "\\Quillmap.exe");
-    const std::size_t at = chosen ? chosen->find(marker) : std::string::npos;
+    const std::size_t at = chosen && chosen->ends_with(marker) ? chosen->size() - marker.size() : std::string::npos;
     const std::string fault = chosen ? pathFault(*chosen) : std::string();
     if (at == std::string::npos || !fault.empty()) {
         e.platform.messageBox("Quillmap path not retrieved!", "Path not retrieved!", fault);
