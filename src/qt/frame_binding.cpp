@@ -20,14 +20,16 @@ void outline(QPainter& p, const QRect& r, const QColor& colour) {
     p.fillRect(x + w, y + 1, 1, h - 1, colour);
 }
 
-// A frame hides what lies under it, as the help frame over the unit finder must.
+// A frame hides the controls under it, as the help frame over the unit
+// finder must; one that lies over none leaves its container's ground as it is.
 class FrameBox : public QGroupBox {
 public:
-    explicit FrameBox(QWidget* parent) : QGroupBox(parent) { setAutoFillBackground(true); }
+    using QGroupBox::QGroupBox;
 
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
+        if (liesOverAControl()) p.fillRect(rect(), palette().color(QPalette::Window));
         const QFontMetrics fm = fontMetrics();
         const int top = title().isEmpty() ? 0 : fm.height() / 2;
         const QRect r = rect().adjusted(0, top, -2, -2);
@@ -38,6 +40,20 @@ protected:
         p.fillRect(caption, palette().color(QPalette::Window));
         p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
         p.drawText(caption, Qt::AlignCenter, title());
+    }
+
+private:
+    // The controls before this frame among its container's children lie
+    // under it; the container's own parts (a tab control's pane), which
+    // carry no control's name, are ground.
+    bool liesOverAControl() const {
+        for (const QObject* o : parentWidget()->children()) {
+            if (o == this) return false;
+            const auto* w = qobject_cast<const QWidget*>(o);
+            if (w && !w->objectName().isEmpty() && w->isVisible() && w->geometry().intersects(geometry()))
+                return true;
+        }
+        return false;
     }
 };
 
