@@ -27,6 +27,8 @@ public:
     virtual void buildShownPage(const TabControl& tab) = 0;
     // How much larger than the reference layout the window is drawn.
     virtual double scale() const = 0;
+    // The window this one opens over, nullptr for none.
+    virtual const QWidget* owner() const = 0;
 
 protected:
     ~BindingHost() = default;

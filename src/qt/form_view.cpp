@@ -37,7 +37,8 @@ namespace gs::qt {
 // control's own area to the control's MouseMove.
 class FormView::Tree : public QObject, public BindingHost {
 public:
-    Tree(Window& window, const std::function<void()>& onClose, const std::function<void(double)>& onScale);
+    Tree(Window& window, const std::function<void()>& onClose, const std::function<void(double)>& onScale,
+         const QWidget* const& owner);
     ~Tree() override;
 
     QWidget* window() const { return window_.get(); }
@@ -45,6 +46,7 @@ public:
     Binding* binding(const Control& c) const override;
     void buildShownPage(const TabControl& tab) override;
     double scale() const override { return scale_; }
+    const QWidget* owner() const override { return owner_; }
     // Draws the content at a scale; with `fit`, the window takes its size.
     void setScale(double scale, bool fit);
 
@@ -62,6 +64,7 @@ private:
     Window& model_;
     const std::function<void()>& onClose_;
     const std::function<void(double)>& onScale_;
+    const QWidget* const& owner_;
     double scale_ = 1;
     std::unordered_map<const Control*, std::unique_ptr<Binding>> bindings_;
     QHash<const QObject*, Binding*> byWidget_;
@@ -70,15 +73,16 @@ private:
     std::unique_ptr<QWidget> window_;
 };
 
-FormView::FormView(Window& window) : tree_(std::make_unique<Tree>(window, onClose, onScale)) {}
+FormView::FormView(Window& window) : tree_(std::make_unique<Tree>(window, onClose, onScale, owner)) {}
 FormView::~FormView() = default;
 QWidget* FormView::window() const { return tree_->window(); }
 QWidget* FormView::widget(const Control& c) const { return tree_->widget(c); }
 double FormView::scale() const { return tree_->scale(); }
 void FormView::setScale(double scale) { tree_->setScale(scale, true); }
 
-FormView::Tree::Tree(Window& window, const std::function<void()>& onClose, const std::function<void(double)>& onScale)
-    : model_(window), onClose_(onClose), onScale_(onScale), window_(std::make_unique<QWidget>()) {
+FormView::Tree::Tree(Window& window, const std::function<void()>& onClose, const std::function<void(double)>& onScale,
+                     const QWidget* const& owner)
+    : model_(window), onClose_(onClose), onScale_(onScale), owner_(owner), window_(std::make_unique<QWidget>()) {
     window_->setObjectName(QString::fromStdString(window.fullName()));
     window_->setFont(defaultFont());
     auto* natural = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_0), window_.get());

@@ -31,6 +31,10 @@ public:
 
     // Runs when the user closes the window; without it the window stays open.
     std::function<void()> onClose;
+    // The window this one opens centred over while that is shown (the
+    // splash over the main window at a reset); else it opens centred on the
+    // screen the first time and where it was afterwards.
+    const QWidget* owner = nullptr;
 
     // How much larger than the reference layout the content is drawn (1 and
     // up); setting it sizes the window to match.

@@ -38,6 +38,7 @@ int main(int argc, char** argv) {
     // Both windows open at the scale the user left the main window at.
     main.setScale(gs::qt::keptScale(main.window()->minimumSize()));
     splash.setScale(main.scale());
+    splash.owner = main.window();
     splash.window()->setFixedSize(splash.window()->size());
     main.onScale = gs::qt::keepScale;
     gs::qt::addUndoKeys(main.window(), app);

@@ -46,11 +46,12 @@ public:
 
     void syncVisible() override {
         if (window.visible() && !widget->isVisible()) {
-            if (!placed_) {
-                const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-                widget->move(screen.center() - widget->rect().center());
-                placed_ = true;
-            }
+            const QWidget* owner = host.owner();
+            if (owner && owner->isVisible())
+                centreOn(owner->frameGeometry().center());
+            else if (!placed_)
+                centreOn(QGuiApplication::primaryScreen()->availableGeometry().center());
+            placed_ = true;
             showNow(widget, dynamic_cast<const Form2*>(&window) != nullptr);
         } else if (!window.visible() && widget->isVisible()) {
             widget->hide();
@@ -75,6 +76,12 @@ protected:
     }
 
 private:
+    // Moves the window, its frame included, to be centred on a point.
+    void centreOn(QPoint centre) {
+        const QRect frame = widget->frameGeometry();
+        widget->move(centre - (frame.center() - frame.topLeft()));
+    }
+
     Window& window;
     bool placed_ = false;
     bool sized_ = false;

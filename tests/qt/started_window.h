@@ -35,6 +35,7 @@ struct StartedWindow {
     // Started on a fresh test installation, its main window active; with
     // `start` false only built, on no installation.
     explicit StartedWindow(bool start = true) : platform(start ? test::makeInstallation() : "") {
+        splash.owner = main.window();
         if (!start) return;
         app.start();
         main.window()->activateWindow();

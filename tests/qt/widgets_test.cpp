@@ -380,6 +380,18 @@ TEST_F(Views, StartUpShowsTheMainWindowAndCloseEndsIt) {
     EXPECT_TRUE(main.window()->isVisible());
 }
 
+// The splash opens where the main window opens, and at a reset over the
+// main window, wherever the user has moved that.
+TEST(StartUpOffScreen, TheSplashOpensOverTheMainWindow) {
+    StartedWindow e;
+    EXPECT_EQ(e.splash.window()->frameGeometry().center(), e.main.window()->frameGeometry().center());
+    e.main.window()->move(e.main.window()->pos() + QPoint(-120, 90));
+    QCoreApplication::processEvents();  // the window system moves it
+    e.f.SSTab1.setTab(3);  // Clear All's page
+    e.click(e.f.cmdClearAll);
+    EXPECT_EQ(e.splash.window()->frameGeometry().center(), e.main.window()->frameGeometry().center());
+}
+
 // A splash shown for the start-up or a reset waits for the window system to
 // put it on screen, so that it paints before the event loop is held; one the
 // window system never shows holds them only a moment. Meanwhile no timer
