@@ -122,6 +122,7 @@ bool openGodFile(Editor& e, const std::string& path) {
     const std::string fault = pathFault(path);
     const LoadStatus read = fault.empty() ? readRegularFile(path, kGodFileReadLimit, bytes)
                                           : LoadStatus::failure(shownPath(path) + ": " + fault);
+    if (read) noteGodFile(e, path, bytes);
     const std::string text = shownText(std::move(bytes));
     const LoadStatus shown = read ? fitsStep4(path, text) : read;
     if (!shown) {

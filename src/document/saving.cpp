@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <optional>
 
 #include "model/atomic_file.h"
@@ -9,6 +10,7 @@
 #include "model/file_access.h"
 #include "model/paths.h"
 #include "model/table_reader.h"
+#include "window/limits.h"
 
 namespace gs {
 
@@ -22,11 +24,32 @@ constexpr const char* kSaveFilter = "Quillmap GOD file (*.god)|*.god";
 
 void report(Editor& e, const char* message, const std::string& why) { e.platform.messageBox(message, message, why); }
 
+std::size_t hashOf(std::string_view bytes) { return std::hash<std::string_view>{}(bytes); }
+
+std::pair<std::string, std::size_t>* seenGodFile(Editor& e, const std::string& path) {
+    for (auto& seen : e.GodFilesSeen)
+        if (sameFile(seen.first, path)) return &seen;
+    return nullptr;
+}
+
+// True when a god file this run read or wrote holds other bytes now. One
+// larger than the editor writes, or unreadable, is not what it wrote either.
+bool changedSinceSeen(Editor& e, const std::string& diskPath) {
+    const auto* seen = seenGodFile(e, diskPath);
+    std::string now;
+    if (!seen || !pathExists(diskPath)) return false;
+    return !readRegularFile(diskPath, kMaxGodFileBytes, now) || hashOf(now) != seen->second;
+}
+
 // True when nothing is at `diskPath` yet, or the player agrees to replace it;
-// `shown` is the path as the player knows it.
+// `shown` is the path as the player knows it. A file another program changed
+// since this run read or wrote it is said to be so.
 bool mayReplace(Editor& e, const std::string& diskPath, const std::string& shown) {
     if (!pathExists(diskPath)) return true;
-    if (e.platform.questionBox(shownPath(shown) + " already exists.\r\nReplace it?", "Replace file?", "Replace", "Keep"))
+    const std::string why = changedSinceSeen(e, diskPath)
+                                ? " was changed by another program since the editor last read or wrote it."
+                                : " already exists.";
+    if (e.platform.questionBox(shownPath(shown) + why + "\r\nReplace it?", "Replace file?", "Replace", "Keep"))
         return true;
     report(e, kNotSaved, shownPath(shown) + ": kept as it was");
     return false;
@@ -91,6 +114,13 @@ std::string proposedFolder(Editor& e) {
 
 std::string godFileBytes(std::string_view text) { return std::string(text) + "\r\n"; }
 
+void noteGodFile(Editor& e, const std::string& path, std::string_view bytes) {
+    if (auto* seen = seenGodFile(e, path))
+        seen->second = hashOf(bytes);
+    else
+        e.GodFilesSeen.emplace_back(path, hashOf(bytes));
+}
+
 bool cmdSaveAs_Click(Editor& e) {
     // The system's own "Save As" title, not a leftover one.
     const std::optional<std::string> chosen = e.platform.saveFileDialog(
@@ -106,16 +136,21 @@ bool cmdSaveAs_Click(Editor& e) {
         report(e, kNotSaved, shownPath(path) + ": is the editor's own file");
         return false;
     }
-    if (path != *chosen && !mayReplace(e, path, path)) return false;
+    // The dialog asked before replacing the file it named, but not whether
+    // another program had changed it.
+    if ((path != *chosen || changedSinceSeen(e, path)) && !mayReplace(e, path, path)) return false;
     std::string notSaved;
     std::optional<std::string> configFault;
     {
         const SignalsHeld held;
         std::string why;
-        if (!writeFileAtomically(path, godFileBytes(e.f.txtGanFileFinal.text()), &why))
+        const std::string bytes = godFileBytes(e.f.txtGanFileFinal.text());
+        if (!writeFileAtomically(path, bytes, &why)) {
             notSaved = shownPath(path) + ": " + why;
-        else
+        } else {
+            noteGodFile(e, path, bytes);
             configFault = advanceConfigAfterSave(e);
+        }
     }
     if (!notSaved.empty()) {
         report(e, kNotSaved, notSaved);
@@ -149,7 +184,10 @@ bool cmdSaveAndAdd_Click(Editor& e) {
         const SignalsHeld held;
         std::string why, listed;
         LoadStatus read = LoadStatus::success();
-        if (!writeFileAtomically(diskPath, godFileBytes(e.f.txtGanFileFinal.text()), &why))
+        const std::string bytes = godFileBytes(e.f.txtGanFileFinal.text());
+        const bool written = writeFileAtomically(diskPath, bytes, &why);
+        if (written) noteGodFile(e, diskPath, bytes);
+        if (!written)
             notSaved = shownPath(path) + ": " + why;
         else if (isEditorsOwnFile(e, list))
             notAdded = shownPath(list) + ": is the editor's own file";

@@ -20,4 +20,7 @@ bool cmdSaveAndAdd_Click(Editor& e);
 // text is not touched, so a lone CR or LF in it stays as it is.
 std::string godFileBytes(std::string_view text);
 
+// Notes the bytes of a god file as this run read or wrote them.
+void noteGodFile(Editor& e, const std::string& path, std::string_view bytes);
+
 }  // namespace gs

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/records.h"
@@ -55,6 +56,10 @@ struct Editor {
     // The god file last opened ("" when the window holds none): "Save As"
     // and "Load" start in its folder.
     std::string OpenedFile;
+    // Each god file this run read or wrote, with a hash of its bytes as they
+    // were then: a save that finds other bytes there asks before it replaces
+    // another program's change.
+    std::vector<std::pair<std::string, std::size_t>> GodFilesSeen;
 
     // Site numbers parallel to the entries of lstFeatureList(0..3).
     std::array<std::vector<std::int16_t>, 4> SiteListNumbers;
