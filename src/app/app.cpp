@@ -21,10 +21,10 @@ App::App(Platform& platform) : editor(form, splash, platform) {
         keeper.cleared();
     };
     form.cmdSaveAs.Click = [this] {
-        if (cmdSaveAs_Click(editor)) keeper.saved();
+        if (mayWriteUnopenable(editor) && cmdSaveAs_Click(editor)) keeper.saved();
     };
     form.cmdSaveAndAdd.Click = [this] {
-        if (cmdSaveAndAdd_Click(editor)) keeper.saved();
+        if (mayWriteUnopenable(editor) && cmdSaveAndAdd_Click(editor)) keeper.saved();
     };
     // What throws work away or reshapes it can be undone.
     for (Button* submit : {&form.cmdAddCommander, &form.cmdAddCommanderName, &form.cmdAddItem, &form.cmdAddMagic,

@@ -68,11 +68,10 @@ LoadStatus fitsStep4(const std::string& path, const std::string& text) {
 }
 
 // Each box and list takes no more from a file than it takes from the user,
-// so that every later action's own limits keep the file one that opens.
-LoadStatus fitsBoxes(const std::string& path, const GodFile& g, const Form1& f) {
-    const auto refuse = [&path](const std::string& why) {
-        return LoadStatus::failure(shownPath(path) + ": cannot be shown: " + why);
-    };
+// so that every later action's own limits keep the file one that opens. A
+// failure's cause is `before` followed by why.
+LoadStatus fitsBoxes(const std::string& before, const GodFile& g, const Form1& f) {
+    const auto refuse = [&before](const std::string& why) { return LoadStatus::failure(before + why); };
     const auto box = [&](const std::string& what, const std::string& text, const TextBox& into) -> LoadStatus {
         const auto why = into.refusalWhenEmpty(text);
         if (!why) return {};
@@ -130,7 +129,7 @@ bool openGodFile(Editor& e, const std::string& path) {
         return false;
     }
     const GodFile g = gs::read(text, vocabulary(e));
-    if (const LoadStatus fits = fitsBoxes(path, g, e.f); !fits) {
+    if (const LoadStatus fits = fitsBoxes(shownPath(path) + ": cannot be shown: ", g, e.f); !fits) {
         e.platform.messageBox(kNotOpened, kNotOpened, fits.cause);
         return false;
     }
@@ -144,6 +143,14 @@ bool openGodFile(Editor& e, const std::string& path) {
     e.f.txtGanFileName.setText(name);
     e.f.txtGanFileFinal.setText(text);
     return true;
+}
+
+bool mayWriteUnopenable(Editor& e) {
+    const GodFile g = gs::read(e.f.txtGanFileFinal.text(), vocabulary(e));
+    const LoadStatus fits = fitsBoxes("", g, e.f);
+    return fits || e.platform.questionBox("The editor could not open this text again: " + fits.cause +
+                                              ".\r\nSave it anyway?",
+                                          "Save file?", "Save", "Keep");
 }
 
 }  // namespace gs

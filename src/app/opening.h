@@ -19,4 +19,9 @@ bool cmdLoad_Click(Editor& e);
 // and the cause, and the window stays as it was. Says whether it was opened.
 bool openGodFile(Editor& e, const std::string& path);
 
+// Before a save: true when the text Step 4 holds would open again, or when
+// the player, told why it would not (a list or box of the window could not
+// take a part of it), still wants it saved: Quillmap may read it all the same.
+bool mayWriteUnopenable(Editor& e);
+
 }  // namespace gs
