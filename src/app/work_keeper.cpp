@@ -37,17 +37,22 @@ void WorkKeeper::undoable(std::function<void()>& slot) {
 void WorkKeeper::watchStep4(std::function<void(int)>& slot) {
     slot = [this, action = std::move(slot)](int previous) {
         Step before = stepOf();
-        const bool handEdited = before.work.finalText != assembled_;
+        // The rebuild replaces Step 4's text and name: an edit of either by
+        // hand can be taken back.
+        const bool handEdited = before.work.finalText != assembled_ || before.naming.fileName != named_;
         if (action) action(previous);
         if (e_.f.SSTab1.tab() != kStep4) return;
         assembled_ = e_.f.txtGanFileFinal.text();
-        if (handEdited && assembled_ != before.work.finalText) history_.done(std::move(before));
+        named_ = e_.f.txtGanFileName.text();
+        if (handEdited && (assembled_ != before.work.finalText || named_ != before.naming.fileName))
+            history_.done(std::move(before));
     };
 }
 
 void WorkKeeper::start() {
     settle();
     assembled_ = settled_.finalText;
+    named_ = e_.f.txtGanFileName.text();
     std::string bytes;
     const LoadStatus found = readRegularFile(draftPath(), kTableReadLimit, bytes);
     if (found) {
@@ -99,6 +104,7 @@ void WorkKeeper::opening(const std::function<bool()>& open) {
 
 void WorkKeeper::cleared() {
     assembled_ = e_.f.txtGanFileFinal.text();
+    named_ = e_.f.txtGanFileName.text();
     saved();
 }
 

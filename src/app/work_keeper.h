@@ -64,6 +64,7 @@ private:
     Work settled_;                  // as last saved, opened or cleared
     std::optional<Step> drafted_;   // what the draft on disk holds, if there is one
     std::string assembled_;         // Step 4's text as its last rebuild left it
+    std::string named_;             // Step 4's name as its last rebuild left it
     bool keptAside_ = false;        // the draft holds work that an opened file replaced
     bool started_ = false;
     bool draftFailed_ = false;      // reported once
