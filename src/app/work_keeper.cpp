@@ -77,7 +77,13 @@ void WorkKeeper::start() {
             drafted_ = stepOf();  // what the draft holds, as the window shows it
             e_.f.txtHelp.setText(named ? kRestored : kRestoredUnnamed);
         } else {
-            e_.f.txtHelp.setText(kDraftUnreadable + shownPath(draftPath()));
+            // Cut short, or written by a newer editor: it is copied aside before
+            // this run's first draft replaces it.
+            const std::string aside = appendPath(e_.platform.programFolder(), kUnreadDraftFile);
+            std::string why;
+            const bool kept = writeFileAtomically(aside, bytes, &why);
+            e_.f.txtHelp.setText(kDraftUnreadable + shownPath(draftPath()) +
+                                 (kept ? ". A copy of it is kept in " + shownPath(aside) + "." : ""));
         }
         e_.f.fraHelp.setVisible(true);
     }

@@ -59,7 +59,7 @@ bool mayReplace(Editor& e, const std::string& diskPath, const std::string& shown
 // Quillmap folder leads to them: the god text would become its
 // configuration, or the draft that the save then removes.
 bool isEditorsOwnFile(Editor& e, const std::string& path) {
-    return std::ranges::any_of(std::array{kConfigFile, kDraftFile}, [&](std::string_view own) {
+    return std::ranges::any_of(std::array{kConfigFile, kDraftFile, kUnreadDraftFile}, [&](std::string_view own) {
         return sameFile(path, appendPath(e.platform.programFolder(), own));
     });
 }

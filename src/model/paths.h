@@ -21,10 +21,11 @@ inline std::string appendPath(const std::string& folder, std::string_view relati
     return out;
 }
 
-// The editor's own files in its program folder: its configuration and the
-// draft of unsaved work.
+// The editor's own files in its program folder: its configuration, the
+// draft of unsaved work, and the copy of a draft it could not read.
 inline constexpr std::string_view kConfigFile = "\\RK.cfg";
 inline constexpr std::string_view kDraftFile = "\\RK.draft";
+inline constexpr std::string_view kUnreadDraftFile = "\\RK.unread.draft";
 
 // The characters that end a folder's name in a path.
 #ifdef _WIN32
