@@ -128,14 +128,20 @@ bool openGodFile(Editor& e, const std::string& path) {
         e.platform.messageBox(kNotOpened, kNotOpened, shown.cause);
         return false;
     }
-    const GodFile g = gs::read(text, vocabulary(e));
-    if (const LoadStatus fits = fitsBoxes(shownPath(path) + ": cannot be shown: ", g, e.f); !fits) {
-        e.platform.messageBox(kNotOpened, kNotOpened, fits.cause);
-        return false;
-    }
+    const auto refused = [&](const GodFile& g) {
+        const LoadStatus fits = fitsBoxes(shownPath(path) + ": cannot be shown: ", g, e.f);
+        if (!fits) e.platform.messageBox(kNotOpened, kNotOpened, fits.cause);
+        return !fits;
+    };
+    if (refused(gs::read(text, vocabulary(e)))) return false;
     const std::string name = godName(path);
 
     cmdClearAll_Click(e);
+    // Read with the name lists and pop types the reset has just read: one
+    // gone since the start stays in the garrison block, not lost between
+    // the two.
+    const GodFile g = gs::read(text, vocabulary(e));
+    if (refused(g)) return false;
     toForm(g, e);
     ShowFileNameTags(e, name);
     e.OpenedFile = path;
