@@ -52,6 +52,20 @@ TEST(Reset, ReturnsEveryControlToTheStartAndRereadsTheFiles) {
           "tab SSTab3 3", "type txtAuthor Someone Unsaved", "index cboUnitFound 2", "pick cboEra Late",
           "type txtCommanderName Someone Named"})
         s.run(command);
+    // And every check box the player can reach turned, every drop-down list
+    // at its last entry, an entry in every list.
+    for (Control* c : s.f.allControls()) {
+        if (!c->enabled()) continue;
+        if (c->kind() == Kind::ListBox) {
+            static_cast<ListBox*>(c)->addItem("10 10 --Mossguard Spearman");
+        } else if (c->kind() == Kind::CheckBox) {
+            auto* box = static_cast<CheckBox*>(c);
+            box->setValue(box->value() == CheckBox::Checked ? CheckBox::Unchecked : CheckBox::Checked);
+        } else if (c->kind() == Kind::ComboList) {
+            auto* list = static_cast<ComboBox*>(c);
+            list->setListIndex(list->listCount() - 1);
+        }
+    }
     s.captions.clear();
     s.run("click cmdClearAll");
     EXPECT_EQ(s.captions, "Reset in progress...|" + kReading);
