@@ -23,8 +23,9 @@ public:
     // has this installation open, the user first chooses to quit (false is
     // returned, nothing is shown or read) or to open it anyway.
     bool start();
-    // The user closes the main window.
-    void close();
+    // The user closes the main window. False when the window stays open: the
+    // unsaved work could not be kept in a draft and the user keeps it open.
+    bool close();
     // Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z) outside a text box.
     void undo() { keeper.undo(); }
     void redo() { keeper.redo(); }

@@ -274,11 +274,12 @@ bool App::start() {
     return true;
 }
 
-void App::close() {
-    keeper.close();
+bool App::close() {
+    if (!keeper.close()) return false;
     form.setVisible(false);
     splash.setVisible(false);
     lock.release();
+    return true;
 }
 
 }  // namespace gs

@@ -21,6 +21,8 @@ constexpr const char* kRestoredUnnamed =
     "era and nation: check them before you save.";
 constexpr const char* kDraftUnreadable = "A draft of earlier work was found but could not be read: ";
 constexpr const char* kDraftNotWritten = "Your unsaved work cannot be kept in a draft.";
+constexpr const char* kCloseUnkept =
+    "Your unsaved work cannot be kept in a draft: closing the editor now loses it.\r\nClose all the same?";
 
 }  // namespace
 
@@ -92,8 +94,10 @@ void WorkKeeper::start() {
     e_.platform.repeat(kTickMilliseconds, [this] { keep(); });
 }
 
-void WorkKeeper::close() {
-    if (started_) keep();
+bool WorkKeeper::close() {
+    if (!started_) return true;
+    draftFailed_ = true;  // the question says so: no message box before it
+    return keep() || e_.platform.questionBox(kCloseUnkept, kProgramTitle, "Close", "Keep Open");
 }
 
 void WorkKeeper::saved() {
@@ -135,22 +139,25 @@ void WorkKeeper::showTitle(const Work& now) {
     e_.f.setCaption(now == settled_ ? std::string(kProgramTitle) : kModifiedMark + std::string(kProgramTitle));
 }
 
-void WorkKeeper::keep() {
+bool WorkKeeper::keep() {
     const Step now = stepOf();
     showTitle(now.work);
     if (now.work == settled_) {
         if (drafted_ && !keptAside_) dropDraft();
-        return;
+        return true;
     }
-    if (drafted_ == now) return;
+    if (drafted_ == now) return true;
     std::string why;
     if (writeFileAtomically(draftPath(), draftBytes(now), &why)) {
         drafted_ = now;
         keptAside_ = false;
-    } else if (!draftFailed_) {
+        return true;
+    }
+    if (!draftFailed_) {
         draftFailed_ = true;
         e_.platform.messageBox(kDraftNotWritten, kProgramTitle, shownPath(draftPath()) + ": " + why);
     }
+    return false;
 }
 
 void WorkKeeper::dropDraft() {

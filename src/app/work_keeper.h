@@ -29,8 +29,10 @@ public:
 
     // After start-up: shows a draft left by an earlier run and starts the clock.
     void start();
-    // The window closes: the draft is brought up to date first.
-    void close();
+    // The window closes: the draft is brought up to date first. When it
+    // cannot be, the user chooses to close all the same (true) or to keep the
+    // window open and the work in it (false).
+    bool close();
     // The work as the window holds it now was written to a god file; or the
     // window was cleared: Step 4's text is then as the editor made it.
     void saved();
@@ -46,7 +48,8 @@ public:
     void redo();
 
     // One tick of the clock: the title's mark and the draft follow the work.
-    void keep();
+    // True when the work is saved or in the draft.
+    bool keep();
 
     // How often the clock ticks.
     static constexpr int kTickMilliseconds = 500;

@@ -37,7 +37,7 @@ namespace gs::qt {
 // control's own area to the control's MouseMove.
 class FormView::Tree : public QObject, public BindingHost {
 public:
-    Tree(Window& window, const std::function<void()>& onClose, const std::function<void(double)>& onScale,
+    Tree(Window& window, const std::function<bool()>& onClose, const std::function<void(double)>& onScale,
          const QWidget* const& owner);
     ~Tree() override;
 
@@ -62,7 +62,7 @@ private:
     QSize naturalSize() const;
 
     Window& model_;
-    const std::function<void()>& onClose_;
+    const std::function<bool()>& onClose_;
     const std::function<void(double)>& onScale_;
     const QWidget* const& owner_;
     double scale_ = 1;
@@ -80,7 +80,7 @@ QWidget* FormView::widget(const Control& c) const { return tree_->widget(c); }
 double FormView::scale() const { return tree_->scale(); }
 void FormView::setScale(double scale) { tree_->setScale(scale, true); }
 
-FormView::Tree::Tree(Window& window, const std::function<void()>& onClose, const std::function<void(double)>& onScale,
+FormView::Tree::Tree(Window& window, const std::function<bool()>& onClose, const std::function<void(double)>& onScale,
                      const QWidget* const& owner)
     : model_(window), onClose_(onClose), onScale_(onScale), owner_(owner), window_(std::make_unique<QWidget>()) {
     window_->setObjectName(QString::fromStdString(window.fullName()));
@@ -260,11 +260,10 @@ void FormView::Tree::build(Control& c, QWidget* parent, std::vector<Binding*>& m
 
 bool FormView::Tree::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Close && watched == window_.get()) {
-        if (!onClose_) {
+        if (!onClose_ || !onClose_()) {
             event->ignore();
             return true;
         }
-        onClose_();
         return false;
     }
     if (event->type() == QEvent::Resize && watched == window_.get()) {

@@ -29,8 +29,9 @@ public:
     // nullptr for controls without one (file dialogs).
     QWidget* widget(const Control& c) const;
 
-    // Runs when the user closes the window; without it the window stays open.
-    std::function<void()> onClose;
+    // Runs when the user closes the window, which closes when it returns
+    // true; without it the window stays open.
+    std::function<bool()> onClose;
     // The window this one opens centred over while that is shown (the
     // splash over the main window at a reset); else it opens centred on the
     // screen the first time and where it was afterwards.

@@ -45,9 +45,10 @@ int main(int argc, char** argv) {
     gs::qt::ExitWhenShown exitWhenShown(main.window());
     // Closing the main window ends the program; the splash goes with it.
     main.onClose = [&] {
-        app.close();
+        if (!app.close()) return false;
         splash.window()->hide();
         QCoreApplication::quit();
+        return true;
     };
     new gs::qt::FileOpening(main.window(), app);
     const bool started = app.start();

@@ -50,7 +50,7 @@ TEST(Draft, IsShownAgainAtTheNextStartAndSaidSoWithoutABox) {
         Session first;
         compose(first);
         const Work before = workOf(first.app.editor);
-        closed ? first.app.close() : void(first.run("tick"));
+        closed ? void(first.app.close()) : void(first.run("tick"));
         Session next(first.folder);
         next.run("start");
         const Work after = workOf(next.app.editor);

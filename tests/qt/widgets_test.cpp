@@ -371,10 +371,16 @@ TEST_F(Views, MouseMovesCountOnlyOverTheControlsOwnArea) {
 
 TEST_F(Views, StartUpShowsTheMainWindowAndCloseEndsIt) {
     StartedWindow s;
-    s.main.onClose = [&] { s.app.close(); };
+    s.main.onClose = [&] { return s.app.close(); };
     QWidget* window = s.main.window();
     EXPECT_EQ(std::tuple(window->isVisible(), s.splash.window()->isVisible()), std::tuple(true, false));
+    // Unsaved work that no draft can keep: the user keeps the window open.
+    std::filesystem::create_directories(s.platform.programFolder() + "/RK.draft/inside");
+    keys(s.widget(s.f.txtGanFileDesc), u"x"_s);
+    s.platform.questionAnswers.push_back(false);
     window->close();
+    EXPECT_EQ(std::tuple(window->isVisible(), s.f.visible()), std::tuple(true, true));
+    window->close();  // and then closes all the same
     EXPECT_EQ(std::tuple(window->isVisible(), s.f.visible()), std::tuple(false, false));
     main.window()->show(), main.window()->close();  // nobody handles closing: the window stays
     EXPECT_TRUE(main.window()->isVisible());

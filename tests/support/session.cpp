@@ -246,6 +246,7 @@ std::string Session::run(const std::string& command) {
     else if (verb == "rm") std::filesystem::remove_all(path);
     else if (verb == "reply") platform.questionAnswers.push_back(rest == "yes");
     else if (verb == "tick") platform.tick();
+    else if (verb == "close") app.close();
     else if (verb == "undo") app.undo();
     else if (verb == "redo") app.redo();
     else if (verb == "answer") {

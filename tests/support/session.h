@@ -17,6 +17,7 @@
 //   size PATH BYTES       cuts a file or grows it with zeros
 //   answer TEXT / answer cancel  the answer of the next file dialog
 //   tick                  time passes: the editor's clock ticks once
+//   close                 the user closes the main window
 //   undo / redo           Ctrl+Z / Ctrl+Y outside a text box
 //   reply yes / reply no  the answer of the next question (unanswered: yes)
 //   kill                  the program dies: nothing is closed or written; the
