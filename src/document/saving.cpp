@@ -33,12 +33,12 @@ std::pair<std::string, std::size_t>* seenGodFile(Editor& e, const std::string& p
 }
 
 // True when a god file this run read or wrote holds other bytes now. One
-// larger than the editor writes, or unreadable, is not what it wrote either.
+// far larger than any the editor opens, or unreadable, is not what it saw.
 bool changedSinceSeen(Editor& e, const std::string& diskPath) {
     const auto* seen = seenGodFile(e, diskPath);
     std::string now;
     if (!seen || !pathExists(diskPath)) return false;
-    return !readRegularFile(diskPath, kMaxGodFileBytes, now) || hashOf(now) != seen->second;
+    return !readRegularFile(diskPath, 2 * kMaxGodFileBytes, now) || hashOf(now) != seen->second;
 }
 
 // True when nothing is at `diskPath` yet, or the player agrees to replace it;
