@@ -36,8 +36,8 @@ std::pair<std::string, std::size_t>* seenGodFile(Editor& e, const std::string& p
 // far larger than any the editor opens, or unreadable, is not what it saw.
 bool changedSinceSeen(Editor& e, const std::string& diskPath) {
     const auto* seen = seenGodFile(e, diskPath);
-    std::string now;
     if (!seen || !pathExists(diskPath)) return false;
+    std::string now;
     return !readRegularFile(diskPath, 2 * kMaxGodFileBytes, now) || hashOf(now) != seen->second;
 }
 
@@ -121,6 +121,19 @@ void noteGodFile(Editor& e, const std::string& path, std::string_view bytes) {
         e.GodFilesSeen.emplace_back(path, hashOf(bytes));
 }
 
+namespace {
+
+// Writes Step 4's text to a god file, whole or not at all, and notes its
+// bytes as this run wrote them.
+bool writeGodFile(Editor& e, const std::string& path, std::string* why) {
+    const std::string bytes = godFileBytes(e.f.txtGanFileFinal.text());
+    if (!writeFileAtomically(path, bytes, why)) return false;
+    noteGodFile(e, path, bytes);
+    return true;
+}
+
+}  // namespace
+
 bool cmdSaveAs_Click(Editor& e) {
     // The system's own "Save As" title, not a leftover one.
     const std::optional<std::string> chosen = e.platform.saveFileDialog(
@@ -144,13 +157,10 @@ bool cmdSaveAs_Click(Editor& e) {
     {
         const SignalsHeld held;
         std::string why;
-        const std::string bytes = godFileBytes(e.f.txtGanFileFinal.text());
-        if (!writeFileAtomically(path, bytes, &why)) {
+        if (!writeGodFile(e, path, &why))
             notSaved = shownPath(path) + ": " + why;
-        } else {
-            noteGodFile(e, path, bytes);
+        else
             configFault = advanceConfigAfterSave(e);
-        }
     }
     if (!notSaved.empty()) {
         report(e, kNotSaved, notSaved);
@@ -184,10 +194,7 @@ bool cmdSaveAndAdd_Click(Editor& e) {
         const SignalsHeld held;
         std::string why, listed;
         LoadStatus read = LoadStatus::success();
-        const std::string bytes = godFileBytes(e.f.txtGanFileFinal.text());
-        const bool written = writeFileAtomically(diskPath, bytes, &why);
-        if (written) noteGodFile(e, diskPath, bytes);
-        if (!written)
+        if (!writeGodFile(e, diskPath, &why))
             notSaved = shownPath(path) + ": " + why;
         else if (isEditorsOwnFile(e, list))
             notAdded = shownPath(list) + ": is the editor's own file";
