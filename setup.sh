@@ -10,7 +10,7 @@ cd "$(dirname "$0")"
 mode=${1:-run}
 case "$mode" in run|test|test-windows) ;; *) echo "usage: $0 run|test|test-windows" >&2; exit 2 ;; esac
 
-packages=(cmake ninja-build g++ qt6-base-dev libjpeg62-turbo-dev libgtest-dev libgmock-dev libbenchmark-dev)
+packages=(cmake ninja-build g++ qt6-base-dev libfontconfig-dev libjpeg62-turbo-dev libgtest-dev libgmock-dev libbenchmark-dev)
 [ "$mode" = test-windows ] && packages=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine64 wine locales)
 missing=()
 for p in "${packages[@]}"; do

@@ -27,6 +27,7 @@
 #include "model/table_reader.h"
 #include "qt/form_view.h"
 #include "qt/start_heap.h"
+#include "qt/window_font.h"
 #include "qt/text_area.h"
 #include "support/fake_platform.h"
 #include "support/installation.h"
@@ -547,6 +548,7 @@ int main(int argc, char** argv) {
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
         if (!text.contains("does not support")) std::fprintf(stderr, "%s\n", qPrintable(text));
     });
+    gs::qt::deferSystemFonts();  // fonts as the editor has them
     QApplication application(argc, argv);
     gs::qt::endHeapForStart();
     const std::string filter = argc > 1 ? argv[1] : "";

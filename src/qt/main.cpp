@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
     const std::vector<std::string> arguments = gs::programArguments(argc, argv);
     if (const auto answered = gs::qt::answerCommandLine(arguments)) return *answered;
     const std::optional<std::string> file = gs::qt::fileToOpen(arguments);  // before the working folder moves
+    gs::qt::deferSystemFonts();
     const std::unique_ptr<QApplication> application = gs::qt::openApplication(argc, argv);
     gs::qt::describeApplication(*application);
     QApplication::setQuitOnLastWindowClosed(false);

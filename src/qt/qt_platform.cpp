@@ -14,6 +14,7 @@
 #include "model/file_access.h"
 #include "qt/cp1252.h"
 #include "qt/picture_file.h"
+#include "qt/window_font.h"
 
 namespace gs::qt {
 
@@ -35,6 +36,7 @@ constexpr int kTitleBarButtons = 120;
 namespace {
 
 std::optional<std::string> fileDialog(const DialogRequest& request, QFileDialog::AcceptMode mode) {
+    useSystemFonts();  // the folder's names may be in any script
     QFileDialog dialog(QApplication::activeWindow(), fromCp1252(request.title), pathToQt(request.initDir));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);

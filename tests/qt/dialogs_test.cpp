@@ -3,15 +3,23 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRawFont>
 #include <QTest>
 #include <QTimer>
 
 #include "support/installation.h"
 #include "qt/qt_platform.h"
+#include "qt/window_font.h"
+
+#if GS_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
 
 namespace gs::qt {
 namespace {
@@ -82,6 +90,54 @@ TEST(QtPlatformDialogs, SaveDialogOffersTheNameAndReturnsTheChoice) {
     whenOpen<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
     EXPECT_EQ(platform.saveFileDialog(request), std::nullopt);
 }
+
+#if GS_FONTCONFIG
+// The families of the system's TrueType fonts (Qt leaves some other kinds out).
+QStringList systemFamilies() {
+    QStringList out;
+    FcConfig* config = FcInitLoadConfigAndFonts();
+    FcPattern* all = FcPatternCreate();
+    FcPatternAddString(all, FC_FONTFORMAT, reinterpret_cast<const FcChar8*>("TrueType"));
+    FcObjectSet* family = FcObjectSetBuild(FC_FAMILY, nullptr);
+    FcFontSet* fonts = FcFontList(config, all, family);
+    for (int i = 0; fonts && i < fonts->nfont; ++i) {
+        FcChar8* name = nullptr;
+        if (FcPatternGetString(fonts->fonts[i], FC_FAMILY, 0, &name) == FcResultMatch)
+            out << QString::fromUtf8(reinterpret_cast<const char*>(name));
+    }
+    if (fonts) FcFontSetDestroy(fonts);
+    FcObjectSetDestroy(family);
+    FcPatternDestroy(all);
+    FcConfigDestroy(config);
+    return out;
+}
+
+// The editor starts on its carried faces alone; a file dialog lists the file
+// system's names, in any script, so it brings the system's fonts for what
+// the carried faces lack. The window keeps its own faces, plain and bold.
+TEST(QtPlatformDialogs, FileDialogsHaveTheSystemsFontsAndTheWindowKeepsItsOwn) {
+    (void)defaultFont();
+    const std::string folder = test::makeTempFolder();
+    QtPlatform platform;
+    whenOpen<QFileDialog>([](QFileDialog& dialog) {
+        const QStringList families = QFontDatabase::families();
+        for (const QString& f : systemFamilies()) EXPECT_TRUE(families.contains(f)) << f.toStdString();
+        dialog.reject();
+    });
+    EXPECT_EQ(platform.openFileDialog({"Open God File", "", folder, "Quillmap GOD file (*.god)|*.god", 1}),
+              std::nullopt);
+    // Plain and bold captions are drawn with the carried faces, not with a
+    // version of the family the system may have.
+    for (const bool bold : {false, true}) {
+        QFont window = defaultFont();
+        window.setBold(bold);
+        QFile carried(bold ? ":/fonts/LiberationSans-Bold.ttf" : ":/fonts/LiberationSans-Regular.ttf");
+        ASSERT_TRUE(carried.open(QIODevice::ReadOnly));
+        EXPECT_EQ(QRawFont::fromFont(window).fontTable("head"), QRawFont(carried.readAll(), 11).fontTable("head"))
+            << (bold ? "bold" : "plain");
+    }
+}
+#endif
 
 }  // namespace
 }  // namespace gs::qt

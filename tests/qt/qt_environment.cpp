@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QStandardPaths>
 
+#include "qt/window_font.h"
+
 namespace {
 
 class QtEnvironment : public ::testing::Environment {
@@ -13,6 +15,8 @@ public:
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         // Settings the editor keeps go to a test folder, never the user's.
         QStandardPaths::setTestModeEnabled(true);
+        // As the editor starts: the system's fonts are read when first needed.
+        gs::qt::deferSystemFonts();
         app_ = new QApplication(argc_, argv_);
     }
     void TearDown() override { delete app_; }
