@@ -4,8 +4,8 @@
 # Each run starts the program and ends it right after its window's first
 # paint (GODSMITH_EXIT_WHEN_SHOWN): the editor on its sample installation up
 # to the shown main window; the bare window (nothing in it) and the bare text
-# window (one line of text, so it pays the font set-up any window with text
-# pays) up to themselves. The three take turns, so a drift of the machine's
+# window (one line of text in the system's fonts, so it pays fontconfig's
+# set-up, which the editor leaves until a file dialog) up to themselves. The three take turns, so a drift of the machine's
 # speed hits all. Prints the median wall time and peak resident memory of
 # each, the editor's ratio to the bare text window (of the medians and the
 # median of the run-by-run ratios), its memory over it and the page faults
