@@ -41,17 +41,16 @@ bool changedSinceSeen(Editor& e, const std::string& diskPath) {
     return !readRegularFile(diskPath, 2 * kMaxGodFileBytes, now) || hashOf(now) != seen->second;
 }
 
-// True when nothing is at `diskPath` yet, or the player agrees to replace it;
-// `shown` is the path as the player knows it. A file another program changed
-// since this run read or wrote it is said to be so.
-bool mayReplace(Editor& e, const std::string& diskPath, const std::string& shown) {
+// True when nothing is at `diskPath` yet, or the player agrees to replace it.
+// A file another program changed since this run read or wrote it is said to be so.
+bool mayReplace(Editor& e, const std::string& diskPath) {
     if (!pathExists(diskPath)) return true;
     const std::string why = changedSinceSeen(e, diskPath)
                                 ? " was changed by another program since the editor last read or wrote it."
                                 : " already exists.";
-    if (e.platform.questionBox(shownPath(shown) + why + "\r\nReplace it?", "Replace file?", "Replace", "Keep"))
+    if (e.platform.questionBox(shownPath(diskPath) + why + "\r\nReplace it?", "Replace file?", "Replace", "Keep"))
         return true;
-    report(e, kNotSaved, shownPath(shown) + ": kept as it was");
+    report(e, kNotSaved, shownPath(diskPath) + ": kept as it was");
     return false;
 }
 
@@ -151,7 +150,7 @@ bool cmdSaveAs_Click(Editor& e) {
     }
     // The dialog asked before replacing the file it named, but not whether
     // another program had changed it.
-    if ((path != *chosen || changedSinceSeen(e, path)) && !mayReplace(e, path, path)) return false;
+    if ((path != *chosen || changedSinceSeen(e, path)) && !mayReplace(e, path)) return false;
     std::string notSaved;
     std::optional<std::string> configFault;
     {
@@ -177,15 +176,14 @@ bool cmdSaveAndAdd_Click(Editor& e) {
         return false;
     }
     // The name is the editor's Windows-1252 text: on disk it is named in the
-    // file system's encoding, as "Save As" names it; the message shows it as typed.
-    const std::string folder = appendPath(e.QuillmapFolder, "\\GOD_BIN\\");
-    const std::string path = folder + name + ".god";
-    const std::string diskPath = folder + fileNameFromText(name) + ".god";
+    // file system's encoding, as "Save As" names it; messages show the path
+    // as the window's text again.
+    const std::string diskPath = appendPath(e.QuillmapFolder, "\\GOD_BIN\\") + fileNameFromText(name) + ".god";
     if (isEditorsOwnFile(e, diskPath)) {
-        report(e, kNotSaved, shownPath(path) + ": is the editor's own file");
+        report(e, kNotSaved, shownPath(diskPath) + ": is the editor's own file");
         return false;
     }
-    if (!mayReplace(e, diskPath, path)) return false;
+    if (!mayReplace(e, diskPath)) return false;
     const std::string list = appendPath(e.QuillmapFolder, "\\LIST_CRATE\\GodList.txt");
     std::string notSaved, notAdded;
     std::optional<std::string> configFault;
@@ -195,7 +193,7 @@ bool cmdSaveAndAdd_Click(Editor& e) {
         std::string why, listed;
         LoadStatus read = LoadStatus::success();
         if (!writeGodFile(e, diskPath, &why))
-            notSaved = shownPath(path) + ": " + why;
+            notSaved = shownPath(diskPath) + ": " + why;
         else if (isEditorsOwnFile(e, list))
             notAdded = shownPath(list) + ": is the editor's own file";
         else if (pathExists(list) && !(read = readRegularFile(list, kTableReadLimit, listed)))
@@ -216,10 +214,11 @@ bool cmdSaveAndAdd_Click(Editor& e) {
         return true;  // the god file itself is written
     }
     if (configFault) reportConfigFailure(e, *configFault);
+    const std::string saved = "Saved to: " + textFromFileName(diskPath) + "\r\n\r\n";
     if (known)
-        e.platform.messageBox("Saved to: " + path + "\r\n\r\nAlready listed in: " + list, "Saved, already in GodList!");
+        e.platform.messageBox(saved + "Already listed in: " + textFromFileName(list), "Saved, already in GodList!");
     else
-        e.platform.messageBox("Saved to: " + path + "\r\n\r\nIndex added to: " + list, "Saved & Added to GodList!");
+        e.platform.messageBox(saved + "Index added to: " + textFromFileName(list), "Saved & Added to GodList!");
     return true;
 }
 

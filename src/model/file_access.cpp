@@ -28,9 +28,10 @@ std::string pathFault(std::string_view path) {
 }
 
 std::string shownPath(std::string_view path) {
+    const std::string text = textFromFileName(path);  // the file system's bytes as the window's text
     constexpr std::size_t kKept = 60;
-    if (path.size() <= 2 * kKept + 3) return std::string(path);
-    return std::string(path.substr(0, kKept)) + "..." + std::string(path.substr(path.size() - kKept));
+    if (text.size() <= 2 * kKept + 3) return text;
+    return text.substr(0, kKept) + "..." + text.substr(text.size() - kKept);
 }
 
 LoadStatus readRegularFile(const std::string& path, std::size_t limit, std::string& bytes) {

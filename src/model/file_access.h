@@ -23,8 +23,9 @@ inline constexpr std::size_t kConfigReadLimit = std::size_t{1} << 20;
 // would split RK.cfg's lines, so no control character is let through.
 std::string pathFault(std::string_view path);
 
-// A path as a failure's cause shows it: a long one keeps its start and its
-// end with "..." between, so that a box stays short whatever the path holds.
+// A path as a failure's cause shows it: as the window's text, so that a
+// folder named with accented letters shows them, and a long one keeps its
+// start and its end with "..." between, so that a box stays short.
 std::string shownPath(std::string_view path);
 
 // The whole of a regular file, of at most `limit` bytes. Opening never waits

@@ -218,10 +218,12 @@ TEST(ConfigFile, ASaveNeverWritesOneTheEditorWouldRefuseToRead) {
 }
 
 // Any folder name works, whatever its bytes; one that would break a path is
-// refused with a message that names it, before anything is read or written.
+// refused with a message that names it, before anything is read or written,
+// in the window's text: the file system's UTF-8 "\xC3\xA9" shows as the
+// window's "\xE9".
 TEST(ProgramFolder, AnyNameWorksOrTheEditorRefusesToStart) {
     const std::string made = makeInstallation();
-    const std::string folder = made + "-Jos\xE9";
+    const std::string folder = made + "-Jos\xC3\xA9";
     fs::rename(made, folder);
     writeFile(folder + "/RK.cfg", folder + "/Quillmap\r\nTest Author\r\n1\r\n");
     {
@@ -229,11 +231,19 @@ TEST(ProgramFolder, AnyNameWorksOrTheEditorRefusesToStart) {
         App app(p);
         ASSERT_TRUE(app.start());
         app.form.SSTab1.setTab(3);
+        app.form.txtGanFileName.setText("Ren\xE9" "e");
         app.form.cmdSaveAndAdd.click();
         ASSERT_EQ(p.messages.size(), 1u);
-        EXPECT_EQ(p.messages[0].title, "Saved & Added to GodList!");
-        EXPECT_TRUE(fs::exists(folder + "/Quillmap/GOD_BIN/Test Author1_5_A_EA_SEA_.god"));
+        const std::string shown = made + "-Jos\xE9/Quillmap/";
+        EXPECT_EQ(p.messages[0].text + "|" + p.messages[0].title,
+                  "Saved to: " + shown + "GOD_BIN/Ren\xE9" "e.god\r\n\r\nIndex added to: " + shown +
+                      "LIST_CRATE/GodList.txt|Saved & Added to GodList!");
+        EXPECT_TRUE(fs::exists(folder + "/Quillmap/GOD_BIN/Ren\xC3\xA9" "e.god"));
         EXPECT_EQ(readFile(folder + "/RK.cfg"), folder + "/Quillmap\r\nTest Author\r\n2\r\n");
+        p.questionAnswers = {false};
+        app.form.cmdSaveAndAdd.click();
+        ASSERT_EQ(p.questions.size(), 1u);
+        EXPECT_EQ(p.questions[0].text, shown + "GOD_BIN/Ren\xE9" "e.god already exists.\r\nReplace it?");
     }
     for (const std::string& bad : {std::string(), folder + "/in\nstall"}) {
         FakePlatform p(bad);
@@ -243,7 +253,7 @@ TEST(ProgramFolder, AnyNameWorksOrTheEditorRefusesToStart) {
         ASSERT_EQ(p.messages.size(), 1u);
         EXPECT_EQ(p.messages[0].text + "|" + p.messages[0].title,
                   bad.empty() ? "Godsmith cannot tell which folder it was started from.|Godsmith"
-                              : "Godsmith cannot work in its folder " + bad +
+                              : "Godsmith cannot work in its folder " + made + "-Jos\xE9/in\nstall" +
                                     ": the path holds a control character.|Godsmith");
     }
 }
