@@ -38,6 +38,12 @@ namespace {
 std::optional<std::string> fileDialog(const DialogRequest& request, QFileDialog::AcceptMode mode) {
     useSystemFonts();  // the folder's names may be in any script
     QFileDialog dialog(QApplication::activeWindow(), fromCp1252(request.title), pathToQt(request.initDir));
+    // The window's text is Windows-1252 and is set unshaped; the names a
+    // folder holds may need shaping (Arabic, combining accents).
+    QFont shaped = dialog.font();
+    shaped.setStyleStrategy(QFont::StyleStrategy(shaped.styleStrategy() & ~QFont::PreferNoShaping));
+    dialog.setAttribute(Qt::WA_WindowPropagation);  // the dialog's own boxes too
+    dialog.setFont(shaped);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     const QStringList filters = dialogFilters(request.filter);
