@@ -84,6 +84,7 @@ QSize pictureFileSize(const QString& path) {
 }
 
 QImage readPictureFile(const QString& path) {
+    if (path.isEmpty()) return {};  // no picture: nothing to look for
     QSize size;
     QImage image;
     if (readPlainJpegFile(path, size, &image)) return image;

@@ -232,6 +232,14 @@ TEST_F(Views, PicturesShowTheirFileOrTheBuiltInBitmap) {
     f.picUnit.setPicture(dir.filePath("1822.png").toStdString(), 48, 32);
     EXPECT_EQ(std::tuple(widget(f.picUnit)->size(), as<QLabel>(f.picUnit)->pixmap().toImage().pixelColor(5, 5)),
               std::tuple(QSize(48, 32), QColor(Qt::red)));
+    // A unit without a sprite: no picture, and no file looked for.
+    static int warnings = 0;
+    const QtMessageHandler before = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {
+        ++warnings;
+    });
+    f.picUnit.setPicture("", 0, 0);
+    qInstallMessageHandler(before);
+    EXPECT_EQ(std::pair(as<QLabel>(f.picUnit)->pixmap().isNull(), warnings), std::pair(true, 0));
     // The built-in picture: land in the middle, sea (bluer than red) in the corner.
     const QImage image = as<QLabel>(f.Image1)->pixmap().toImage();
     const QColor sea = image.pixelColor(image.width() - 1, image.height() - 1);
