@@ -37,7 +37,12 @@ namespace {
 
 std::optional<std::string> fileDialog(const DialogRequest& request, QFileDialog::AcceptMode mode) {
     useSystemFonts();  // the folder's names may be in any script
-    QFileDialog dialog(QApplication::activeWindow(), fromCp1252(request.title), pathToQt(request.initDir));
+    // Without a title of its own a dialog is named after what it does, as
+    // the system's dialogs are (GTK's would show an empty title bar).
+    const std::string title = !request.title.empty()            ? request.title
+                              : mode == QFileDialog::AcceptOpen ? "Open"
+                                                                : "Save As";
+    QFileDialog dialog(QApplication::activeWindow(), fromCp1252(title), pathToQt(request.initDir));
     // The window's text is Windows-1252 and is set unshaped; the names a
     // folder holds may need shaping (Arabic, combining accents).
     QFont shaped = dialog.font();

@@ -91,6 +91,18 @@ TEST(QtPlatformDialogs, SaveDialogOffersTheNameAndReturnsTheChoice) {
     EXPECT_EQ(platform.saveFileDialog(request), folder + "/mine");  // no extension added
     whenOpen<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
     EXPECT_EQ(platform.saveFileDialog(request), std::nullopt);
+    // Without a title of its own, the dialog is named after what it does.
+    for (const bool open : {false, true}) {
+        whenOpen<QFileDialog>([open](QFileDialog& dialog) {
+            EXPECT_EQ(dialog.windowTitle(), open ? "Open" : "Save As");
+            dialog.reject();
+        });
+        request.title.clear();
+        if (open)
+            platform.openFileDialog(request);
+        else
+            platform.saveFileDialog(request);
+    }
 }
 
 #if GS_FONTCONFIG
