@@ -11,8 +11,8 @@ namespace gs::qt {
 QFont defaultFont();
 
 // Before the QApplication: the window draws only the carried faces, so the
-// system's font configuration (dozens of XML files, a third of a start's
-// work) is left unread until something needs the system's fonts.
+// system's font configuration (dozens of XML files, about a quarter of a
+// start's work) is left unread until something needs the system's fonts.
 void deferSystemFonts();
 
 // Before showing what may hold any character (a file dialog lists the file
