@@ -91,6 +91,12 @@ TEST(QtPlatformDialogs, SaveDialogOffersTheNameAndReturnsTheChoice) {
     EXPECT_EQ(platform.saveFileDialog(request), folder + "/mine");  // no extension added
     whenOpen<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
     EXPECT_EQ(platform.saveFileDialog(request), std::nullopt);
+    // The filter the request counts from 1 is the one selected.
+    whenOpen<QFileDialog>([](QFileDialog& dialog) {
+        EXPECT_EQ(dialog.selectedNameFilter(), "Text file (*.txt)");
+        dialog.reject();
+    });
+    platform.saveFileDialog({"", "", folder, "Quillmap GOD file (*.god)|*.god|Text file (*.txt)|*.txt", 2});
     // Without a title of its own, the dialog is named after what it does.
     for (const bool open : {false, true}) {
         whenOpen<QFileDialog>([open](QFileDialog& dialog) {
